@@ -1,0 +1,97 @@
+#include "shell/host.h"
+
+#include "canvas/api/player_control.h"
+#include "platform/api/path_style.h"
+#include "shell/menu_tree.h"
+
+namespace vm {
+
+namespace {
+QString imagePath(const QString& programFolder, const QString& file)
+{
+    return programFolder + path_style::separator + QStringLiteral("Images") + path_style::separator + file;
+}
+} // namespace
+
+Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCanvas_, const QString& programFolder)
+    : platform(platform_), canvas(canvas_), bitmapCanvas(bitmapCanvas_),
+      errorLog(programFolder, platform_.trace), trap(errorLog),
+      language(programFolder, trap, platform_.dialogs), messages(platform_.forms, language, trap, state),
+      canvasLink(canvas_, trap, platform_.trace), dispatcher(trap),
+      tempFolder(state, platform_.os, platform_.rights, trap), savingForm(language),
+      aboutForm(QStringLiteral("frmAbout"), imagePath(programFolder, QStringLiteral("ABOUT_LOGO.gif")),
+                QStringLiteral("About Vantamorph")),
+      copyrightForm(QStringLiteral("frmCopyright"), imagePath(programFolder, QStringLiteral("COPYRIGHT.gif")),
+                    QStringLiteral("Copyright Information")),
+      webLinks(programFolder, path_style::parentWithSeparator(programFolder), platform_.shell, platform_.network,
+               messages, trap),
+      mainForm(*this), mainMenu(*this), splashForm(*this)
+{
+    state.programFolder = programFolder;
+    messages.setMainForm(&mainForm);
+    menuItems.onClick([this](int id) { mainMenu.SmartMenu_Click(id); });
+    canvas.onCommand([this](const QString& command, const QString& argument) {
+        dispatcher.skwFlash_FSCommand(command, argument);
+    });
+    registerShellCommands();
+}
+
+void Host::start()
+{
+    platform.forms.showModeless(splashForm, nullptr);
+}
+
+void Host::endProgram()
+{
+    platform.process.endProcess(0);
+}
+
+void Host::registerShellCommands()
+{
+    const auto isTrue = [](const QString& argument) { return argument == QLatin1String("true"); };
+    const auto isFalse = [](const QString& argument) { return argument == QLatin1String("false"); };
+
+    dispatcher.on(QStringLiteral("datatosave"), [this, isTrue, isFalse](const QString& argument) {
+        if (isTrue(argument))
+            state.isDirty = true;
+        else if (isFalse(argument))
+            state.isDirty = false;
+    });
+    dispatcher.on(QStringLiteral("wizard finish"), [this](const QString& argument) {
+        mainMenu.setGroupEnabled(editingGroup(), true);
+        state.currentProjectFile = QStringLiteral("New");
+        if (argument == QLatin1String("publish")) {
+            state.publishAfterSave = true;
+            mainMenu.route(QStringLiteral("mnuSave"));
+        }
+    });
+    dispatcher.on(QStringLiteral("isloaded"), [this](const QString&) {
+        mainForm.setEnabled(true);
+        state.currentProjectFile = QStringLiteral("New");
+    });
+    dispatcher.on(QStringLiteral("istextedit"), [this, isTrue, isFalse](const QString& argument) {
+        if (isTrue(argument))
+            mainMenu.setGroupEnabled(editingGroup(), false);
+        else if (isFalse(argument))
+            mainMenu.setGroupEnabled(editingGroup(), true);
+    });
+    dispatcher.on(QStringLiteral("show alerto"),
+                  [this](const QString& argument) { messages.Alert(argument, &mainForm); });
+    dispatcher.on(QStringLiteral("quick help"), [this](const QString& argument) { mainMenu.setQuickHelpState(argument); });
+    dispatcher.on(QStringLiteral("topmenuendisable"),
+                  [this](const QString& argument) { mainMenu.setQuickHelpState(argument); });
+    dispatcher.on(QStringLiteral("publishtransparentimage"), [this](const QString& argument) {
+        // The name travels inside XML: markup characters in it must not break the call.
+        bitmapCanvas.callFunction(QStringLiteral("<invoke name='receiveBgName'><arguments><string>")
+                                  + argument.toHtmlEscaped() + QStringLiteral("</string></arguments></invoke>"));
+    });
+    dispatcher.on(QStringLiteral("fmloaded"), [this](const QString&) {
+        mainMenu.LoadMenus();
+        if (hooks.fillRecentFiles)
+            hooks.fillRecentFiles();
+    });
+    dispatcher.on(QStringLiteral("fmactivemenu"), [this](const QString&) { mainMenu.mnuActivate(); });
+    dispatcher.on(QStringLiteral("exit"), [this](const QString&) { endProgram(); });
+}
+
+} // namespace vm

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "bridge/canvas_dispatcher.h"
+#include "bridge/canvas_link.h"
+#include "platform/api/platform.h"
+#include "shell/host_state.h"
+#include "shell/info_forms.h"
+#include "shell/language.h"
+#include "shell/log/error_log.h"
+#include "shell/log/error_trap.h"
+#include "shell/main_form.h"
+#include "shell/main_menu.h"
+#include "shell/menu_items.h"
+#include "shell/message_dialogs.h"
+#include "shell/splash_form.h"
+#include "shell/temp_folder.h"
+#include "shell/web_links.h"
+
+#include <functional>
+
+namespace vm {
+
+class PlayerControl;
+
+// The program around the canvas: its state, its windows and the services its
+// subsystems share. app/ makes one with the real platform, tests with fakes;
+// later subsystems plug their handlers into the menu routes, the canvas
+// command table and the hooks below.
+class Host {
+public:
+    Host(Platform& platform, PlayerControl& canvas, PlayerControl& bitmapCanvas, const QString& programFolder);
+
+    // Shows the start-up window; its timer takes it from there.
+    void start();
+    // Ends the process at once.
+    void endProgram();
+
+    Platform& platform;
+    PlayerControl& canvas;
+    PlayerControl& bitmapCanvas;
+    HostState state;
+    ErrorLog errorLog;
+    ErrorTrap trap;
+    Language language;
+    MessageDialogs messages;
+    MenuItems menuItems;
+    CanvasLink canvasLink;
+    CanvasDispatcher dispatcher;
+    TempFolder tempFolder;
+    SavingForm savingForm;
+    WaitForm waitForm;
+    PictureForm aboutForm;
+    PictureForm copyrightForm;
+    WebLinks webLinks;
+    MainForm mainForm;
+    MainMenu mainMenu;
+    SplashForm splashForm;
+
+    // Filled by the subsystems that own them.
+    struct Hooks {
+        std::function<void()> closeQuestion;   // the main window's close box
+        std::function<void()> exitQuestion;    // the Exit menu item
+        std::function<void()> fillRecentFiles; // after every build of the menu bar
+        std::function<void()> collectUserFonts; // fills state.userFontList at start
+    } hooks;
+
+    bool toFlash(const QString& command, const QString& argument) { return canvasLink.toFlash(command, argument); }
+
+private:
+    void registerShellCommands();
+};
+
+} // namespace vm

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace vm {
+
+// The run-long state of the program, owned by the host and passed to the
+// subsystems that read or change it.
+struct HostState {
+    // Folders
+    QString programFolder;  // the folder of the executable, no trailing separator
+    QString installRoot;    // programFolder cut after its last separator
+    QString tempRoot;       // parent of the work folder "tmpEPS"
+    bool keepTempFolder = false;
+    QString imageFolder;    // set by the canvas's crop request
+
+    // Project
+    QString currentProjectFile = QStringLiteral("New");
+    bool isDirty = false;
+    bool saveRequested = false;
+    bool saveNotCancelled = false;
+    bool openAfterSave = false;
+    QString pendingOpenPath;
+    bool publishAfterSave = false;
+
+    // Publishing
+    bool quickPublishing = false;
+
+    // Fonts for the canvas
+    bool fontListSent = false;
+    QString userFontList;
+};
+
+} // namespace vm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace vm {
+
+class Host;
+
+// The menu bar of the main window: building it, routing its clicks by item
+// key, and the rules that enable and disable its items.
+class MainMenu {
+public:
+    static const QString hideQuickHelp;
+    static const QString showQuickHelp;
+
+    explicit MainMenu(Host& host);
+
+    void LoadMenus();
+    // The bar made anew (the recent files are added by their owner).
+    void rebuild();
+    void changeMenuCaptions();
+    void mnuActivate();
+    void setGroupEnabled(const QStringList& keys, bool enabled);
+    QString pGetPicture(const QString& name);
+
+    void SmartMenu_Click(int id);
+    // Runs the route of a key as a click would.
+    void route(const QString& key);
+    // Plugs in (or replaces) the action of a menu key.
+    void on(const QString& key, std::function<void()> action);
+
+    // The quick-help item, clicked by the user.
+    void toggleQuickHelp();
+    // The canvas tells whether the top-level menus may be used.
+    void setQuickHelpState(const QString& argument);
+
+private:
+    void addCanvasRoute(const QString& key, const QString& command, const QString& argument);
+    void registerRoutes();
+
+    Host& host_;
+    QHash<QString, std::function<void()>> routes_;
+};
+
+} // namespace vm

@@ -1,0 +1,86 @@
+#include "shell/temp_folder.h"
+
+#include "platform/api/path_style.h"
+#include "platform/api/system_dialogs.h"
+#include "platform/api/system_services.h"
+#include "shell/host_state.h"
+#include "shell/log/error_trap.h"
+#include "shell/menu_items.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+
+namespace vm {
+
+namespace {
+const QString workFolderName = QStringLiteral("tmpEPS");
+
+// Read-only files are deleted too: the work folder is ours.
+void removeFolder(const QString& path)
+{
+    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString entry = it.next();
+        QFile::setPermissions(entry, QFile::permissions(entry) | QFileDevice::WriteOwner | QFileDevice::ReadOwner
+                                         | QFileDevice::ExeOwner);
+    }
+    QDir(path).removeRecursively();
+}
+} // namespace
+
+TempFolder::TempFolder(HostState& state, OsFacts& os, Rights& rights, ErrorTrap& trap)
+    : state_(state), os_(os), rights_(rights), trap_(trap)
+{
+}
+
+QString TempFolder::workFolder() const
+{
+    return state_.tempRoot + path_style::separator + workFolderName;
+}
+
+void TempFolder::PrepareTempFolder()
+{
+    trap_.run(QStringLiteral("mdlForAll\\PrepareTempFolder"), [&] {
+        state_.tempRoot.clear();
+        state_.keepTempFolder = false;
+        const int status = rights_.environmentQuery();
+        if (status == 1) {
+            state_.keepTempFolder = true;
+        } else if (status == 0) {
+            state_.tempRoot = os_.documentsFolder().section(QChar(0), 0, 0).trimmed();
+            if (state_.tempRoot.trimmed().isEmpty())
+                state_.tempRoot = os_.environment(QStringLiteral("HOMEDRIVE")) + os_.environment(QStringLiteral("HOMEPATH"));
+            if (state_.tempRoot.trimmed().isEmpty())
+                state_.tempRoot = os_.tempFolder();
+            if (!QFileInfo::exists(workFolder()))
+                QDir().mkpath(workFolder());
+        }
+    });
+    if (state_.tempRoot.trimmed().isEmpty())
+        state_.tempRoot = path_style::fallbackTempRoot;
+}
+
+void TempFolder::DeleteTempFolder()
+{
+    trap_.run(QStringLiteral("mdlForAll\\DeleteTempFolder"), [&] {
+        if (!state_.keepTempFolder && QFileInfo::exists(workFolder()))
+            removeFolder(workFolder());
+    });
+}
+
+bool CheckMenuLibrary(SystemDialogs& dialogs)
+{
+    const auto collection = std::make_unique<MenuItems>();
+    if (!collection) {
+        dialogs.messageBox(QStringLiteral("<VBSmartXPMenu.dll> not found."), QString(), message_box::Buttons::Ok,
+                           message_box::Icon::None);
+        return false;
+    }
+    return true;
+}
+
+} // namespace vm
