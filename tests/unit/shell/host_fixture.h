@@ -1,0 +1,121 @@
+#pragma once
+
+#include "canvas/player/startup_canvas.h"
+#include "shell/host.h"
+#include "tests/fakes/fake_platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace vm::test {
+
+// The smallest valid movie: header, a 507 x 397 stage, 12 frames a second, one frame.
+inline QByteArray minimalMovie()
+{
+    QByteArray movie("FWS");
+    movie.append(char(6));
+    movie.append(QByteArray(4, '\0'));
+    // RECT: 15-bit fields, xmax 10140 and ymax 7940 twips.
+    const QByteArray stage = QByteArray::fromHex("780004f380000f8200");
+    movie.append(stage);
+    movie.append(QByteArray::fromHex("000c0100"));
+    movie.append(QByteArray::fromHex("40000000"));
+    const quint32 length = quint32(movie.size());
+    for (int i = 0; i < 4; ++i)
+        movie[4 + i] = char((length >> (8 * i)) & 0xff);
+    return movie;
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A program folder of its own (root/Vantamorph) with the shipped texts and
+// icons and minimal movies, and a Host on fake platform services.
+class HostFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        programFolder = root.path() + QStringLiteral("/Vantamorph");
+        QDir().mkpath(programFolder + QStringLiteral("/Images"));
+        QDir().mkpath(programFolder + QStringLiteral("/Xml"));
+        QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Xml/english.xml"), programFolder + QStringLiteral("/Xml/english.xml"));
+        for (const char* icon : {"new", "open", "save", "cut", "copy", "paste", "delete"})
+            QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Images/") + QLatin1String(icon) + QStringLiteral(".bmp"),
+                        programFolder + QStringLiteral("/Images/") + QLatin1String(icon) + QStringLiteral(".bmp"));
+        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
+        writeFile(root.path() + QStringLiteral("/flash/DrawBitmap.swf"), minimalMovie());
+        os.documents = root.path() + QStringLiteral("/Documents");
+        QDir().mkpath(os.documents);
+    }
+
+    void makeHost()
+    {
+        host = std::make_unique<Host>(platform, canvas, bitmap, programFolder);
+    }
+
+    // Starts the program and lets the splash hand over and the canvas report in.
+    void startToReady()
+    {
+        if (!host)
+            makeHost();
+        host->start();
+        runUntil([&] { return host->menuItems.FindItem(QStringLiteral("mnuProject")) != 0 || process.ended(); });
+        QCoreApplication::processEvents();
+    }
+
+    template <class Condition>
+    static bool runUntil(Condition condition, int milliseconds = 3000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition() && clock.elapsed() < milliseconds)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+        return condition();
+    }
+
+    QStringList canvasCommands() const
+    {
+        QStringList sent;
+        for (const auto& [command, argument] : canvas.received())
+            sent.append(command + QLatin1Char('|') + argument);
+        return sent;
+    }
+
+    QStringList loggedLabels() const { return trace.matching(QStringLiteral("log ")); }
+    QByteArray errorLog() const { return readFile(programFolder + QStringLiteral("/Error.log")); }
+
+    QTemporaryDir root;
+    QString programFolder;
+    RecordingTrace trace;
+    WindowRegistry windows;
+    FakeFormPresenter forms{windows};
+    FakeSystemDialogs dialogs;
+    FakeOsFacts os;
+    FakeRights rights;
+    FakeShellOpener shell;
+    FakeNetworkInfo network;
+    FakeProcessControl process;
+    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, trace};
+    StartupCanvas canvas{QStringLiteral("skwFlash"), trace};
+    MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), trace};
+    std::unique_ptr<Host> host;
+};
+
+} // namespace vm::test

@@ -1,0 +1,81 @@
+#include "tests/unit/shell/host_fixture.h"
+
+namespace vm::test {
+namespace {
+
+class MessageDialogsTest : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        makeHost();
+        host->language.LoadLanguage(0);
+    }
+    MessageDialogs& messages() { return host->messages; }
+};
+
+TEST_F(MessageDialogsTest, YesNoAnswers)
+{
+    forms.clicks = {QStringLiteral("imgOK"), QStringLiteral("cmdNo"), QStringLiteral("cmdYes"), QStringLiteral("imgCancel")};
+    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
+    EXPECT_EQ(messages().yesNoForm().GetReturn(), 255);
+    EXPECT_FALSE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
+    EXPECT_EQ(messages().yesNoForm().GetReturn(), 0);
+    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
+    EXPECT_FALSE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
+    EXPECT_TRUE(loggedLabels().isEmpty());
+    EXPECT_EQ(forms.shown.last().message, QStringLiteral("Save?"));
+    EXPECT_EQ(forms.shown.last().owner, QStringLiteral("frmMain"));
+}
+
+TEST_F(MessageDialogsTest, YesNoCancelAnswersAndEnter)
+{
+    forms.clicks = {QStringLiteral("cmdYes"), QStringLiteral("imgNo"), QStringLiteral("cmdCancel")};
+    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 1);
+    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 0);
+    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
+
+    // Enter is OK/Yes; Escape and other keys do nothing.
+    MessageBoxYNCForm& form = messages().yesNoCancelForm();
+    form.setGetReturn(0);
+    form.keyPress(27);
+    EXPECT_EQ(form.GetReturn(), 0);
+    form.keyPress(13);
+    EXPECT_EQ(form.GetReturn(), 1);
+}
+
+TEST_F(MessageDialogsTest, ClosedByTheWindowKeepsThePreviousAnswer)
+{
+    forms.clicks = {QStringLiteral("cmdCancel")};
+    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
+    // No queued click: the fake closes the dialog with its close box.
+    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
+    forms.clicks = {QStringLiteral("cmdYes")};
+    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("?"), nullptr));
+    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("?"), nullptr));
+}
+
+TEST_F(MessageDialogsTest, CaptionsComeFromTheLanguageFile)
+{
+    messages().yesNoCancelForm().setMessage(QStringLiteral("m"));
+    const FormContent content = messages().yesNoCancelForm().content();
+    ASSERT_EQ(content.buttons.size(), 3);
+    EXPECT_EQ(content.buttons[0].label, QStringLiteral("cmdYes"));
+    EXPECT_EQ(content.buttons[0].image, QStringLiteral("imgOK"));
+    EXPECT_EQ(content.buttons[0].caption, QStringLiteral("Yes"));
+    EXPECT_EQ(content.buttons[2].caption, QStringLiteral("Cancel"));
+}
+
+TEST_F(MessageDialogsTest, QuickPublishAlertGoesOverTheMainWindowOnce)
+{
+    Form& publishDialog = host->savingForm; // any form other than the main window
+    host->state.quickPublishing = true;
+    messages().Alert(QStringLiteral("Published"), &publishDialog);
+    EXPECT_EQ(forms.shown.last().owner, QStringLiteral("frmMain"));
+    EXPECT_FALSE(host->state.quickPublishing);
+    EXPECT_EQ(messages().AlertOK(QStringLiteral("Again"), &publishDialog), 1);
+    EXPECT_EQ(forms.shown.last().owner, QStringLiteral("frmSaving"));
+}
+
+} // namespace
+} // namespace vm::test

@@ -1,0 +1,141 @@
+#include "platform/api/path_style.h"
+#include "tests/unit/shell/host_fixture.h"
+
+namespace vm::test {
+namespace {
+
+using StartupTest = HostFixture;
+
+TEST_F(StartupTest, LanguageIsSentTwiceBeforeTheMoviesLoadThenTheCanvasCompletesTheStart)
+{
+    startToReady();
+    ASSERT_FALSE(process.ended());
+    const QString chlang = QStringLiteral("toFlash \"chlang\" \"0\" -> true");
+    const QString movieLine = QStringLiteral("movie \"skwFlash\" ") + Trace::quote(root.path() + QStringLiteral("//flash/LogoMain.swf"));
+    const qsizetype movieAt = trace.lines.indexOf(movieLine);
+    ASSERT_GE(movieAt, 0) << trace.lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(trace.lines.mid(0, movieAt), (QStringList{chlang, chlang}));
+    EXPECT_EQ(trace.lines[movieAt + 1],
+              QStringLiteral("movie \"ShockwaveFlash1\" ") + Trace::quote(root.path() + QStringLiteral("//flash/DrawBitmap.swf")));
+
+    const WindowHandle main = host->mainForm.window;
+    EXPECT_EQ(windows.text(main), QStringLiteral("Vantamorph 7.0    "));
+    EXPECT_TRUE(windows.isEnabled(main));
+    EXPECT_EQ(windows.style(main) & window_style::SysMenu, window_style::SysMenu);
+    EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
+    EXPECT_EQ(host->state.installRoot, root.path() + QStringLiteral("/"));
+    EXPECT_FALSE(forms.isLoaded(host->splashForm));
+    EXPECT_EQ(canvasCommands().count(QStringLiteral("fontlist|")), 1);
+    EXPECT_TRUE(loggedLabels().isEmpty()) << loggedLabels().join(QLatin1Char(',')).toStdString();
+}
+
+TEST_F(StartupTest, SplashHandsOverAfterElevenTicks)
+{
+    makeHost();
+    QElapsedTimer clock;
+    clock.start();
+    host->start();
+    ASSERT_TRUE(runUntil([&] { return host->mainForm.window != 0; }));
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_LT(clock.elapsed(), 1500);
+}
+
+TEST_F(StartupTest, AnotherCopyIsRestoredFocusedAndThisOneEnds)
+{
+    const WindowHandle other = windows.create(QStringLiteral("OtherProgramClass"), QStringLiteral("Vantamorph 7.0    "));
+    windows.noteShown(other, show_command::Minimize);
+    startToReady();
+    EXPECT_EQ(process.exits, QList<int>{0});
+    EXPECT_FALSE(windows.isIconic(other));
+    EXPECT_EQ(windows.foreground(), other);
+    EXPECT_EQ(host->mainForm.window, 0u);
+    EXPECT_TRUE(trace.matching(QStringLiteral("movie")).isEmpty());
+}
+
+TEST_F(StartupTest, ACaptionWithoutTheTrailingBlanksIsNoRunningCopy)
+{
+    windows.create(QStringLiteral("OtherProgramClass"), QStringLiteral("Vantamorph 7.0"));
+    startToReady();
+    EXPECT_FALSE(process.ended());
+}
+
+TEST_F(StartupTest, WithoutACanvasMovieTheMenusStayEmptyAndTheTitleBarHidden)
+{
+    QFile::remove(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+    makeHost();
+    host->start();
+    runUntil([&] { return host->mainForm.window != 0; });
+    runUntil([] { return false; }, 100);
+    EXPECT_TRUE(host->menuItems.items().isEmpty());
+    EXPECT_EQ(windows.style(host->mainForm.window) & window_style::SysMenu, 0u);
+}
+
+TEST_F(StartupTest, WindowKeepsItsMinimumSizeAndTheCanvasFollowsIt)
+{
+    startToReady();
+    const WindowHandle main = host->mainForm.window;
+    windows.noteGeometry(main, {10, 20, 300, 200});
+    host->mainForm.Form_Resize();
+    EXPECT_EQ(windows.rect(main), (WindowRect{10, 20, 800, 590}));
+    EXPECT_EQ(canvas.size(), QSize(800, (8850 - 876) / 15));
+
+    windows.noteGeometry(main, {0, 0, 1200, 900});
+    host->mainForm.Form_Resize();
+    EXPECT_EQ(canvas.size(), QSize(1200, (900 * 15 - 876) / 15));
+
+    windows.noteShown(main, show_command::Minimize);
+    windows.noteGeometry(main, {0, 0, 160, 30});
+    host->mainForm.Form_Resize();
+    EXPECT_EQ(canvas.size(), QSize(1200, (900 * 15 - 876) / 15));
+}
+
+TEST_F(StartupTest, ClosingWithoutChangesEndsTheProgramAndRemovesTheWorkFolder)
+{
+    startToReady();
+    const QString work = os.documents + QStringLiteral("/tmpEPS");
+    EXPECT_TRUE(QFileInfo(work).isDir());
+    writeFile(work + QStringLiteral("/left.eps"), "x");
+    QFile::setPermissions(work + QStringLiteral("/left.eps"), QFileDevice::ReadOwner);
+
+    host->state.isDirty = true;
+    host->mainForm.closeBox();
+    EXPECT_FALSE(process.ended());
+    EXPECT_FALSE(QFileInfo::exists(work));
+
+    host->state.isDirty = false;
+    host->mainForm.closeBox();
+    EXPECT_EQ(process.exits, QList<int>{0});
+}
+
+TEST_F(StartupTest, WorkFolderChoices)
+{
+    makeHost();
+    TempFolder& folder = host->tempFolder;
+
+    rights.status = 1;
+    folder.PrepareTempFolder();
+    EXPECT_TRUE(host->state.keepTempFolder);
+    EXPECT_EQ(host->state.tempRoot, path_style::fallbackTempRoot);
+
+    rights.status = 0;
+    os.documents.clear();
+    os.variables.insert(QStringLiteral("HOMEDRIVE"), root.path());
+    os.variables.insert(QStringLiteral("HOMEPATH"), QStringLiteral("/home"));
+    folder.PrepareTempFolder();
+    EXPECT_FALSE(host->state.keepTempFolder);
+    EXPECT_EQ(host->state.tempRoot, root.path() + QStringLiteral("/home"));
+    EXPECT_TRUE(QFileInfo(root.path() + QStringLiteral("/home/tmpEPS")).isDir());
+
+    os.variables.clear();
+    os.temp = root.path() + QStringLiteral("/tmp");
+    folder.PrepareTempFolder();
+    EXPECT_EQ(host->state.tempRoot, root.path() + QStringLiteral("/tmp"));
+
+    rights.status = 7; // neither answer: nothing is prepared
+    folder.PrepareTempFolder();
+    EXPECT_EQ(host->state.tempRoot, path_style::fallbackTempRoot);
+    EXPECT_FALSE(host->state.keepTempFolder);
+}
+
+} // namespace
+} // namespace vm::test
