@@ -90,7 +90,11 @@ void Host::registerShellCommands()
         if (hooks.fillRecentFiles)
             hooks.fillRecentFiles();
     });
-    dispatcher.on(QStringLiteral("fmactivemenu"), [this](const QString&) { mainMenu.mnuActivate(); });
+    dispatcher.on(QStringLiteral("fmactivemenu"), [this](const QString&) {
+        mainMenu.mnuActivate();
+        if (hooks.ready)
+            hooks.ready();
+    });
     dispatcher.on(QStringLiteral("exit"), [this](const QString&) { endProgram(); });
 }
 
