@@ -79,6 +79,7 @@ void MessageDialogView::refreshContent()
     while (QLayoutItem* item = buttonLayout_->takeAt(0)) {
         if (QWidget* old = item->widget()) {
             old->hide();
+            old->setParent(nullptr);
             old->deleteLater(); // a refresh may come from one of these buttons
         }
         delete item;
@@ -87,6 +88,7 @@ void MessageDialogView::refreshContent()
         auto* image = new ImageButton(button.image, button.label, button.caption,
                                       [this](const QString& control) { form_.click(control); }, buttonRow_);
         buttonLayout_->addWidget(image);
+        image->show(); // the layout would show it only on the next event-loop turn
     }
     buttonRow_->setVisible(!content.buttons.isEmpty());
     adjustSize();

@@ -1,0 +1,122 @@
+// Vantamorph: wires the platform services, the canvas players and the host
+// together, for a normal run with a screen or for a scripted session.
+#include "app/scripting/command_line.h"
+#include "app/scripting/script_session.h"
+#include "canvas/player/startup_canvas.h"
+#include "canvas/stage/stage_widget.h"
+#include "platform/linux/desktop_shell_opener.h"
+#include "platform/linux/immediate_process_control.h"
+#include "platform/linux/linux_network_info.h"
+#include "platform/linux/linux_os_facts.h"
+#include "platform/linux/linux_rights.h"
+#include "platform/linux/local_desktop_channel.h"
+#include "platform/linux/qt_system_dialogs.h"
+#include "platform/scripted/answer_queue.h"
+#include "platform/scripted/script_parser.h"
+#include "platform/scripted/script_transcript.h"
+#include "platform/scripted/scripted_form_presenter.h"
+#include "platform/scripted/scripted_shell_opener.h"
+#include "platform/scripted/scripted_system_dialogs.h"
+#include "platform/scripted/transcript_process_control.h"
+#include "shell/host.h"
+#include "shell/views/host_views.h"
+#include "shell/views/qt_form_presenter.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <optional>
+#include <cstdio>
+
+namespace vm {
+namespace {
+
+const QString canvasControl = QStringLiteral("skwFlash");
+const QString bitmapControl = QStringLiteral("ShockwaveFlash1");
+
+int runWithScreen(QApplication& app, const CommandLine& options)
+{
+    Trace noTranscript;
+    LocalDesktopChannel desktop(options.desktopName);
+    WindowRegistry windows(&desktop);
+    QtFormPresenter forms(windows);
+    QtSystemDialogs dialogs;
+    LinuxOsFacts os;
+    LinuxRights rights;
+    DesktopShellOpener shell;
+    LinuxNetworkInfo network;
+    ImmediateProcessControl process;
+    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, noTranscript};
+
+    StartupCanvas canvas(canvasControl, noTranscript);
+    MoviePlayer bitmap(bitmapControl, noTranscript);
+    Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
+    StageWidget stage(canvas);
+    registerHostViews(forms, host, &stage);
+    if (options.quitWhenReady)
+        host.hooks.ready = [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); };
+    host.start();
+    app.exec();
+    // The program ends only through the host; the views must not outlive it.
+    host.endProgram();
+    return 0;
+}
+
+int runScript(QApplication& app, const CommandLine& options)
+{
+    const std::optional<QList<Statement>> statements = ScriptParser::parseFile(options.scriptPath);
+    if (!statements) {
+        std::fprintf(stderr, "vantamorph: cannot read the script %s\n", qPrintable(options.scriptPath));
+        return CommandLine::usageExitCode;
+    }
+    ScriptTranscript transcript(options.transcriptPath);
+    if (!transcript.isOpen()) {
+        std::fprintf(stderr, "vantamorph: cannot write the transcript %s\n", qPrintable(options.transcriptPath));
+        return CommandLine::usageExitCode;
+    }
+    AnswerQueue answers;
+    LocalDesktopChannel desktop(options.desktopName);
+    WindowRegistry windows(&desktop);
+    ScriptedFormPresenter forms(windows, transcript, answers);
+    ScriptedSystemDialogs dialogs(transcript, answers);
+    LinuxOsFacts os;
+    LinuxRights rights;
+    ScriptedShellOpener shell(transcript);
+    LinuxNetworkInfo network;
+    TranscriptProcessControl process(transcript);
+    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, transcript};
+
+    StartupCanvas canvas(canvasControl, transcript);
+    MoviePlayer bitmap(bitmapControl, transcript);
+    Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
+    ScriptSession session(host, canvas, bitmap, answers, transcript, *statements);
+    host.start();
+    session.start();
+    app.exec();
+    host.endProgram();
+    return 0;
+}
+
+} // namespace
+} // namespace vm
+
+int main(int argc, char** argv)
+{
+    using namespace vm;
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const CommandLine options = parseCommandLine(arguments);
+    if (!options.ok() || options.helpRequested) {
+        const QString text = (options.ok() ? QString() : options.error + QLatin1Char('\n')) + commandLineUsage(arguments.value(0));
+        std::fputs(qPrintable(text), options.ok() ? stdout : stderr);
+        return options.ok() ? 0 : CommandLine::usageExitCode;
+    }
+    // A scripted session needs no screen.
+    if (options.scripted())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantamorph"));
+    // Windows come and go during start-up (the splash); only the host ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return options.scripted() ? runScript(app, options) : runWithScreen(app, options);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/scripted/script_parser.h"
+
+#include <QList>
+#include <QTimer>
+
+namespace vm {
+
+class AnswerQueue;
+class Host;
+class MoviePlayer;
+class Trace;
+
+// Plays a script against the running program: one statement at a time from
+// the event loop, so the program's timers, canvas announcements and modal
+// windows go on in between, as they do for a user. When the script runs
+// out, the program ends.
+//
+// Written to the transcript: the script's own actions (canvas and bitmap
+// commands, menu clicks, keys, close), what could not be done, dumps, script
+// errors, and answers no question took.
+class ScriptSession {
+public:
+    ScriptSession(Host& host, MoviePlayer& canvas, MoviePlayer& bitmap, AnswerQueue& answers, Trace& trace,
+                  QList<Statement> statements);
+
+    void start();
+    bool finished() const { return finished_; }
+
+private:
+    void step();
+    void execute(const Statement& statement);
+    void raise(MoviePlayer& player, const QString& name, const Statement& statement);
+    void clickMenuItem(const QString& prefix, int id);
+    void dumpMenu();
+    void dumpState();
+    void finish();
+
+    Host& host_;
+    MoviePlayer& canvas_;
+    MoviePlayer& bitmap_;
+    AnswerQueue& answers_;
+    Trace& trace_;
+    QList<Statement> statements_;
+    qsizetype next_ = 0;
+    bool finished_ = false;
+    QTimer timer_;
+};
+
+} // namespace vm
