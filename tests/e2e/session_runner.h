@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vm::e2e {
+
+// A copy of the built program tree (InstallRoot with the program folder) in a
+// temporary folder, so each test has its own history, error log and files.
+class InstalledProgram {
+public:
+    InstalledProgram()
+    {
+        const QString source = QStringLiteral(VM_DIST_DIR);
+        QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QString target = root.path() + path.mid(source.size());
+            const QFileInfo info = it.fileInfo();
+            if (info.isSymLink())
+                QFile::link(info.symLinkTarget(), target);
+            else if (info.isDir())
+                QDir().mkpath(target);
+            else
+                QFile::copy(path, target);
+        }
+    }
+
+    QString installRoot() const { return root.path() + QStringLiteral("/"); }
+    QString programFolder() const { return root.path() + QStringLiteral("/Vantamorph"); }
+    QString file(const QString& relative) const { return programFolder() + QLatin1Char('/') + relative; }
+
+    struct Result {
+        int exitCode = -1;
+        QStringList transcript;
+        QByteArray errors;
+    };
+
+    // Runs a script and waits for the program to end.
+    Result run(const QByteArray& script, const QString& desktop = QString(), int timeoutMs = 20000) const
+    {
+        QProcess process;
+        startScript(process, script, desktop);
+        Result result;
+        if (!process.waitForFinished(timeoutMs)) {
+            process.kill();
+            process.waitForFinished();
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.transcript = transcriptOf(process);
+        result.errors = process.readAllStandardError();
+        return result;
+    }
+
+    void startScript(QProcess& process, const QByteArray& script, const QString& desktop) const
+    {
+        const QString scriptPath = root.path() + QStringLiteral("/script-%1.txt").arg(++scripts_);
+        QFile scriptFile(scriptPath);
+        scriptFile.open(QIODevice::WriteOnly);
+        scriptFile.write(script);
+        scriptFile.close();
+        QStringList arguments{QStringLiteral("--script"), scriptPath, QStringLiteral("--transcript"),
+                              scriptPath + QStringLiteral(".out")};
+        if (!desktop.isEmpty())
+            arguments << QStringLiteral("--desktop") << desktop;
+        process.setProperty("transcript", scriptPath + QStringLiteral(".out"));
+        process.start(programFolder() + QStringLiteral("/vantamorph"), arguments);
+        process.waitForStarted();
+    }
+
+    static QStringList transcriptOf(const QProcess& process)
+    {
+        QFile file(process.property("transcript").toString());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    QByteArray errorLog() const
+    {
+        QFile log(file(QStringLiteral("Error.log")));
+        return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir root;
+    mutable int scripts_ = 0;
+};
+
+inline QStringList matching(const QStringList& lines, const QString& prefix)
+{
+    QStringList found;
+    for (const QString& line : lines)
+        if (line.startsWith(prefix))
+            found.append(line);
+    return found;
+}
+
+} // namespace vm::e2e

@@ -1,0 +1,80 @@
+#include "tests/e2e/session_runner.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace vm::e2e {
+namespace {
+
+TEST(StartupSession, CanvasIsToldTheLanguageTwiceThenTheMenusComeAndTheProgramEnds)
+{
+    InstalledProgram program;
+    const auto result = program.run("wait 900\ndump menu\ndump state\n");
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    const QStringList& lines = result.transcript;
+    const QString chlang = QStringLiteral("toFlash \"chlang\" \"0\" -> true");
+    const QString movie = QStringLiteral("movie \"skwFlash\" \"") + program.installRoot() + QStringLiteral("/flash/LogoMain.swf\"");
+    ASSERT_TRUE(lines.contains(movie)) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(lines.count(chlang), 2);
+    EXPECT_LT(lines.lastIndexOf(chlang), lines.indexOf(movie));
+    EXPECT_LT(lines.indexOf(QStringLiteral("window frmSplash shown")), lines.indexOf(QStringLiteral("window frmMain shown")));
+    EXPECT_EQ(lines.count(QStringLiteral("toFlash \"fontlist\" \"\" -> true")), 1);
+    EXPECT_TRUE(lines.contains(QStringLiteral("item \"mnuBondingObjects\" parent=\"mnuObject\" caption=\"Show &Selection Frame\" enabled=1 checked=1")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("state InstallRoot ") + QStringLiteral("\"") + program.installRoot() + QStringLiteral("\"")));
+    EXPECT_EQ(lines.last(), QStringLiteral("exit 0"));
+    EXPECT_TRUE(matching(lines, QStringLiteral("log ")).isEmpty());
+}
+
+TEST(StartupSession, ASecondCopyOnTheSameDesktopHandsOverAndEndsWithoutAWindow)
+{
+    InstalledProgram program;
+    const QString desktop = QStringLiteral("e2e-%1").arg(QCoreApplication::applicationPid());
+    QProcess first;
+    program.startScript(first, "wait 6000\n", desktop);
+    QElapsedTimer clock;
+    clock.start();
+    while (!InstalledProgram::transcriptOf(first).contains(QStringLiteral("window frmMain shown")) && clock.elapsed() < 10000)
+        QThread::msleep(50);
+    ASSERT_TRUE(InstalledProgram::transcriptOf(first).contains(QStringLiteral("window frmMain shown")));
+
+    const auto second = program.run("wait 3000\n", desktop);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_FALSE(second.transcript.contains(QStringLiteral("window frmMain shown")));
+    EXPECT_TRUE(matching(second.transcript, QStringLiteral("movie")).isEmpty());
+    EXPECT_EQ(second.transcript.last(), QStringLiteral("exit 0"));
+
+    // Another desktop sees no running copy.
+    const auto elsewhere = program.run("wait 900\n", desktop + QStringLiteral("-other"));
+    EXPECT_TRUE(elsewhere.transcript.contains(QStringLiteral("window frmMain shown")));
+
+    first.kill();
+    first.waitForFinished();
+}
+
+TEST(StartupSession, HelpAboutAndTheWebGoThroughTheShellAndTheDialogs)
+{
+    InstalledProgram program;
+    const auto result = program.run("wait 900\nmenu \"mnuHelp\"\nkey \"F1\"\nmenu \"mnuAboutUS\"\nmenu \"mnuCopyrightInfo\"\n"
+                                    "canvas \"show alerto\" \"Hello \\\"there\\\"\"\nanswer alert \"ok\"\n");
+    ASSERT_EQ(result.exitCode, 0);
+    const QString help = QStringLiteral("shell \"open\" \"") + program.programFolder() + QStringLiteral("/Vantamorph.html\"");
+    EXPECT_EQ(result.transcript.count(help), 2);
+    EXPECT_TRUE(result.transcript.contains(QStringLiteral("dialog frmAbout \"\" owner=frmMain -> close")));
+    EXPECT_TRUE(result.transcript.contains(QStringLiteral("dialog frmCopyright \"\" owner=frmMain -> close")));
+    EXPECT_FALSE(matching(result.transcript, QStringLiteral("dialog frmAlert \"Hello \\\"there\\\"\" owner=frmMain")).isEmpty());
+}
+
+TEST(StartupSession, ClosingWithUnsavedChangesKeepsTheProgramRunning)
+{
+    InstalledProgram program;
+    const auto result = program.run("wait 900\ncanvas \"datatosave\" \"true\"\nanswer msgbox \"cancel\"\nclose\ndump state\n"
+                                    "canvas \"datatosave\" \"false\"\nclose\ndump state\n");
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.transcript.count(QStringLiteral("state IsDirty true")), 1);
+    // The second close ended the program before the last dump.
+    EXPECT_EQ(matching(result.transcript, QStringLiteral("state IsDirty")).size(), 1);
+}
+
+} // namespace
+} // namespace vm::e2e
