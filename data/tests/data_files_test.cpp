@@ -85,46 +85,6 @@ std::string withoutMnemonic(std::string text) {
     return text;
 }
 
-TEST_F(LanguageFile, IsUtf8WithDeclarationAndOneItemPerKey) {
-    const QByteArray bytes = readAll(kProgram + "/Xml/english.xml");
-    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)QString(decoder(bytes));
-    EXPECT_FALSE(decoder.hasError());
-
-    ASSERT_TRUE(doc_.child("Root").child("LANGUAGEOPTIONS"));
-    EXPECT_GT(counts_.size(), 50u);
-    for (const auto& [name, count] : counts_) {
-        EXPECT_FALSE(name.empty()) << "an item without NAME";
-        EXPECT_EQ(count, 1) << name << " appears " << count << " times";
-    }
-}
-
-TEST_F(LanguageFile, EveryKeyTheProgramLooksUpHasAText) {
-    std::vector<std::string> keys = kOtherKeys;
-    for (const auto& menu : kMenus) keys.insert(keys.end(), menu.begin(), menu.end());
-    for (const auto& key : keys) {
-        ASSERT_TRUE(texts_.count(key)) << key << " is missing";
-        EXPECT_NE(texts_[key].find_first_not_of(" \t\r\n"), std::string::npos) << key << " is blank";
-    }
-}
-
-TEST_F(LanguageFile, TextsTheUserIsToldAboutAreWordForWord) {
-    const std::map<std::string, std::string> expected = {
-        {"mnuQuick", "&Show Quick Help"},
-        {"mnuNewProject", "&New Logo"},
-        {"mnuBondingObjects", "Show &Selection Frame"},
-        {"cmdOk", "OK"},
-        {"lblSavingMessage", "Saving your logo..."},
-        {"msgYNCSaveChanges", "Do you want to save changes to your logo before you exit?"},
-        {"msgYNFileOverwrite", "A file of that name already exists. Do you want to replace it?"},
-        {"alertNotFount", "The logo project could not be found. It may have been moved or deleted."},
-        {"msgYNNoPrinter", "The Vantamorph printer is not installed. Do you want to install it now?"},
-        {"alertLogoPub", "Your logo has been published."},
-    };
-    for (const auto& [key, text] : expected) EXPECT_EQ(texts_[key], text) << key;
-}
-
 TEST_F(LanguageFile, MenuMnemonicsAreUsableAndDistinctWithinEachMenu) {
     for (const auto& menu : kMenus) {
         std::map<char, std::string> taken;
@@ -326,40 +286,6 @@ TEST(HelpPage, IsSelfContainedAndItsContentsLinksResolve) {
     const std::string style = doc.select_node("//style").node().text().get();
     EXPECT_EQ(style.find("url("), std::string::npos);
     EXPECT_EQ(style.find("@import"), std::string::npos);
-}
-
-TEST(HelpPage, DescribesEveryMenuItemByItsMenuText) {
-    const QString page = QString::fromUtf8(readAll(kProgram + "/Vantamorph.html"));
-    pugi::xml_document language = loadXml(kProgram + "/Xml/english.xml");
-    for (const auto& menu : kMenus) {
-        for (const auto& key : menu) {
-            const std::string xpath = "//CONVERTERITEM[@NAME='" + key + "']/@VALUE";
-            std::string label = withoutMnemonic(language.select_node(xpath.c_str()).attribute().value());
-            if (label.size() > 3 && label.compare(label.size() - 3, 3, "...") == 0) label.resize(label.size() - 3);
-            EXPECT_TRUE(page.contains(QString::fromStdString(label))) << key << " (\"" << label << "\")";
-        }
-    }
-    for (const char* topic : {".vmp", "Error.log", "App.Config", "PNG", "JPG", "GIF", "TIFF", "Transparent PNG",
-                              "Transparent GIF", "Vector EPS", "Full size", "Quarter size", "Thumbnail"})
-        EXPECT_TRUE(page.contains(QLatin1String(topic))) << topic;
-}
-
-TEST(DesktopEntry, StartsTheProgramFromTheGraphicsMenu) {
-    const QList<QByteArray> lines = readAll(kProgram + "/vantamorph.desktop").split('\n');
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.first(), "[Desktop Entry]");
-    std::map<std::string, std::string> keys;
-    for (const QByteArray& line : lines.mid(1)) {
-        if (line.isEmpty() || line.startsWith('#')) continue;
-        const qsizetype eq = line.indexOf('=');
-        ASSERT_GT(eq, 0) << "not a key=value line: " << line.toStdString();
-        EXPECT_TRUE(keys.emplace(line.left(eq).toStdString(), line.mid(eq + 1).toStdString()).second)
-            << "duplicate key " << line.left(eq).toStdString();
-    }
-    EXPECT_EQ(keys["Type"], "Application");
-    EXPECT_EQ(keys["Name"], "Vantamorph");
-    EXPECT_EQ(keys["Exec"], "vantamorph");
-    EXPECT_EQ(keys["Categories"], "Graphics;");
 }
 
 }  // namespace
