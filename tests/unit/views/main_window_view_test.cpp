@@ -105,9 +105,11 @@ TEST_F(MainWindowViewTest, MenuBarFollowsTheMenuItems)
     host->menuItems.setItemCaption(host->menuItems.FindItem(QStringLiteral("mnuSave")), QStringLiteral("Keep"));
     QCoreApplication::processEvents();
     EXPECT_EQ(action(QStringLiteral("mnuSave"))->text(), QStringLiteral("Keep\tCtrl+S"));
-    for (const QString& key : editingGroup())
-        if (QAction* entry = action(key))
+    for (const QString& key : editingGroup()) {
+        if (QAction* entry = action(key)) {
             EXPECT_FALSE(entry->isEnabled()) << key.toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowViewTest, MenuClickRunsAfterTheMenuClosesAndTogglesCheckItems)
