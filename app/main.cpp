@@ -18,6 +18,7 @@
 #include "platform/scripted/scripted_shell_opener.h"
 #include "platform/scripted/scripted_system_dialogs.h"
 #include "platform/scripted/transcript_process_control.h"
+#include "project/project_flows.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
@@ -50,6 +51,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     StartupCanvas canvas(canvasControl, noTranscript);
     MoviePlayer bitmap(bitmapControl, noTranscript);
     Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
+    ProjectFlows projects(host);
     StageWidget stage(canvas);
     registerHostViews(forms, host, &stage);
     if (options.quitWhenReady)
@@ -88,6 +90,7 @@ int runScript(QApplication& app, const CommandLine& options)
     StartupCanvas canvas(canvasControl, transcript);
     MoviePlayer bitmap(bitmapControl, transcript);
     Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
+    ProjectFlows projects(host);
     ScriptSession session(host, canvas, bitmap, answers, transcript, *statements);
     host.start();
     session.start();
