@@ -4,6 +4,8 @@
 #include <QString>
 #include <pugixml.hpp>
 
+#include "platform/api/atomic_file.h"
+
 namespace vm {
 
 // Writing the files the program owns: a project file holds the canvas's logo
@@ -12,16 +14,9 @@ namespace vm {
 // so a crash or a full disk never leaves a truncated file behind.
 namespace project_file {
 
-struct Outcome {
-    bool ok = true;
-    int errorNumber = 0; // the run-time error number for the log
-    QString reason;      // what went wrong, in words for the user and the log
+using Outcome = WriteOutcome;
 
-    static Outcome failure(int number, QString why) { return {false, number, std::move(why)}; }
-};
-
-// Replaces path with bytes atomically. A read-only target is refused even
-// though its folder would allow the rename: the user made it read-only.
+// Replaces path with bytes atomically (see writeFileAtomically).
 Outcome writeAtomically(const QString& path, const QByteArray& bytes);
 
 // Parse options that keep everything a document holds: declaration,

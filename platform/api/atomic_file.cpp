@@ -1,0 +1,52 @@
+#include "platform/api/atomic_file.h"
+
+#include "platform/api/run_time_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vm {
+
+namespace {
+// The words of a file error, with the number the log expects.
+WriteOutcome fileFailure(QFileDevice::FileError error, const QString& detail)
+{
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return WriteOutcome::failure(error_number::PermissionDenied, QStringLiteral("Permission denied (%1)").arg(detail));
+    case QFileDevice::ResourceError:
+        return WriteOutcome::failure(error_number::DiskFull, QStringLiteral("Disk full (%1)").arg(detail));
+    default:
+        return WriteOutcome::failure(error_number::PathFileAccessError,
+                                     QStringLiteral("Path/File access error (%1)").arg(detail));
+    }
+}
+} // namespace
+
+WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo target(path);
+    if (!target.dir().exists())
+        return WriteOutcome::failure(error_number::PathNotFound,
+                                     QStringLiteral("Path not found: %1").arg(target.absolutePath()));
+    // Without any write bit the file is read-only, even for an administrator.
+    const QFile::Permissions writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (target.exists() && (!target.isFile() || !target.isWritable() || !(target.permissions() & writeBits)))
+        return WriteOutcome::failure(error_number::PermissionDenied,
+                                     QStringLiteral("Permission denied: %1 cannot be replaced").arg(path));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fileFailure(file.error(), file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const WriteOutcome failed = fileFailure(file.error(), file.errorString());
+        file.cancelWriting();
+        return failed;
+    }
+    if (!file.commit())
+        return fileFailure(file.error(), file.errorString());
+    return {};
+}
+
+} // namespace vm
