@@ -3,7 +3,7 @@
 #include "app/scripting/command_line.h"
 #include "app/scripting/script_session.h"
 #include "canvas/player/startup_canvas.h"
-#include "canvas/stage/stage_widget.h"
+#include "canvas/reference/reference_canvas.h"
 #include "platform/linux/desktop_shell_opener.h"
 #include "platform/linux/immediate_process_control.h"
 #include "platform/linux/linux_network_info.h"
@@ -11,6 +11,12 @@
 #include "platform/linux/linux_rights.h"
 #include "platform/linux/local_desktop_channel.h"
 #include "platform/linux/qt_system_dialogs.h"
+#include "platform/api/print_services.h"
+#include "platform/print_views/qt_modal_window_view.h"
+#include "platform/printing/file_spooler.h"
+#include "platform/printing/linux_process_runner.h"
+#include "platform/printing/linux_system_locale.h"
+#include "platform/printing/system_page_printer.h"
 #include "platform/scripted/answer_queue.h"
 #include "platform/scripted/script_parser.h"
 #include "platform/scripted/script_transcript.h"
@@ -48,12 +54,20 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     ImmediateProcessControl process;
     Platform platform{windows, forms, dialogs, os, rights, shell, network, process, noTranscript};
 
-    StartupCanvas canvas(canvasControl, noTranscript);
+    LinuxProcessRunner processes;
+    FileSpooler spooler(FileSpooler::defaultFolder(),
+                        [](const QString& problem) { std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem)); });
+    LinuxSystemLocale locale;
+    LinuxOsVersion osVersion;
+    // The publish dialog prints through these.
+    [[maybe_unused]] PrintServices printing{processes, spooler, locale, osVersion};
+    QtModalWindowView printWindows(spooler);
+    SystemPagePrinter pagePrinter(windows, spooler, locale, &printWindows);
+    ReferenceCanvas canvas(canvasControl, noTranscript, &pagePrinter);
     MoviePlayer bitmap(bitmapControl, noTranscript);
     Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
     ProjectFlows projects(host);
-    StageWidget stage(canvas);
-    registerHostViews(forms, host, &stage);
+    registerHostViews(forms, host, canvas.view());
     if (options.quitWhenReady)
         host.hooks.ready = [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); };
     host.start();

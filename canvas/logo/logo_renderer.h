@@ -1,0 +1,61 @@
+#pragma once
+
+#include "canvas/logo/logo_document.h"
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QSvgRenderer;
+
+namespace vm {
+
+// Where a logo's symbols and pictures live on disk.
+struct LogoResources {
+    QString dataFolder;  // datasrc: symbol paths are relative to it
+    QString imageFolder; // LogoImages: picture names are relative to it
+};
+
+// The one way a logo is drawn: on the screen, to an image, to a printer.
+// Missing symbols and pictures draw as a grey placeholder, never fail.
+class LogoRenderer {
+public:
+    explicit LogoRenderer(LogoResources resources = {});
+    ~LogoRenderer();
+
+    void setResources(LogoResources resources);
+    const LogoResources& resources() const { return resources_; }
+
+    // The elements in stage coordinates, without the background.
+    void draw(QPainter& painter, const LogoDocument& logo) const;
+    // One element with its position and rotation.
+    void drawElement(QPainter& painter, const LogoElement& element) const;
+    // One element's content filling box, without its position and rotation.
+    void drawContent(QPainter& painter, const LogoElement& element, const QRectF& box) const;
+
+    // The stage scaled by scale; a transparent background leaves the pixels clear.
+    QImage render(const LogoDocument& logo, double scale, const QColor& background) const;
+
+    // The unscaled size of a text at its font size: a new text's box.
+    static QSizeF naturalTextSize(const LogoElement& text);
+    // The size a picture file would like on the stage, or an empty size.
+    QSizeF pictureSize(const QString& fileName) const;
+
+private:
+    QSvgRenderer* symbolRenderer(const QString& path, const QColor& color) const;
+    const QImage& picture(const QString& fileName) const;
+    static void drawPlaceholder(QPainter& painter, const QRectF& box);
+
+    LogoResources resources_;
+    mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_;
+    mutable QHash<QString, QImage> pictures_;
+};
+
+// A file name that stays inside its folder.
+bool isPlainFileName(const QString& name);
+// A catalogue path that stays inside the data folder.
+bool isInsidePath(const QString& relativePath);
+
+} // namespace vm

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QDoubleSpinBox;
+class QFontComboBox;
+class QFrame;
+class QGraphicsScene;
+class QGraphicsTextItem;
+class QGraphicsView;
+class QLabel;
+class QToolBar;
+class QToolButton;
+
+namespace vm {
+
+class ClipArtDialog;
+class ElementItem;
+class LogoEditor;
+class ReferenceCanvas;
+
+// What the user sees of the canvas: its toolbar, the stage with the logo and
+// the selection handles, the colour and tools panels, the quick-help overlay.
+class EditorWidget : public QWidget {
+public:
+    enum class Panel { Colour, Tools };
+
+    explicit EditorWidget(ReferenceCanvas& canvas, QWidget* parent = nullptr);
+    ~EditorWidget() override;
+
+    void showPanel(Panel panel);
+    void arrangePanels();
+    bool panelShown(Panel panel) const;
+    void setSelectionShown(bool shown);
+    void setQuickHelpShown(bool shown);
+    void resourcesChanged();
+
+    void openClipArt();
+    void openWizard();
+    void openTemplates();
+    ClipArtDialog* clipArtDialog() const;
+
+    // In-place text editing of a text on the stage.
+    bool beginTextEdit(quint64 id);
+    void endTextEdit();
+    QGraphicsTextItem* textEditor() const { return textEditor_; }
+
+    QGraphicsView* stageView() const { return view_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildPanels();
+    void rebuildScene();
+    void syncSelectionFromScene();
+    void syncPanels();
+    void commitMoves();
+    void commitTransform(ElementItem& item);
+    void placePanel(QFrame* panel, int top);
+    ElementItem* itemFor(quint64 id) const;
+
+    ReferenceCanvas& canvas_;
+    LogoEditor& editor_;
+    QToolBar* toolbar_;
+    QGraphicsScene* scene_;
+    QGraphicsView* view_;
+    QFrame* colourPanel_ = nullptr;
+    QFrame* toolsPanel_ = nullptr;
+    QFontComboBox* fontBox_ = nullptr;
+    QDoubleSpinBox* sizeBox_ = nullptr;
+    QToolButton* boldButton_ = nullptr;
+    QToolButton* italicButton_ = nullptr;
+    QLabel* quickHelp_ = nullptr;
+    QGraphicsTextItem* textEditor_ = nullptr;
+    quint64 editedId_ = 0;
+    QPointer<ClipArtDialog> clipArt_;
+    bool selectionShown_ = true;
+    bool rebuilding_ = false;
+    bool syncingPanels_ = false;
+};
+
+} // namespace vm

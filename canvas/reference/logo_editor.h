@@ -1,0 +1,93 @@
+#pragma once
+
+#include "canvas/logo/logo_document.h"
+#include "canvas/logo/logo_renderer.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QUndoStack>
+#include <functional>
+#include <map>
+
+namespace vm {
+
+// The editing logic of the canvas, without widgets: the logo, the selection,
+// the clipboard and one undo step per edit. Every edit and every undo is a
+// change the user may want to save; loading and clearing are not.
+class LogoEditor : public QObject {
+    Q_OBJECT
+public:
+    explicit LogoEditor(QObject* parent = nullptr);
+
+    const LogoDocument& document() const { return document_; }
+    LogoRenderer& renderer() { return renderer_; }
+    QUndoStack& undoStack() { return undoStack_; }
+
+    // A new logo or one read from a file: no undo history, nothing selected.
+    void load(LogoDocument document);
+    void clear();
+
+    const QSet<quint64>& selection() const { return selection_; }
+    void select(const QSet<quint64>& ids);
+    const LogoElement* find(quint64 id) const;
+    QList<const LogoElement*> selectedElements() const;
+
+    quint64 addText(const QString& text, const QString& family = QString(), double fontSize = 36);
+    quint64 addSymbol(const QString& path, const QColor& color);
+    quint64 addPicture(const QString& fileName);
+    void setText(quint64 id, const QString& text);
+    void setPicture(quint64 id, const QString& fileName);
+    void setGeometry(quint64 id, const QPointF& position, const QSizeF& size, double rotation);
+    void moveTo(const std::map<quint64, QPointF>& positions);
+    void nudgeSelected(const QPointF& delta);
+
+    // On the selected texts and symbols (texts only for the font).
+    void setColor(const QColor& color);
+    void setFontFamily(const QString& family);
+    void setFontSize(double size);
+    void setBold(bool bold);
+    void setItalic(bool italic);
+    void setBackground(const QColor& color);
+
+    void copy();
+    void cut();
+    void paste();
+    void deleteSelected();
+    void bringForward();
+    void sendBackward();
+    void groupAll();
+    void ungroupSelected();
+    // The whole logo replaced in one undoable step (wizard, template).
+    void replaceAll(LogoDocument document, const QString& label);
+    void undo() { undoStack_.undo(); }
+
+    bool hasClipboard() const { return !clipboard_.empty(); }
+
+signals:
+    // A user edit or its undo: the logo differs from what was saved.
+    void edited();
+    // Anything on the stage may differ: redraw.
+    void documentChanged();
+    void selectionChanged();
+
+private:
+    friend class SnapshotCommand;
+    using Change = std::function<bool(LogoDocument&)>;
+    // One undo step; change returns false when it changed nothing.
+    bool edit(const QString& label, const Change& change);
+    void restore(const LogoDocument& document, const QSet<quint64>& selection);
+    void assignIds(std::vector<LogoElement>& elements);
+    quint64 addElement(LogoElement element, const QString& label);
+    void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change);
+
+    LogoDocument document_;
+    LogoRenderer renderer_;
+    QUndoStack undoStack_;
+    QSet<quint64> selection_;
+    std::vector<LogoElement> clipboard_;
+    quint64 nextId_ = 1;
+    int pasteCount_ = 0;
+};
+
+} // namespace vm

@@ -1,0 +1,218 @@
+#include "canvas/reference/reference_canvas.h"
+
+#include "canvas/api/page_printer.h"
+#include "canvas/logo/logo_xml.h"
+#include "canvas/reference/editor_widget.h"
+#include "canvas/reference/wizard_logo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTimer>
+
+namespace vm {
+
+namespace {
+const QString separator = QString(QChar(0x00E6));
+const QString trueText = QStringLiteral("true");
+const QString falseText = QStringLiteral("false");
+} // namespace
+
+ReferenceCanvas::ReferenceCanvas(QString controlName, Trace& trace, PagePrinter* printer)
+    : MoviePlayer(std::move(controlName), trace), editor_(std::make_unique<LogoEditor>()), printer_(printer)
+{
+    registerCommands();
+    QObject::connect(editor_.get(), &LogoEditor::edited, editor_.get(), [this] {
+        if (!loading_)
+            post(QStringLiteral("datatosave"), trueText);
+    });
+}
+
+ReferenceCanvas::~ReferenceCanvas() = default;
+
+QWidget* ReferenceCanvas::view()
+{
+    if (!widget_) {
+        widget_ = std::make_unique<EditorWidget>(*this);
+        widget_->setSelectionShown(selectionShown_);
+    }
+    return widget_.get();
+}
+
+void ReferenceCanvas::movieLoaded()
+{
+    // The catalogue and pictures sit beside the movie's folder: <root>/flash/LogoMain.swf.
+    const QString root = QFileInfo(QFileInfo(movie()).absolutePath()).absolutePath();
+    editor_->renderer().setResources({root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")});
+    if (widget_)
+        widget_->resourcesChanged();
+    for (const char* command : {"fmloaded", "isloaded", "fmactivemenu"})
+        post(QString::fromLatin1(command), QString());
+}
+
+void ReferenceCanvas::post(const QString& command, const QString& argument)
+{
+    outbox_.append({command, argument});
+    if (outbox_.size() == 1)
+        QTimer::singleShot(0, editor_.get(), [this] { flush(); });
+}
+
+void ReferenceCanvas::flush()
+{
+    // A handler may post more; those wait for the next round, as they would in a movie.
+    const auto sending = std::exchange(outbox_, {});
+    for (const auto& [command, argument] : sending)
+        raise(command, argument);
+}
+
+void ReferenceCanvas::interactionPlayed(const QString& command, const QString& argument)
+{
+    const auto handler = commands_.constFind(command.toLower());
+    if (handler != commands_.constEnd())
+        (*handler)(argument);
+}
+
+void ReferenceCanvas::registerCommands()
+{
+    const auto on = [this](const char* name, std::function<void(const QString&)> handler) {
+        commands_.insert(QString::fromLatin1(name).toLower(), std::move(handler));
+    };
+    const auto whenView = [this](const std::function<void(EditorWidget&)>& action) {
+        if (widget_)
+            action(*widget_);
+    };
+    LogoEditor& editor = *editor_;
+
+    on("chlang", [this](const QString& argument) { language_ = argument; });
+    on("fontlist", [this](const QString& argument) { userFontList_ = argument; });
+    on("loaduserfonts", [](const QString&) {});
+    on("drawnewtext", [&editor, whenView](const QString&) {
+        editor.addText(QObject::tr("Your Text"));
+        whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Tools); });
+    });
+    on("drawnewlogo", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.openClipArt(); }); });
+    on("UploadImage", [this](const QString&) { requestPicture(); });
+    on("resultimage", [&editor](const QString& name) {
+        if (isPlainFileName(name))
+            editor.addPicture(name);
+    });
+    on("cropedimage", [&editor](const QString& name) {
+        if (!isPlainFileName(name))
+            return;
+        // The crop replaces the selected picture; without one it comes in as a new picture.
+        for (const LogoElement* element : editor.selectedElements()) {
+            if (element->kind == ElementKind::Picture) {
+                editor.setPicture(element->id, name);
+                return;
+            }
+        }
+        editor.addPicture(name);
+    });
+    on("ShowSelection", [this, whenView](const QString& argument) {
+        selectionShown_ = argument.compare(trueText, Qt::CaseInsensitive) == 0;
+        whenView([this](EditorWidget& widget) { widget.setSelectionShown(selectionShown_); });
+    });
+    on("groupall", [&editor](const QString&) { editor.groupAll(); });
+    on("bringforward_link", [&editor](const QString&) { editor.bringForward(); });
+    on("sendbackward_link", [&editor](const QString&) { editor.sendBackward(); });
+    on("show undo", [&editor](const QString&) { editor.undo(); });
+    on("show cut", [&editor](const QString&) { editor.cut(); });
+    on("show copy", [&editor](const QString&) { editor.copy(); });
+    on("show paste", [&editor](const QString&) { editor.paste(); });
+    on("show delete", [&editor](const QString&) { editor.deleteSelected(); });
+    on("panel_Color", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Colour); }); });
+    on("panel_Tools", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Tools); }); });
+    on("panel_ArrangeAll", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.arrangePanels(); }); });
+    on("printmovie", [this](const QString&) { print(); });
+    on("quick help", [this](const QString& argument) { setQuickHelp(argument.compare(trueText, Qt::CaseInsensitive) == 0, false); });
+    on("show save", [this](const QString& path) {
+        lastPath_ = path.isEmpty() ? QStringLiteral("New") : path;
+        post(QStringLiteral("show save"), lastPath_ + separator + savedLogo());
+    });
+    on("is selection", [this](const QString& argument) {
+        if (argument == trueText)
+            post(QStringLiteral("show publish"), QString());
+    });
+    on("result open", [this](const QString& argument) { openFile(argument); });
+    on("show new", [this](const QString&) {
+        lastPath_ = QStringLiteral("New");
+        editor_->clear();
+        post(QStringLiteral("datatosave"), falseText);
+    });
+    on("Open New Template", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.openTemplates(); }); });
+    on("drawtemplate", [this](const QString&) {
+        editor_->replaceAll(chosenTemplate_.value_or(wizardLogo(QString(), QString(), wizardStyles().value(0))),
+                            QObject::tr("Template"));
+        chosenTemplate_.reset();
+    });
+}
+
+QString ReferenceCanvas::savedLogo() const { return QString::fromUtf8(logo_xml::write(editor_->document())); }
+
+void ReferenceCanvas::openFile(const QString& argument)
+{
+    const QString path = argument.section(separator, 0, 0);
+    logo_xml::ReadResult result = logo_xml::readFile(path);
+    if (!result.document) {
+        post(QStringLiteral("show alerto"), result.error);
+        return;
+    }
+    loading_ = true;
+    editor_->load(std::move(*result.document));
+    loading_ = false;
+    lastPath_ = path;
+    post(QStringLiteral("datatosave"), falseText);
+}
+
+void ReferenceCanvas::print()
+{
+    if (!printer_) {
+        post(QStringLiteral("show alerto"), QObject::tr("Printing is not available."));
+        return;
+    }
+    const LogoDocument logo = editor_->document();
+    LogoRenderer& renderer = editor_->renderer();
+    printer_->printWithDialog(QStringLiteral("Vantamorph logo"), [&logo, &renderer](QPainter& painter, const QRectF& page) {
+        // The stage at its own size when it fits, scaled down to the page when not.
+        const QSizeF stage(logo.stageSize);
+        const double scale = std::min({1.0, page.width() / stage.width(), page.height() / stage.height()});
+        painter.save();
+        painter.translate(page.topLeft());
+        painter.scale(scale, scale);
+        renderer.draw(painter, logo);
+        painter.restore();
+    });
+}
+
+void ReferenceCanvas::requestNew() { post(QStringLiteral("show new"), QString()); }
+void ReferenceCanvas::requestOpen() { post(QStringLiteral("show open"), QString()); }
+void ReferenceCanvas::requestSave() { post(QStringLiteral("show save"), lastPath_ + separator + savedLogo()); }
+void ReferenceCanvas::requestPublish() { post(QStringLiteral("show publish"), QString()); }
+void ReferenceCanvas::requestPicture() { post(QStringLiteral("fnbrowseimage"), QString()); }
+
+void ReferenceCanvas::setQuickHelp(bool shown, bool tellHost)
+{
+    quickHelpShown_ = shown;
+    if (widget_)
+        widget_->setQuickHelpShown(shown);
+    // The argument says whether the host's menus may be used meanwhile.
+    if (tellHost)
+        post(QStringLiteral("quick help"), shown ? falseText : trueText);
+}
+
+void ReferenceCanvas::textEditing(bool editing) { post(QStringLiteral("istextedit"), editing ? trueText : falseText); }
+
+void ReferenceCanvas::finishWizard(const LogoDocument& logo, bool publish)
+{
+    lastPath_ = QStringLiteral("New");
+    editor_->replaceAll(logo, QObject::tr("New logo"));
+    post(QStringLiteral("wizard finish"), publish ? QStringLiteral("publish") : QStringLiteral("done"));
+}
+
+void ReferenceCanvas::chooseTemplate(const LogoDocument& logo)
+{
+    chosenTemplate_ = logo;
+    post(QStringLiteral("templatecall"), QString());
+}
+
+} // namespace vm

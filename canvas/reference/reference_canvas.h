@@ -1,0 +1,78 @@
+#pragma once
+
+#include "canvas/player/movie_player.h"
+#include "canvas/reference/logo_editor.h"
+
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace vm {
+
+class EditorWidget;
+class PagePrinter;
+
+// The logo editor behind the canvas control: it acts on every host command
+// and answers only with the canvas commands the host knows. Answers leave
+// from the event loop, in order, as a movie's would: the host has finished
+// the call that asked before it hears the answer.
+class ReferenceCanvas : public MoviePlayer {
+public:
+    // printer may be null: the canvas then says that printing is not available.
+    ReferenceCanvas(QString controlName, Trace& trace, PagePrinter* printer = nullptr);
+    ~ReferenceCanvas() override;
+
+    LogoEditor& editor() { return *editor_; }
+    // The editor's widget, made on first use; the canvas owns it.
+    QWidget* view();
+    EditorWidget* editorWidget() { return widget_.get(); }
+
+    // The path the host last named: "New" for a logo without a file.
+    const QString& lastPath() const { return lastPath_; }
+    const QString& userFontList() const { return userFontList_; }
+    bool selectionShown() const { return selectionShown_; }
+    bool quickHelpShown() const { return quickHelpShown_; }
+
+    // The canvas's own toolbar asking the host.
+    void requestNew();
+    void requestOpen();
+    void requestSave();
+    void requestPublish();
+    void requestPicture();
+    void setQuickHelp(bool shown, bool tellHost);
+    void textEditing(bool editing);
+    void finishWizard(const LogoDocument& logo, bool publish);
+    void chooseTemplate(const LogoDocument& logo);
+
+protected:
+    void movieLoaded() override;
+    void interactionPlayed(const QString& command, const QString& argument) override;
+
+private:
+    void registerCommands();
+    void post(const QString& command, const QString& argument);
+    void flush();
+    void openFile(const QString& argument);
+    void print();
+    QString savedLogo() const;
+
+    std::unique_ptr<LogoEditor> editor_;
+    std::unique_ptr<EditorWidget> widget_;
+    PagePrinter* printer_;
+    QHash<QString, std::function<void(const QString&)>> commands_;
+    QList<QPair<QString, QString>> outbox_;
+    QString lastPath_ = QStringLiteral("New");
+    QString language_;
+    QString userFontList_;
+    bool selectionShown_ = true;
+    bool quickHelpShown_ = false;
+    bool loading_ = false;
+    std::optional<LogoDocument> chosenTemplate_;
+};
+
+} // namespace vm

@@ -1,0 +1,142 @@
+#include "platform/printing/eps_writer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+namespace vm {
+
+namespace {
+constexpr int pointsPerInch = 72;
+constexpr int ghostscriptWaitMs = 60000;
+
+QPageSize pageSizeFor(qint16 paperSize)
+{
+    switch (paperSize) {
+    case 1: return QPageSize(QPageSize::Letter);
+    case 5: return QPageSize(QPageSize::Legal);
+    case 8: return QPageSize(QPageSize::A3);
+    case 11: return QPageSize(QPageSize::A5);
+    default: return QPageSize(QPageSize::A4);
+    }
+}
+
+// Ghostscript's EPS output shrinks the bounding box to what was drawn; a
+// printed page keeps its full size, so the comments are set to the page.
+QByteArray withPageBoundingBox(QByteArray eps, const QSizeF& page)
+{
+    const QByteArray box = "%%BoundingBox: 0 0 " + QByteArray::number(qRound(page.width())) + ' '
+                           + QByteArray::number(qRound(page.height()));
+    const QByteArray hiResBox = "%%HiResBoundingBox: 0 0 " + QByteArray::number(page.width(), 'f', 2) + ' '
+                                + QByteArray::number(page.height(), 'f', 2);
+    const qsizetype headerEnd = eps.indexOf("%%EndComments");
+    const qsizetype limit = headerEnd < 0 ? eps.size() : headerEnd;
+    auto replaceLine = [&](const QByteArray& prefix, const QByteArray& line) {
+        const qsizetype start = eps.indexOf(prefix);
+        if (start < 0 || start > limit)
+            return false;
+        qsizetype end = eps.indexOf('\n', start);
+        if (end < 0)
+            end = eps.size();
+        eps.replace(start, end - start, line);
+        return true;
+    };
+    if (!replaceLine("%%BoundingBox:", box))
+        eps.insert(eps.indexOf('\n') + 1, box + '\n');
+    replaceLine("%%HiResBoundingBox:", hiResBox);
+    return eps;
+}
+} // namespace
+
+QPageLayout EpsWriter::layoutFor(const DeviceMode& mode)
+{
+    const QPageLayout::Orientation orientation =
+        mode.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return QPageLayout(pageSizeFor(mode.paperSize), orientation, QMarginsF());
+}
+
+bool EpsWriter::fail(const QString& message)
+{
+    lastError_ = message;
+    return false;
+}
+
+bool EpsWriter::renderPdf(const QString& path, const QString& title, const QPageLayout& layout,
+                          const PagePrinter::Painting& paint)
+{
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Vantamorph"));
+    writer.setResolution(pointsPerInch); // painter units are points
+    writer.setPageLayout(layout);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return fail(QStringLiteral("cannot start the page"));
+    const QRectF page(QPointF(0, 0), layout.fullRect(QPageLayout::Point).size());
+    painter.fillRect(page, Qt::white); // the paper
+    if (paint)
+        paint(painter, page);
+    painter.end();
+    return QFileInfo(path).size() > 0 || fail(QStringLiteral("the page is empty"));
+}
+
+bool EpsWriter::writePdf(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint)
+{
+    QTemporaryDir work;
+    if (!work.isValid())
+        return fail(QStringLiteral("no temporary folder"));
+    const QString pdf = work.filePath(QStringLiteral("page.pdf"));
+    if (!renderPdf(pdf, QFileInfo(path).completeBaseName(), layout, paint))
+        return false;
+    QFile rendered(pdf);
+    QSaveFile target(path);
+    if (!rendered.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write %1").arg(path));
+    target.write(rendered.readAll());
+    return target.commit() || fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+bool EpsWriter::writeEps(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint)
+{
+    QTemporaryDir work;
+    if (!work.isValid())
+        return fail(QStringLiteral("no temporary folder"));
+    const QString pdf = work.filePath(QStringLiteral("page.pdf"));
+    const QString eps = work.filePath(QStringLiteral("page.eps"));
+    if (!renderPdf(pdf, QFileInfo(path).completeBaseName(), layout, paint))
+        return false;
+
+    QProcess ghostscript;
+    ghostscript.setProcessChannelMode(QProcess::MergedChannels);
+    ghostscript.start(ghostscript_, {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
+                                     QStringLiteral("-dNOPAUSE"), QStringLiteral("-sDEVICE=eps2write"),
+                                     QStringLiteral("-sOutputFile=") + eps, pdf});
+    if (!ghostscript.waitForStarted(-1))
+        return fail(QStringLiteral("Ghostscript (%1) cannot be started").arg(ghostscript_));
+    if (!ghostscript.waitForFinished(ghostscriptWaitMs)) {
+        ghostscript.kill();
+        ghostscript.waitForFinished(-1);
+        return fail(QStringLiteral("Ghostscript did not finish"));
+    }
+    QFile output(eps);
+    if (ghostscript.exitStatus() != QProcess::NormalExit || ghostscript.exitCode() != 0 ||
+        !output.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Ghostscript failed: ") + QString::fromLocal8Bit(ghostscript.readAll()).trimmed());
+
+    QByteArray content = output.readAll();
+    if (!content.startsWith("%!PS-Adobe"))
+        return fail(QStringLiteral("Ghostscript wrote no EPS"));
+    content = withPageBoundingBox(std::move(content), layout.fullRect(QPageLayout::Point).size());
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write %1").arg(path));
+    target.write(content);
+    return target.commit() || fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+} // namespace vm

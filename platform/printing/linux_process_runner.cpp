@@ -1,0 +1,80 @@
+#include "platform/printing/linux_process_runner.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace vm {
+
+LinuxProcessRunner::~LinuxProcessRunner()
+{
+    // Tools still running outlive the program, as a started process would.
+    for (QProcess* process : findChildren<QProcess*>()) {
+        process->disconnect();
+        process->setParent(nullptr); // leaked on purpose: deleting it would kill the tool
+    }
+}
+
+QProcess* LinuxProcessRunner::start(const QString& commandLine, const QString& currentFolder)
+{
+    QStringList arguments = splitCommandLine(commandLine);
+    if (arguments.isEmpty() || arguments.first().isEmpty())
+        return nullptr;
+    auto* process = new QProcess(this);
+    process->setProgram(arguments.takeFirst());
+    process->setArguments(arguments);
+    process->setProcessEnvironment(environment_);
+    if (!currentFolder.isEmpty())
+        process->setWorkingDirectory(currentFolder);
+    process->setStandardInputFile(QProcess::nullDevice());
+    // Tools that talk a lot must not fill a pipe nobody reads.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start();
+    if (!process->waitForStarted(-1)) {
+        delete process;
+        return nullptr;
+    }
+    return process;
+}
+
+void LinuxProcessRunner::leaveRunning(QProcess* process)
+{
+    if (process->state() == QProcess::NotRunning) {
+        delete process;
+        return;
+    }
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+}
+
+bool LinuxProcessRunner::runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int,
+                                    int)
+{
+    QProcess* process = start(commandLine, currentFolder);
+    if (!process)
+        return false;
+    process->waitForFinished(timeoutMs < 0 ? -1 : timeoutMs);
+    leaveRunning(process);
+    return true;
+}
+
+bool LinuxProcessRunner::startProcess(const QString& commandLine, const QString& currentFolder, int)
+{
+    QProcess* process = start(commandLine, currentFolder);
+    if (!process)
+        return false;
+    leaveRunning(process);
+    return true;
+}
+
+int LinuxProcessRunner::runForExitCode(const QString& commandLine)
+{
+    QProcess* process = start(commandLine, QDir::currentPath());
+    if (!process)
+        return -1;
+    process->waitForFinished(-1);
+    const int exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    delete process;
+    return exitCode;
+}
+
+} // namespace vm

@@ -1,0 +1,123 @@
+#include "canvas/logo/logo_xml.h"
+#include "canvas/reference/editor_widget.h"
+#include "canvas/reference/wizard_logo.h"
+#include "canvas_test_support.h"
+#include "project/project_flows.h"
+#include "shell/views/main_window_view.h"
+
+#include <gtest/gtest.h>
+
+namespace vm::test {
+namespace {
+
+// The real host and project flows on fake platform services, with the reference canvas.
+class CanvasHostTest : public HostFixture {
+protected:
+    void start()
+    {
+        host = std::make_unique<Host>(platform, reference, bitmap, programFolder);
+        flows = std::make_unique<ProjectFlows>(*host);
+        startToReady();
+        LogoResources resources = reference.editor().renderer().resources();
+        resources.dataFolder = sourceDataFolder();
+        reference.editor().renderer().setResources(resources);
+    }
+    void menu(const std::function<void()>& action)
+    {
+        action();
+        settle(10);
+    }
+
+    ReferenceCanvas reference{QStringLiteral("skwFlash"), trace};
+    std::unique_ptr<ProjectFlows> flows;
+};
+
+TEST_F(CanvasHostTest, SaveNewOpenSaveThroughTheHostGivesTheSameBytes)
+{
+    start();
+    ASSERT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
+    reference.editor().addText(QStringLiteral("Northwind Bakery"));
+    reference.editor().addSymbol(QStringLiteral("ClipArts/Nature/sun.svg"), QColor(0xc9, 0x9a, 0x06));
+    settle();
+    EXPECT_TRUE(host->state.isDirty);
+
+    const QString path = root.path() + QStringLiteral("/bakery.vmp");
+    dialogs.fileAnswers.enqueue(path);
+    menu([&] {
+        QString target = host->state.currentProjectFile;
+        flows->mnuSave(target);
+    });
+    const QByteArray saved = readFile(path);
+    ASSERT_FALSE(saved.isEmpty());
+    EXPECT_FALSE(host->state.isDirty);
+    EXPECT_FALSE(forms.isLoaded(host->savingForm));
+    const LogoDocument designed = reference.editor().document();
+
+    menu([&] { flows->mnuNewProject(); });
+    EXPECT_TRUE(reference.editor().document().elements.empty());
+    EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
+
+    dialogs.fileAnswers.enqueue(path);
+    menu([&] { flows->mnuOpenProject(); });
+    EXPECT_EQ(reference.editor().document(), designed);
+    EXPECT_FALSE(host->state.isDirty);
+
+    QFile::remove(path);
+    menu([&] {
+        QString target = host->state.currentProjectFile;
+        flows->mnuSave(target);
+    });
+    EXPECT_EQ(readFile(path), saved);
+}
+
+TEST_F(CanvasHostTest, CanvasToolbarSaveOfANewLogoAsksTheHostForAName)
+{
+    start();
+    reference.editor().addText(QStringLiteral("Toolbar"));
+    const QString path = root.path() + QStringLiteral("/toolbar.vmp");
+    dialogs.fileAnswers.enqueue(path);
+    menu([&] { reference.requestSave(); });
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_EQ(dialogs.fileDialogs[0].title, QStringLiteral("Save Project"));
+    EXPECT_EQ(logo_xml::readFile(path).document, reference.editor().document());
+    EXPECT_EQ(reference.lastPath(), path);
+}
+
+TEST_F(CanvasHostTest, BrokenFileFromTheHostShowsAnAlertAndKeepsTheLogo)
+{
+    start();
+    reference.editor().addText(QStringLiteral("Keep me"));
+    settle();
+    const QString path = root.path() + QStringLiteral("/broken.vmp");
+    writeFile(path, "<VantamorphLogo version=\"1\"><Text");
+    dialogs.fileAnswers.enqueue(path);
+    forms.clicks = {QStringLiteral("cmdNo")}; // no saving of the changes first
+    menu([&] { flows->mnuOpenProject(); });
+    ASSERT_EQ(reference.editor().document().elements.size(), 1u);
+    EXPECT_EQ(reference.editor().document().elements[0].text, QStringLiteral("Keep me"));
+    ASSERT_FALSE(forms.shown.isEmpty());
+    EXPECT_TRUE(forms.shown.last().message.contains(QLatin1String("damaged"))) << forms.shown.last().message.toStdString();
+}
+
+TEST_F(CanvasHostTest, MainWindowScreenshotWithASampleLogo)
+{
+    start();
+    reference.editor().replaceAll(wizardLogo(QStringLiteral("Northwind Bakery"), QStringLiteral("Fresh every morning"),
+                                             QStringLiteral("Classic")),
+                                  QStringLiteral("Sample"));
+    auto* editor = static_cast<EditorWidget*>(reference.view());
+    MainWindowView window(*host, editor);
+    window.resize(MainWindowView::startWidth, MainWindowView::startHeight);
+    window.show();
+    editor->arrangePanels();
+    reference.editor().select({reference.editor().document().elements[1].id});
+    settle(20);
+    const QImage shot = window.grab().toImage();
+    const QString file = QStringLiteral(VM_CANVAS_BUILD_DIR "/canvas_main_window.png");
+    ASSERT_TRUE(shot.save(file));
+    EXPECT_GT(shot.width(), 600);
+    window.hide();
+}
+
+} // namespace
+} // namespace vm::test

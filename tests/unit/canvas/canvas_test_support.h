@@ -1,0 +1,93 @@
+#pragma once
+
+#include "canvas/logo/logo_document.h"
+#include "canvas/reference/reference_canvas.h"
+#include "platform/api/trace.h"
+#include "tests/unit/shell/host_fixture.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace vm::test {
+
+inline const QString ae = QString(QChar(0x00E6));
+
+// The data folder of the source tree: our own clip-art catalogue.
+inline QString sourceDataFolder() { return QStringLiteral(VM_SOURCE_DIR "/data/datasrc"); }
+
+inline void settle(int rounds = 5)
+{
+    for (int round = 0; round < rounds; ++round)
+        QCoreApplication::processEvents();
+}
+
+// One of every element kind with every property set away from its default.
+inline LogoDocument everyKindLogo()
+{
+    LogoDocument logo;
+    logo.background = QColor(0xfa, 0xf0, 0xe6);
+    LogoElement text;
+    text.kind = ElementKind::Text;
+    text.text = QStringLiteral("Ærø & <Söhne>\n\"Line two\"\ttab");
+    text.fontFamily = QStringLiteral("DejaVu Serif");
+    text.fontSize = 31.5;
+    text.bold = true;
+    text.italic = true;
+    text.color = QColor(10, 20, 30, 128);
+    text.position = QPointF(12.25, -3.1);
+    text.size = QSizeF(200.125, 48);
+    text.rotation = -17.3;
+    LogoElement symbol;
+    symbol.kind = ElementKind::Symbol;
+    symbol.symbol = QStringLiteral("ClipArts/Nature/leaf.svg");
+    symbol.color = QColor(0x3c, 0x9a, 0x3f);
+    symbol.position = QPointF(300, 40);
+    symbol.size = QSizeF(90, 90);
+    symbol.rotation = 45;
+    LogoElement picture;
+    picture.kind = ElementKind::Picture;
+    picture.picture = QStringLiteral("photo one.png");
+    picture.position = QPointF(20, 250);
+    picture.size = QSizeF(64, 48);
+    LogoElement group;
+    group.kind = ElementKind::Group;
+    group.children = {symbol, text};
+    group.position = QPointF(100, 100);
+    group.size = QSizeF(150, 75.5);
+    group.rotation = 90;
+    logo.elements = {text, symbol, picture, group};
+    return logo;
+}
+
+// The canvas as the host sees it: movie, variables, clip calls, raised commands.
+class CanvasDriver {
+public:
+    CanvasDriver() : canvas(QStringLiteral("skwFlash"), trace)
+    {
+        canvas.onCommand([this](const QString& command, const QString& argument) { raised.append(command + QLatin1Char('|') + argument); });
+    }
+
+    void load(const QString& movie)
+    {
+        canvas.setMovie(movie);
+        settle();
+    }
+
+    // What the host's toFlash does.
+    void send(const QString& command, const QString& argument)
+    {
+        canvas.setVariable(QStringLiteral("commandVB"), command);
+        canvas.setVariable(QStringLiteral("argsVB"), argument);
+        canvas.tGotoFrame(QStringLiteral("/Interaction"), 2);
+        canvas.tPlay(QStringLiteral("/Interaction"));
+        settle();
+    }
+
+    QStringList take() { return std::exchange(raised, {}); }
+
+    Trace trace;
+    ReferenceCanvas canvas;
+    QStringList raised;
+};
+
+} // namespace vm::test

@@ -1,0 +1,106 @@
+#include "canvas/logo/clipart_catalogue.h"
+#include "canvas/logo/logo_xml.h"
+#include "canvas_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace vm::test {
+namespace {
+
+TEST(LogoXml, EveryKindAndPropertySurvivesAndSavesToTheSameBytes)
+{
+    const LogoDocument logo = everyKindLogo();
+    const QByteArray first = logo_xml::write(logo);
+    const logo_xml::ReadResult read = logo_xml::read(first);
+    ASSERT_TRUE(read.document) << read.error.toStdString();
+    EXPECT_EQ(*read.document, logo);
+    EXPECT_EQ(logo_xml::write(*read.document), first);
+    // Text with markup characters, newlines and non-ASCII letters stays text.
+    EXPECT_EQ(read.document->elements[0].text, logo.elements[0].text);
+    EXPECT_EQ(read.document->elements[0].color.alpha(), 128);
+    EXPECT_EQ(read.document->elements[3].children.size(), 2u);
+}
+
+TEST(LogoXml, FormatIsVersionedUnderItsOwnRoot)
+{
+    const QByteArray xml = logo_xml::write(LogoDocument());
+    EXPECT_TRUE(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"1\""));
+}
+
+TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
+{
+    const struct {
+        const char* xml;
+        const char* words;
+    } cases[] = {
+        {"<VantamorphLogo version=\"2\"/>", "newer version"},
+        {"<VantamorphLogo version=\"1\"><Text", "damaged"},
+        {"", "damaged"},
+        {"<svg version=\"1\"/>", "not a Vantamorph logo"},
+        {"<VantamorphLogo/>", "no valid format version"},
+        {"<VantamorphLogo version=\"abc\"/>", "no valid format version"},
+    };
+    for (const auto& bad : cases) {
+        const logo_xml::ReadResult read = logo_xml::read(QByteArray(bad.xml));
+        EXPECT_FALSE(read.document) << bad.xml;
+        EXPECT_TRUE(read.error.contains(QLatin1String(bad.words))) << bad.xml << " -> " << read.error.toStdString();
+    }
+}
+
+TEST(LogoXml, HostileValuesFallBackInsteadOfBreakingTheLogo)
+{
+    const logo_xml::ReadResult read = logo_xml::read(
+        "<VantamorphLogo version=\"1\" width=\"-5\" background=\"red\">"
+        "<Text x=\"nan\" y=\"1e400\" width=\"0\" height=\"-3\" rotation=\"99999\" size=\"0\" color=\"#zzz\" text=\"a\"/>"
+        "<Unknown/><Symbol symbol=\"../../etc/passwd\"/></VantamorphLogo>");
+    ASSERT_TRUE(read.document) << read.error.toStdString();
+    const LogoElement& text = read.document->elements.at(0);
+    EXPECT_EQ(text.position.x(), 0);
+    EXPECT_GT(text.size.width(), 0);
+    EXPECT_GT(text.size.height(), 0);
+    EXPECT_LE(text.rotation, 360);
+    EXPECT_GE(text.fontSize, 1);
+    EXPECT_EQ(text.color, QColor(Qt::black));
+    EXPECT_EQ(read.document->background, QColor(Qt::white));
+    EXPECT_EQ(read.document->stageSize.width(), 1);
+    EXPECT_EQ(read.document->elements.size(), 2u); // the unknown element is skipped
+}
+
+TEST(LogoXml, DeepNestingIsRefusedNotRecursedInto)
+{
+    QByteArray xml = "<VantamorphLogo version=\"1\">";
+    for (int depth = 0; depth < 5000; ++depth)
+        xml += "<Group>";
+    xml += "</VantamorphLogo>"; // also unbalanced
+    EXPECT_FALSE(logo_xml::read(xml).document);
+    QByteArray balanced = "<VantamorphLogo version=\"1\">";
+    for (int depth = 0; depth < 200; ++depth)
+        balanced += "<Group>";
+    for (int depth = 0; depth < 200; ++depth)
+        balanced += "</Group>";
+    balanced += "</VantamorphLogo>";
+    const logo_xml::ReadResult read = logo_xml::read(balanced);
+    EXPECT_FALSE(read.document);
+    EXPECT_TRUE(read.error.contains(QLatin1String("too deeply")));
+}
+
+TEST(ClipArtCatalogue, OurCatalogueHasCategoriesSymbolsAndKeywords)
+{
+    const ClipArtCatalogue catalogue = ClipArtCatalogue::load(sourceDataFolder());
+    EXPECT_GE(catalogue.categories().size(), 4);
+    EXPECT_GE(catalogue.symbolCount(), 24);
+    for (const ClipArtCategory& category : catalogue.categories())
+        for (const ClipArtSymbol& symbol : category.symbols) {
+            EXPECT_FALSE(symbol.keywords.isEmpty()) << symbol.id.toStdString();
+            EXPECT_TRUE(QFile::exists(sourceDataFolder() + QLatin1Char('/') + symbol.path)) << symbol.path.toStdString();
+        }
+    const QList<ClipArtSymbol> leaves = catalogue.search(QStringLiteral("ECO"));
+    ASSERT_EQ(leaves.size(), 1);
+    EXPECT_EQ(leaves[0].path, QStringLiteral("ClipArts/Nature/leaf.svg"));
+    EXPECT_EQ(catalogue.search(QStringLiteral("water sea")).size(), 1);
+    EXPECT_TRUE(catalogue.search(QStringLiteral("nothingmatchesthis")).isEmpty());
+    EXPECT_EQ(ClipArtCatalogue::load(QStringLiteral("/nonexistent")).symbolCount(), 0);
+}
+
+} // namespace
+} // namespace vm::test

@@ -1,0 +1,209 @@
+#include "canvas/logo/logo_xml.h"
+#include "canvas/reference/clipart_dialog.h"
+#include "canvas/reference/editor_widget.h"
+#include "canvas_test_support.h"
+
+#include <QGraphicsTextItem>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vm::test {
+namespace {
+
+class ReferenceCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
+        QDir().mkpath(root.path() + QStringLiteral("/LogoImages"));
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        picture.save(root.path() + QStringLiteral("/LogoImages/photo.png"));
+        driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+        LogoResources resources = driver.canvas.editor().renderer().resources();
+        resources.dataFolder = sourceDataFolder();
+        driver.canvas.editor().renderer().setResources(resources);
+        driver.take();
+    }
+
+    QString file(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = root.path() + QLatin1Char('/') + name;
+        writeFile(path, bytes);
+        return path;
+    }
+    const LogoDocument& logo() { return driver.canvas.editor().document(); }
+
+    QTemporaryDir root;
+    CanvasDriver driver;
+};
+
+TEST(ReferenceCanvasStart, AnnouncesItselfInOrderOnlyOnceAMovieLoads)
+{
+    QTemporaryDir root;
+    CanvasDriver driver;
+    driver.load(root.path() + QStringLiteral("/missing.swf"));
+    driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));
+    EXPECT_TRUE(driver.take().isEmpty());
+    writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
+    driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+    EXPECT_EQ(driver.take(), QStringList({"fmloaded|", "isloaded|", "fmactivemenu|"}));
+}
+
+TEST_F(ReferenceCanvasTest, SaveAnswersWithThePathAndTheLogoAfterTheCallReturns)
+{
+    driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|true"}));
+    const QString path = root.path() + QStringLiteral("/a æ b.vmp");
+    driver.canvas.setVariable(QStringLiteral("commandVB"), QStringLiteral("show save"));
+    driver.canvas.setVariable(QStringLiteral("argsVB"), path);
+    driver.canvas.tGotoFrame(QStringLiteral("/Interaction"), 2);
+    driver.canvas.tPlay(QStringLiteral("/Interaction"));
+    EXPECT_TRUE(driver.raised.isEmpty()); // not from inside the host's call
+    settle();
+    const QStringList raised = driver.take();
+    ASSERT_EQ(raised.size(), 1);
+    EXPECT_EQ(raised[0], QStringLiteral("show save|") + path + ae + QString::fromUtf8(logo_xml::write(logo())));
+    EXPECT_EQ(driver.canvas.lastPath(), path);
+}
+
+TEST_F(ReferenceCanvasTest, OpenLoadsAndReportsCleanBadFilesLeaveTheStageAlone)
+{
+    const QString good = file(QStringLiteral("good.vmp"), logo_xml::write(everyKindLogo()));
+    driver.send(QStringLiteral("result open"), good + ae + QStringLiteral("null"));
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|false"}));
+    EXPECT_EQ(logo(), everyKindLogo());
+
+    const struct {
+        QString path;
+        const char* words;
+    } bad[] = {
+        {file(QStringLiteral("newer.vmp"), "<VantamorphLogo version=\"7\"/>"), "newer version"},
+        {file(QStringLiteral("broken.vmp"), "<VantamorphLogo version=\"1\"><Te"), "damaged"},
+        {root.path() + QStringLiteral("/absent.vmp"), "cannot be read"},
+    };
+    for (const auto& [path, words] : bad) {
+        driver.send(QStringLiteral("result open"), path + ae + QStringLiteral("null"));
+        const QStringList raised = driver.take();
+        ASSERT_EQ(raised.size(), 1) << path.toStdString();
+        EXPECT_TRUE(raised[0].startsWith(QStringLiteral("show alerto|")));
+        EXPECT_TRUE(raised[0].contains(QLatin1String(words))) << raised[0].toStdString();
+        EXPECT_EQ(logo(), everyKindLogo());
+        EXPECT_EQ(driver.canvas.lastPath(), good);
+    }
+
+    driver.send(QStringLiteral("show new"), QStringLiteral("New") + ae + QStringLiteral("New"));
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|false"}));
+    EXPECT_TRUE(logo().elements.empty());
+    EXPECT_EQ(driver.canvas.lastPath(), QStringLiteral("New"));
+}
+
+TEST_F(ReferenceCanvasTest, EditingCommandsChangeTheLogoAndReportEachChange)
+{
+    driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));
+    driver.send(QStringLiteral("resultimage"), QStringLiteral("photo.png"));
+    ASSERT_EQ(logo().elements.size(), 2u);
+    EXPECT_EQ(logo().elements[1].picture, QStringLiteral("photo.png"));
+    EXPECT_EQ(logo().elements[1].size, QSizeF(40, 20));
+    driver.send(QStringLiteral("sendbackward_link"), QStringLiteral("True"));
+    EXPECT_EQ(logo().elements[0].kind, ElementKind::Picture);
+    driver.send(QStringLiteral("bringforward_link"), QStringLiteral("True"));
+    driver.send(QStringLiteral("show copy"), QStringLiteral("True"));
+    driver.send(QStringLiteral("show paste"), QStringLiteral("True"));
+    EXPECT_EQ(logo().elements.size(), 3u);
+    driver.send(QStringLiteral("show cut"), QStringLiteral("True"));
+    driver.send(QStringLiteral("show delete"), QStringLiteral("True"));
+    EXPECT_EQ(logo().elements.size(), 2u);
+    driver.send(QStringLiteral("show undo"), QStringLiteral("True"));
+    EXPECT_EQ(logo().elements.size(), 3u);
+    driver.send(QStringLiteral("groupall"), QStringLiteral("True"));
+    EXPECT_EQ(logo().elements.size(), 1u);
+    driver.send(QStringLiteral("cropedimage"), QStringLiteral("cropped.png")); // nothing picture-like selected
+    EXPECT_EQ(logo().elements.back().picture, QStringLiteral("cropped.png"));
+    const QStringList raised = driver.take();
+    // The delete after the cut had nothing selected: no change, no report.
+    EXPECT_EQ(raised, QStringList(9, QStringLiteral("datatosave|true")));
+}
+
+TEST_F(ReferenceCanvasTest, AnswersOnlyWithCommandsTheHostKnows)
+{
+    driver.send(QStringLiteral("UploadImage"), QStringLiteral("True"));
+    driver.send(QStringLiteral("is selection"), QStringLiteral("true"));
+    driver.send(QStringLiteral("is selection"), QStringLiteral("True")); // exact word only
+    driver.send(QStringLiteral("printmovie"), QStringLiteral("True"));
+    EXPECT_EQ(driver.take(), QStringList({"fnbrowseimage|", "show publish|", "show alerto|Printing is not available."}));
+
+    // Quiet commands, and hostile arguments that must not touch the logo.
+    for (const char* command : {"chlang", "fontlist", "ShowSelection", "quick help", "panel_Color", "panel_Tools",
+                                "panel_ArrangeAll", "drawnewlogo", "Open New Template", "no such command"})
+        driver.send(QString::fromLatin1(command), QStringLiteral("True"));
+    driver.send(QStringLiteral("resultimage"), QStringLiteral("../../etc/passwd"));
+    driver.send(QStringLiteral("cropedimage"), QStringLiteral("/etc/passwd"));
+    driver.send(QStringLiteral("result open"), QString());
+    EXPECT_EQ(driver.take(), QStringList({"show alerto|The logo file  cannot be read."}));
+    EXPECT_TRUE(logo().elements.empty());
+}
+
+TEST_F(ReferenceCanvasTest, EditorWidgetDrivesTheSameProtocol)
+{
+    auto* widget = static_cast<EditorWidget*>(driver.canvas.view());
+    widget->resize(700, 500);
+    widget->show();
+
+    driver.send(QStringLiteral("drawnewlogo"), QStringLiteral("True"));
+    ClipArtDialog* browser = widget->clipArtDialog();
+    ASSERT_TRUE(browser && browser->isVisible());
+    browser->setQuery(QStringLiteral("leaf"));
+    EXPECT_EQ(browser->shownSymbols(), QStringList({"ClipArts/Nature/leaf.svg"}));
+    browser->setColour(QColor(0x3c, 0x9a, 0x3f));
+    EXPECT_TRUE(browser->choose(QStringLiteral("ClipArts/Nature/leaf.svg")));
+    settle();
+    ASSERT_EQ(logo().elements.size(), 1u);
+    EXPECT_EQ(logo().elements[0].color, QColor(0x3c, 0x9a, 0x3f));
+
+    driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));
+    driver.take();
+    const quint64 text = logo().elements[1].id;
+    ASSERT_TRUE(widget->beginTextEdit(text));
+    settle();
+    widget->textEditor()->setPlainText(QStringLiteral("Acme"));
+    widget->endTextEdit();
+    settle();
+    EXPECT_EQ(driver.take(), QStringList({"istextedit|true", "istextedit|false", "datatosave|true"}));
+    EXPECT_EQ(logo().elements[1].text, QStringLiteral("Acme"));
+    EXPECT_FALSE(widget->beginTextEdit(logo().elements[0].id)); // a symbol has no text
+
+    driver.send(QStringLiteral("panel_ArrangeAll"), QStringLiteral("True"));
+    EXPECT_TRUE(widget->panelShown(EditorWidget::Panel::Colour) && widget->panelShown(EditorWidget::Panel::Tools));
+
+    driver.canvas.requestSave();
+    settle();
+    const QStringList saved = driver.take();
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved[0].startsWith(QStringLiteral("show save|New") + ae + QStringLiteral("<?xml")));
+
+    driver.canvas.setQuickHelp(true, true);
+    driver.canvas.setQuickHelp(false, true);
+    driver.send(QStringLiteral("quick help"), QStringLiteral("true")); // from the host: no echo
+    EXPECT_TRUE(driver.canvas.quickHelpShown());
+    EXPECT_EQ(driver.take(), QStringList({"quick help|false", "quick help|true"}));
+    widget->hide();
+}
+
+TEST_F(ReferenceCanvasTest, WizardFinishesWithPublishWhenAsked)
+{
+    driver.canvas.finishWizard(LogoDocument(), false);
+    settle();
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|true", "wizard finish|done"}));
+    LogoDocument one;
+    one.elements.resize(1);
+    driver.canvas.finishWizard(one, true);
+    settle();
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|true", "wizard finish|publish"}));
+    driver.send(QStringLiteral("is selection"), QStringLiteral("true"));
+    EXPECT_EQ(driver.take(), QStringList({"show publish|"}));
+}
+
+} // namespace
+} // namespace vm::test

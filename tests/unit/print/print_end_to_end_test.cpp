@@ -1,0 +1,183 @@
+#include "platform/printing/system_page_printer.h"
+#include "print_fixture.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace vm::test {
+namespace {
+
+// One print from the canvas's side while the publish dialog's timer runs, on
+// a system whose LANG is set per case: the print dialog is confirmed, the
+// prompt gets the target and an EPS of the whole page lands there.
+class PrintEndToEnd : public PrintFixture {
+protected:
+    void SetUp() override
+    {
+        PrintFixture::SetUp();
+        automation = std::make_unique<PrintAutomation>(*host, systemLocale, [this] { return publish; });
+        savedLang = qgetenv("LANG");
+        savedAll = qgetenv("LC_ALL");
+        savedMessages = qgetenv("LC_MESSAGES");
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_MESSAGES");
+        ASSERT_TRUE(spooler.addPrinter("Office", printer_driver::pdfFolder, root.path()));
+        // Installed the way the publish dialog installs it.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcess helper;
+        environment.insert("VANTAMORPH_SPOOLER_DIR", root.path() + "/spool");
+        helper.setProcessEnvironment(environment);
+        helper.start(VM_PRINTER_HELPER, {});
+        ASSERT_TRUE(helper.waitForFinished(10000));
+        ASSERT_EQ(helper.exitCode(), 0);
+        PrinterSetup(*host, services).SelectPrinter("Vantamorph");
+        QDir().mkpath(host->state.tempRoot + "/tmpEPS");
+        // Every window the print shows, as the automation sees it.
+        watcher.setInterval(1);
+        QObject::connect(&watcher, &QTimer::timeout, [this] {
+            for (const WindowHandle window : windows.topLevelWindows()) {
+                QString seen = windows.text(window);
+                for (const WindowHandle child : windows.children(window))
+                    seen += " | " + windows.text(child);
+                if (!shown.contains(seen))
+                    shown.append(seen);
+            }
+        });
+        watcher.start();
+    }
+    void TearDown() override
+    {
+        qputenv("LANG", savedLang);
+        if (!savedAll.isEmpty())
+            qputenv("LC_ALL", savedAll);
+        if (!savedMessages.isEmpty())
+            qputenv("LC_MESSAGES", savedMessages);
+    }
+
+    static void paintLogo(QPainter& painter, const QRectF& page)
+    {
+        painter.setBrush(QColor(200, 30, 30));
+        painter.drawEllipse(QRectF(34, 45, 200, 120));
+        painter.drawText(QPointF(60, 110), QStringLiteral("Logo \u0131\u00e7"));
+        EXPECT_GT(page.height(), page.width()); // portrait
+    }
+
+    // Checks the EPS at path covers the whole A3 page.
+    static void expectPageEps(const QString& path)
+    {
+        const QByteArray eps = readFile(path);
+        ASSERT_TRUE(eps.startsWith("%!PS-Adobe")) << path.toStdString();
+        const QRegularExpression box(QStringLiteral("%%BoundingBox: 0 0 (\\d+) (\\d+)"));
+        const QRegularExpressionMatch match = box.match(QString::fromLatin1(eps.left(4000)));
+        ASSERT_TRUE(match.hasMatch());
+        EXPECT_EQ(match.captured(1).toInt(), 842); // A3 in points
+        EXPECT_EQ(match.captured(2).toInt(), 1191);
+        EXPECT_GT(eps.size(), 2000);
+    }
+
+    LinuxSystemLocale systemLocale;
+    PrintTargetState publish{false, "", "", "Logo.eps"};
+    std::unique_ptr<PrintAutomation> automation;
+    SystemPagePrinter printer{windows, spooler, systemLocale};
+    QTimer watcher;
+    QStringList shown;
+    QByteArray savedLang, savedAll, savedMessages;
+};
+
+TEST_F(PrintEndToEnd, EveryLanguageOfTheTableIsAnsweredByTheTimer)
+{
+    const QList<QPair<const char*, QString>> languages = {
+        {"en_US.UTF-8", "Print | &Print"},
+        {"it_IT.UTF-8", "Stampa | &Stampa"},
+        {"da_DK.UTF-8", "Udskriv | &Udskriv"},
+        {"nl_NL.UTF-8", "Afdrukken | Af&drukken"},
+        {"de_DE.UTF-8", "Drucken | &Drucken"},
+        {"pl_PL.UTF-8", "Drukuj | &Drukuj"},
+        {"pt_BR.UTF-8", "Imprimir | I&mprimir"},
+        {"es_ES.UTF-8", "Imprimir | I&mprimir"},
+        {"fr_FR.UTF-8", "Imprimer | &Imprimer"},
+        {"tr_TR.UTF-8", QString::fromUtf8("Yazd\xc4\xb1r | &Yazd\xc4\xb1r")},
+        {"hu_HU.UTF-8", QString::fromUtf8("Nyomtat\xc3\xa1s | &Nyomtat\xc3\xa1s")},
+    };
+    const QStringList prompts = {"Print to File|OK", "Stampa su file|OK", "Skriv til fil|OK",
+                                 "Afdrukken naar bestand|OK", "Ausgabe in Datei Umleiten|OK",
+                                 "Drukowanie do pliku|OK", "Imprimir em arquivo|OK",
+                                 "Imprimir a un archivo|Aceptar", "Imprimer dans un fichier|OK",
+                                 QString::fromUtf8("Dosyaya Yazd\xc4\xb1r|Tamam"),
+                                 QString::fromUtf8("Nyomtat\xc3\xa1s f\xc3\xa1jlba|OK")};
+    automation->setEnabled(true);
+    for (qsizetype index = 0; index < languages.size(); ++index) {
+        const auto& [lang, dialog] = languages.at(index);
+        SCOPED_TRACE(lang);
+        qputenv("LANG", lang);
+        shown.clear();
+        // A work-file name no shell would survive.
+        publish.printedEpsName = QString::fromUtf8("Logo %1 \"q\"; $(rm x) \xc4\xb1\xc3\xa7.eps").arg(index);
+        const QString target = printToFileTarget(host->state, publish);
+        ASSERT_TRUE(printer.printWithDialog("Logo", paintLogo)) << printer.lastError().toStdString();
+        expectPageEps(target);
+        EXPECT_TRUE(shown.contains(dialog.section(" | ", 0, 0) + " | Logo | Vantamorph | " + dialog.section(" | ", 1, 1)
+                                   + " | Cancel"))
+            << shown.join("\n").toStdString();
+        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QString& seen) {
+            return seen.startsWith(prompts.at(index).section('|', 0, 0) + " | ")
+                   && seen.endsWith(" | " + prompts.at(index).section('|', 1, 1) + " | Cancel");
+        })) << shown.join("\n").toStdString();
+    }
+}
+
+TEST_F(PrintEndToEnd, ALanguageNotInTheTableLeavesThePromptToTheUser)
+{
+    qputenv("LANG", "sv_SE.UTF-8");
+    automation->setEnabled(true);
+    const QString target = root.path() + "/by hand/logo.eps";
+    QDir().mkpath(root.path() + "/by hand");
+    bool promptSeenUnanswered = false;
+    QTimer user;
+    user.setInterval(50);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        // The print dialog has been confirmed in Swedish; the prompt waits in English.
+        const WindowHandle prompt = windows.findWindow("#32770", "Print to File");
+        if (!prompt)
+            return;
+        const WindowHandle edit = windows.findWindowEx(prompt, 0, "Edit");
+        promptSeenUnanswered = windows.text(edit).isEmpty();
+        windows.setText(edit, target);
+        windows.sendClick(windows.findWindowEx(prompt, 0, "Button", "OK"));
+    });
+    user.start();
+    ASSERT_TRUE(printer.printWithDialog("Logo", paintLogo)) << printer.lastError().toStdString();
+    EXPECT_TRUE(promptSeenUnanswered);
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const QString& seen) { return seen.startsWith("Skriv ut | ") && seen.contains("| Skriv &ut |"); }));
+    expectPageEps(target);
+}
+
+TEST_F(PrintEndToEnd, ACancelledPromptWritesNothingAndOtherPrintersWritePdf)
+{
+    qputenv("LANG", "de_DE.UTF-8");
+    QTimer user;
+    user.setInterval(20);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (const WindowHandle dialog = windows.findWindow("#32770", "Drucken"))
+            windows.sendClick(windows.findWindowEx(dialog, 0, "Button", "&Drucken"));
+        if (const WindowHandle prompt = windows.findWindow("#32770", "Ausgabe in Datei Umleiten"))
+            windows.sendClose(prompt);
+    });
+    user.start();
+    EXPECT_FALSE(printer.printWithDialog("Logo", paintLogo));
+    EXPECT_TRUE(QDir(host->state.tempRoot + "/tmpEPS").isEmpty());
+
+    spooler.setDefaultPrinter("Office");
+    ASSERT_TRUE(printer.printWithDialog("My/Logo", paintLogo));
+    EXPECT_TRUE(readFile(root.path() + "/My_Logo.pdf").startsWith("%PDF"));
+
+    // The vector route: no dialog, straight to the file.
+    const QString vector = root.path() + "/vector \"$(x)\".eps";
+    ASSERT_TRUE(printer.printToFile("Logo", vector, paintLogo));
+    EXPECT_TRUE(readFile(vector).startsWith("%!PS-Adobe"));
+}
+
+} // namespace
+} // namespace vm::test

@@ -1,0 +1,252 @@
+#include "platform/printing/modal_window.h"
+#include "platform/api/print_window_texts.h"
+#include "print/os_version.h"
+#include "print/print_names.h"
+#include "print_fixture.h"
+
+#include <QTimer>
+
+namespace vm::test {
+namespace {
+
+class PrinterRoutines : public PrintFixture {
+protected:
+    void install(const QString& name, const QString& driver = printer_driver::pdfFolder)
+    {
+        ASSERT_TRUE(spooler.addPrinter(name, driver, QStringLiteral("port")));
+    }
+    QString defaultPrinter() { return spooler.profileDevice().section(',', 0, 0); }
+};
+
+TEST_F(PrinterRoutines, PreparationFindsThePrinterInAnyCaseAndRestoreBringsTheUserPrinterBack)
+{
+    install("Office Laser");
+    install("VANTAMORPH", printer_driver::printToFile);
+    PrinterSetup setup(*host, services);
+    EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Ready);
+    EXPECT_EQ(setup.PreviousDefaultPrinter, "Office Laser"); // device name only, not ",driver,port"
+    EXPECT_EQ(defaultPrinter(), "VANTAMORPH");
+    // Portrait A3 in the stored defaults and in the program's printer object.
+    EXPECT_EQ(spooler.printer("VANTAMORPH")->deviceMode, (DeviceMode{3, 1, 8}));
+    EXPECT_EQ(setup.applicationPrinter().paperSize, 8);
+
+    setup.RestorePrinter(nullptr);
+    EXPECT_EQ(defaultPrinter(), "Office Laser");
+    EXPECT_TRUE(messageBoxTexts().isEmpty());
+    EXPECT_TRUE(forms.shownForms().contains("frmAlert"));
+}
+
+TEST_F(PrinterRoutines, MissingPrinterWithoutInstallRightsStops)
+{
+    install("Office Laser");
+    PrinterSetup setup(*host, services);
+    host->state.keepTempFolder = false;
+    EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Stopped);
+    EXPECT_EQ(messageBoxTexts(), QStringList{print_names::messageNoPrinter});
+    EXPECT_EQ(defaultPrinter(), "Office Laser");
+}
+
+TEST_F(PrinterRoutines, MissingPrinterIsInstalledThroughTheHelperWhenTheUserAgrees)
+{
+    PrinterSetup setup(*host, services);
+    host->state.keepTempFolder = true;
+
+    forms.clicks = {"imgCancel"}; // No
+    EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Stopped);
+    EXPECT_TRUE(processes.commandLines.isEmpty());
+
+    forms.clicks = {"imgOK"}; // Yes, but the helper is missing
+    EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::UnloadDialog);
+    EXPECT_EQ(messageBoxTexts(), QStringList{print_names::messageHelperMissing});
+
+    // A program folder with a space and a quote still names the helper as one argument.
+    host->state.programFolder = root.path() + "/My \"Logo\" Tools";
+    const QString helper = host->state.programFolder + "/" + print_names::helperProgram();
+    writeFile(helper, "#!");
+    processes.onRun = [&] { spooler.addPrinter("Vantamorph", printer_driver::printToFile, "FILE:"); };
+    forms.clicks = {"imgOK"};
+    EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Ready);
+    ASSERT_EQ(processes.commandLines.size(), 1);
+    EXPECT_EQ(splitCommandLine(processes.commandLines.first()), QStringList{helper});
+    EXPECT_EQ(defaultPrinter(), "Vantamorph");
+    // No default printer before: nothing recorded, the failure logged and the publish goes on.
+    EXPECT_EQ(setup.PreviousDefaultPrinter, "");
+    EXPECT_FALSE(errorLog().isEmpty());
+}
+
+TEST_F(PrinterRoutines, RefusedChangesAreNotRetried)
+{
+    install("Office Laser");
+    PrinterSetup setup(*host, services);
+    EXPECT_TRUE(setup.SelectPrinter("Not Installed"));
+    EXPECT_EQ(defaultPrinter(), "Office Laser");
+
+    ApplicationPrinter printer{"Office Laser", 2, 9};
+    clsPrint settings(spooler, printer);
+    EXPECT_TRUE(settings.SetPrinterOrientation(1, 8)); // access 0: the spooler refuses, the object still changes
+    EXPECT_EQ(spooler.printer("Office Laser")->deviceMode, DeviceMode{});
+    EXPECT_EQ(printer.orientation, 1);
+    EXPECT_EQ(printer.paperSize, 8);
+    EXPECT_EQ(settings.savedOrientation(), 2);
+
+    printer.deviceName = "Gone";
+    EXPECT_FALSE(settings.SetPrinterOrientation(1, 8));
+    EXPECT_EQ(settings.savedPrinterName(), "");
+    EXPECT_EQ(settings.savedOrientation(), -1);
+    EXPECT_EQ(settings.savedPaperSize(), -1);
+}
+
+TEST_F(PrinterRoutines, BringWindowFrontRestoresTheMinimisedMainWindow)
+{
+    const WindowHandle main = windows.create("ThunderRT6FormDC", MainForm::caption);
+    windows.showWindow(main, show_command::Minimize);
+    PrinterSetup(*host, services).BringWindowFront();
+    EXPECT_FALSE(windows.isIconic(main));
+    EXPECT_EQ(windows.foreground(), main);
+}
+
+TEST(OsVersionName, FollowsTheVersionTable)
+{
+    struct Case {
+        quint32 platform, major, minor;
+        const char* name;
+    };
+    for (const Case& c : {Case{1, 4, 0, "95"}, {1, 4, 10, "98"}, {1, 4, 90, "ME"}, {1, 4, 3, ""},
+                          {2, 3, 51, "3.51"}, {2, 4, 0, "4.0"}, {2, 5, 0, "2000"}, {2, 5, 1, "WinXP/NT Server"},
+                          {2, 5, 2, ""}, {2, 6, 0, "Vista"}, {2, 6, 3, "Vista"}, {2, 10, 0, ""},
+                          {0, 6, 0, "Failed"}, {os_platform::Linux, 6, 1, "Failed"}}) {
+        OsVersionInfo info;
+        info.platformId = c.platform;
+        info.majorVersion = c.major;
+        info.minorVersion = c.minor;
+        EXPECT_EQ(GetOSVersion(info), QString(c.name)) << c.platform << ' ' << c.major << '.' << c.minor;
+    }
+    LinuxOsVersion running;
+    EXPECT_EQ(GetOSVersion(running), "Failed");
+}
+
+TEST(LocaleNames, NameTheElevenLanguagesAsTheSystemDoes)
+{
+    LinuxSystemLocale locale;
+    const QByteArray saved = qgetenv("LANG");
+    const QByteArray savedAll = qgetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    qunsetenv("LC_ALL");
+    const QList<QPair<const char*, QString>> cases = {
+        {"tr_TR.UTF-8", QStringLiteral("T\u00fcrk\u00e7e")},
+        {"hu_HU.UTF-8", "magyar"},
+        {"es_ES.UTF-8", QStringLiteral("Espa\u00f1ol (alfabetizaci\u00f3n internacional)")},
+        {"de_AT.UTF-8@euro", QStringLiteral("Deutsch (\u00d6sterreich)")},
+        {"C", "English (United States)"},
+        {"pt_BR", QStringLiteral("Portugu\u00eas (Brasil)")},
+    };
+    for (const auto& [lang, name] : cases) {
+        qputenv("LANG", lang);
+        EXPECT_EQ(GetLocaleString(locale, locale.systemDefaultLcid(), locale_info::Language), name) << lang;
+    }
+    qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LC_ALL", "sv_SE.UTF-8"); // LC_ALL wins
+    EXPECT_EQ(GetLocaleString(locale, locale.systemDefaultLcid(), locale_info::Language), "Svenska");
+    qputenv("LC_ALL", "xx_YY");       // unknown to Qt and to us: still no crash, no table row
+    EXPECT_FALSE(print_texts::promptTable().isEmpty());
+    EXPECT_NE(GetLocaleString(locale, locale.systemDefaultLcid(), locale_info::Language), "English (United States)");
+    EXPECT_EQ(GetLocaleString(locale, 0xDEAD, locale_info::Language), "");
+    qputenv("LANG", saved);
+    if (savedAll.isEmpty())
+        qunsetenv("LC_ALL");
+    else
+        qputenv("LC_ALL", savedAll);
+}
+
+// The automation against windows made the way the platform makes them.
+class Automation : public PrintFixture {
+protected:
+    PrintTargetState publish{false, "/out/", "logo.png", "logo.eps"};
+    void SetUp() override
+    {
+        PrintFixture::SetUp();
+        automationTimer = std::make_unique<PrintAutomation>(*host, locale, [this] { return publish; });
+    }
+    std::unique_ptr<PrintAutomation> automationTimer;
+    PrintAutomation& automation() { return *automationTimer; }
+
+    // Opens the prompt of that row, lets one tick run inside its loop, returns what was typed.
+    std::optional<QString> tickOnPrompt(const print_texts::PromptText& row)
+    {
+        ModalWindow prompt(windows, nullptr, nullptr);
+        prompt.setWindow("#32770", row.title);
+        prompt.addControl("Edit", "");
+        prompt.addControl("Button", row.confirmButton, ModalWindow::Role::Confirm);
+        prompt.addControl("Button", "Cancel", ModalWindow::Role::Cancel);
+        QTimer::singleShot(0, [&] { automation().Timer1_Timer(); });
+        QTimer userCancels; // unanswered: the user cancels
+        userCancels.setSingleShot(true);
+        QObject::connect(&userCancels, &QTimer::timeout, [&] { prompt.userClose(); });
+        userCancels.start(300);
+        if (!prompt.exec())
+            return std::nullopt;
+        return prompt.controls().at(0).text;
+    }
+};
+
+TEST_F(Automation, CloseThenClickConfirmsThePrintDialog)
+{
+    ModalWindow dialog(windows, nullptr, nullptr);
+    dialog.setWindow("#32770", "Drucken");
+    dialog.addControl("Button", "&Drucken", ModalWindow::Role::Confirm);
+    dialog.addControl("Button", "Cancel", ModalWindow::Role::Cancel);
+    QTimer::singleShot(0, [&] { automation().ClosePrintDialog(); });
+    EXPECT_TRUE(dialog.exec());
+
+    // A close alone cancels; a dialog without the row's button is only closed.
+    ModalWindow other(windows, nullptr, nullptr);
+    other.setWindow("#32770", "Print");
+    other.addControl("Button", "Print", ModalWindow::Role::Confirm);
+    QTimer::singleShot(0, [&] { automation().ClosePrintDialog(); });
+    EXPECT_FALSE(other.exec());
+}
+
+TEST_F(Automation, ThePromptOfTheSystemLanguageGetsTheTarget)
+{
+    locale.name = "Deutsch (Deutschland)";
+    const auto& table = print_texts::promptTable();
+    EXPECT_EQ(tickOnPrompt(table.at(4)), std::optional<QString>(root.path() + "/temp/tmpEPS/logo.eps"));
+    EXPECT_EQ(tickOnPrompt(table.at(0)), std::nullopt); // "Print to File" on a German system is left alone
+
+    locale.name = QStringLiteral("Espa\u00f1ol (alfabetizaci\u00f3n internacional)");
+    EXPECT_EQ(table.at(7).confirmButton, "Aceptar");
+    EXPECT_TRUE(tickOnPrompt(table.at(7)));
+    locale.name = QStringLiteral("T\u00fcrk\u00e7e");
+    EXPECT_EQ(table.at(9).confirmButton, "Tamam");
+    EXPECT_TRUE(tickOnPrompt(table.at(9)));
+    locale.name = "Svenska";
+    EXPECT_FALSE(tickOnPrompt(table.at(0)));
+}
+
+TEST_F(Automation, TheTargetFollowsTheFormatAndTheWorkFolder)
+{
+    EXPECT_EQ(printToFileTarget(host->state, publish), root.path() + "/temp/tmpEPS/logo.eps");
+    host->state.keepTempFolder = true;
+    EXPECT_EQ(printToFileTarget(host->state, publish), programFolder + "/bin/VmEPS/logo.eps");
+    publish.vectorEps = true;
+    EXPECT_EQ(printToFileTarget(host->state, publish), "/out/logo.png");
+}
+
+TEST_F(Automation, ATickWithNothingOpenChangesNothing)
+{
+    const WindowHandle other = windows.create("#32770", "Printer");
+    const WindowHandle edit = windows.create("Edit", "", other);
+    automation().Timer1_Timer();
+    EXPECT_EQ(windows.text(edit), "");
+    EXPECT_TRUE(windows.exists(other));
+    EXPECT_TRUE(messageBoxTexts().isEmpty());
+    EXPECT_TRUE(errorLog().isEmpty());
+
+    automation().setEnabled(true);
+    EXPECT_TRUE(automation().isEnabled());
+    automation().setEnabled(false);
+    EXPECT_FALSE(automation().isEnabled());
+}
+
+} // namespace
+} // namespace vm::test

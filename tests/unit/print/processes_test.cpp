@@ -1,0 +1,105 @@
+#include "platform/printing/linux_process_runner.h"
+#include "platform/scripted/transcript_process_runner.h"
+#include "tests/fakes/fake_platform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vm {
+namespace {
+
+TEST(CommandLineSplit, FollowsTheWindowsQuotingRules)
+{
+    const QList<QPair<QString, QStringList>> cases = {
+        {R"(convert.exe  -crop 10x10+34+45 "a b.eps")", {"convert.exe", "-crop", "10x10+34+45", "a b.eps"}},
+        {R"("C:\Program Files\x.exe" arg)", {R"(C:\Program Files\x.exe)", "arg"}},
+        {R"(a\\\"b)", {R"(a\"b)"}},          // 2n+1 backslashes: n and a literal quote
+        {R"("a\\" b)", {R"(a\)", "b"}},       // 2n backslashes: n, and the quote ends the group
+        {R"(a\b\\c)", {R"(a\b\\c)"}},        // backslashes not before a quote stay
+        {R"("say ""hi""")", {R"(say "hi")"}}, // "" inside quotes is a quote
+        {R"("" x)", {"", "x"}},               // an empty quoted argument counts
+        {"tab\tseparated  ", {"tab", "separated"}},
+        {"", {}},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(splitCommandLine(line), expected) << line.toStdString();
+}
+
+TEST(CommandLineSplit, QuotingGivesHostileArgumentsBackUnchanged)
+{
+    const QStringList hostile = {"plain", "with space", "quote\"inside", "trailing\\", "\\\\server\\share\\",
+                                 "semi;colon $(rm -rf ~) `x`", "new\nline", "ümlaut ı ç", "", "a\\\"b"};
+    QString line;
+    for (const QString& argument : hostile)
+        line += quoteCommandLineArgument(argument) + QLatin1Char(' ');
+    EXPECT_EQ(splitCommandLine(line), hostile);
+}
+
+class LinuxProcessRunnerTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    LinuxProcessRunner runner;
+};
+
+TEST_F(LinuxProcessRunnerTest, AMissingProgramFailsAtOnce)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(runner.runProcess(folder.path() + "/no such tool.exe -x", folder.path(), -1, 0, 128));
+    EXPECT_FALSE(runner.startProcess("/nonexistent/tool", folder.path(), 0));
+    EXPECT_FALSE(runner.runProcess("", folder.path(), -1, 0, 128));
+    EXPECT_EQ(runner.runForExitCode("/nonexistent/tool"), -1);
+    EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST_F(LinuxProcessRunnerTest, WaitsWithoutLimitOrUntilTheLimit)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(runner.runProcess("sleep 0.4", folder.path(), ProcessRunner::noTimeLimit, 0, 128));
+    EXPECT_GE(clock.elapsed(), 380);
+
+    clock.restart();
+    EXPECT_TRUE(runner.runProcess("sleep 5", folder.path(), 100, 0, 128));
+    EXPECT_LT(clock.elapsed(), 2000); // the tool goes on; the wait does not
+
+    clock.restart();
+    EXPECT_TRUE(runner.startProcess("sleep 5", folder.path(), 0));
+    EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST_F(LinuxProcessRunnerTest, ArgumentsReachTheToolWithoutAShell)
+{
+    const QString name = "it's a \"logo\"; $(touch pwned) `x` & ü ı.eps";
+    const QString line = "touch " + quoteCommandLineArgument(name) + " plain.txt";
+    EXPECT_TRUE(runner.runProcess(line, folder.path(), -1, 0, 128));
+    EXPECT_TRUE(QFile::exists(folder.filePath(name)));
+    EXPECT_TRUE(QFile::exists(folder.filePath("plain.txt")));
+    EXPECT_FALSE(QFile::exists(folder.filePath("pwned")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(LinuxProcessRunnerTest, InstallRunReturnsTheExitCode)
+{
+    EXPECT_EQ(runner.runForExitCode("true"), 0);
+    EXPECT_EQ(runner.runForExitCode("false"), 1);
+}
+
+TEST(TranscriptProcessRunner, WritesOneLinePerRun)
+{
+    QTemporaryDir folder;
+    LinuxProcessRunner real;
+    test::RecordingTrace trace;
+    TranscriptProcessRunner runner(real, trace);
+    runner.runProcess("true \"a b\"", folder.path(), -1, 0, 128);
+    runner.startProcess("/nonexistent/x", folder.path(), 0);
+    EXPECT_EQ(trace.matching("run "),
+              QStringList({"run \"true \\\"a b\\\"\" cwd=\"" + folder.path() + "\" wait=1 -> true",
+                           "run \"/nonexistent/x\" cwd=\"" + folder.path() + "\" wait=0 -> false"}));
+}
+
+} // namespace
+} // namespace vm
