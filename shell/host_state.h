@@ -25,6 +25,7 @@ struct HostState {
 
     // Publishing
     bool quickPublishing = false;
+    QString publishTarget;  // the picture being published, for the bitmap canvas's answer
 
     // Fonts for the canvas
     bool fontListSent = false;

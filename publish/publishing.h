@@ -1,0 +1,29 @@
+#pragma once
+
+#include "publish/quick_publish.h"
+#include "publish/save_logo_form.h"
+
+namespace vm {
+
+// Publishing plugged into the host: the publish dialog and its menu items,
+// the canvas's printing answers and the bitmap canvas's pictures.
+class Publishing {
+public:
+    Publishing(Host& host, PrintServices& services);
+
+    // The configuration folder the converter is started with (its
+    // XDG_CONFIG_HOME): our policy lets it read printed PostScript.
+    static QString prepareConverterConfig(const QString& programFolder);
+
+    SaveLogoForm& dialog() { return dialog_; }
+    QuickPublish& quickPublish() { return quick_; }
+
+private:
+    void showDialog();
+
+    Host& host_;
+    SaveLogoForm dialog_;
+    QuickPublish quick_;
+};
+
+} // namespace vm

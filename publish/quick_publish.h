@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace vm {
+
+class Host;
+class SaveLogoForm;
+struct PrintServices;
+
+// The publish submenu, and the pictures the bitmap canvas hands back: decoded,
+// written beside the converter and turned into the target's format and size.
+class QuickPublish {
+public:
+    QuickPublish(Host& host, PrintServices& services, SaveLogoForm& dialog);
+
+    void mnuPublishLogoSub(const QString& key);
+    // The bitmap canvas's command event.
+    void ShockwaveFlash1_FSCommand(const QString& command, const QString& argument);
+
+    void ScaleImage(const QString& target, const QString& source);
+    bool ConvertImage(const QString& target, const QString& source);
+    bool ConvertToTiff(const QString& target, const QString& source);
+
+private:
+    void run(const QString& commandLine);
+    // Ends a publish that produced nothing: no success message.
+    void finishUnpublished(const QString& message);
+    QString binFile(const QString& name) const;
+
+    Host& host_;
+    PrintServices& services_;
+    SaveLogoForm& dialog_;
+};
+
+} // namespace vm

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/api/form.h"
+#include "print/print_automation.h"
+#include "print/printer_setup.h"
+#include "publish/convert_commands.h"
+
+#include <QHash>
+
+namespace vm {
+
+class Host;
+struct PrintServices;
+
+// The publish dialog: the user picks a format and a size, names the file,
+// and the canvas is asked to draw; the picture comes back through the
+// printer (EPS, cropped and converted here) or the bitmap canvas.
+class SaveLogoForm : public Form {
+public:
+    // The eight format options: optExtension 0..5, transparent 6 and 7.
+    enum Format { NoFormat = -1, Png = 0, Eps = 1, Jpg = 2, Gif = 3, Tiff = 4, VectorEps = 5, TransparentPng = 6,
+                  TransparentGif = 7 };
+
+    SaveLogoForm(Host& host, PrintServices& services);
+
+    QString name() const override { return QStringLiteral("frmSaveLogo"); }
+    FormContent content() const override;
+    void onLoad() override { Form_Load(); }
+    void click(const QString& control) override;
+    void keyPress(int charCode) override;
+    void closeBox() override { imgCancel_Click(); }
+
+    void Form_Load();
+    // Loads the dialog's state without showing it (quick publish).
+    void ensureLoaded();
+    void optExtension_Click(int index);
+    void transparent_Click(int index);
+    void selectSize(PublishSize size);
+    void ShowSize(bool enabled);
+    void EnableDisable();
+    void EnableDisableTransparent();
+
+    // Publish: true when it ran to the end (the canvas was asked).
+    bool imgSave_Click();
+    void lblPublish_Click();
+    void imgCancel_Click();
+    void CreateImage();
+    void unloadDialog();
+
+    static bool CheckWritePermission(const QString& folder);
+
+    // What the view shows and the quick publish reads.
+    Format format() const { return format_; }
+    PublishSize size() const { return size_; }
+    bool smallSizesEnabled() const { return smallSizesEnabled_; }
+    QString caption(const QString& key) const { return captions_.value(key); }
+
+    // Kept while the program runs, across loads of the dialog.
+    QString RequestedFormat;
+    QString SizeArgument;
+    QString TargetFolder;
+    QString TargetFileName;
+    QString PrintedEpsName;
+
+    PrinterSetup& printerSetup() { return printerSetup_; }
+    PrintAutomation& automation() { return automation_; }
+    QString epsWorkFile() const;
+
+private:
+    struct Choice {
+        QString keyword;
+        QString extension;
+        QString command;
+        bool setsTarget;
+    };
+    static Choice choiceFor(Format format);
+    bool publish();
+    void runConverter(const QString& commandLine, bool sizeGiven);
+    void closeWaitWindow();
+    void deleteLeftover(const QString& path);
+    void createImageFailed(int number, const QString& description);
+
+    Host& host_;
+    PrintServices& services_;
+    PrinterSetup printerSetup_;
+    PrintAutomation automation_;
+    QHash<QString, QString> captions_;
+    Format format_ = NoFormat;
+    PublishSize size_ = PublishSize::Full;
+    bool smallSizesEnabled_ = true;
+    bool loaded_ = false;
+};
+
+} // namespace vm

@@ -1,0 +1,184 @@
+#include "publish/views/save_logo_view.h"
+
+#include "publish/save_logo_form.h"
+#include "shell/views/image_button.h"
+#include "shell/views/qt_form_presenter.h"
+#include "shell/views/view_palette.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vm {
+
+namespace {
+constexpr int enterKey = 13;
+
+// A label that reports its clicks as its own control.
+class ClickLabel : public QLabel {
+public:
+    ClickLabel(const QString& control, std::function<void(const QString&)> onClick, QWidget* parent)
+        : QLabel(parent), onClick_(std::move(onClick))
+    {
+        setObjectName(control);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (isEnabled() && rect().contains(event->position().toPoint()))
+            onClick_(objectName());
+    }
+
+private:
+    std::function<void(const QString&)> onClick_;
+};
+
+QLabel* heading(const QString& key, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(key);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+} // namespace
+
+SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), form_(form)
+{
+    setObjectName(form.name());
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, view_palette::background());
+    setPalette(colors);
+    setAutoFillBackground(true);
+
+    auto* title = heading(QStringLiteral("lblSaveFileFormat"), this);
+    auto* formatHeading = heading(QStringLiteral("lblSelectFormat"), this);
+    auto* sizeHeading = heading(QStringLiteral("lblSelectSize"), this);
+    auto* transparentHeading = heading(QStringLiteral("lblTransparentlogo"), this);
+    captioned_ << title << formatHeading << sizeHeading << transparentHeading;
+
+    auto* formats = new QGridLayout;
+    const QStringList names = {QStringLiteral("PNG"), QStringLiteral("EPS"), QStringLiteral("JPG"),
+                               QStringLiteral("GIF"), QStringLiteral("TIFF"), QStringLiteral("Vector EPS")};
+    for (int index = 0; index < names.size(); ++index) {
+        QRadioButton* button = option(QStringLiteral("optExtension%1").arg(index), names[index]);
+        formats_ << button;
+        formats->addWidget(button, index / 3, index % 3);
+    }
+    auto* transparent = new QHBoxLayout;
+    for (int index : {6, 7}) {
+        QRadioButton* button = option(QStringLiteral("transparent%1").arg(index), QString());
+        formats_ << button;
+        transparent->addWidget(button);
+    }
+
+    auto* sizes = new QGridLayout;
+    const QStringList sizeOptions = {QStringLiteral("optFullSize"), QStringLiteral("optQuarter"), QStringLiteral("optThumbnail")};
+    const QStringList sizeLabels = {QStringLiteral("lblFullSize"), QStringLiteral("lblQuarter"), QStringLiteral("lblThumbnail")};
+    for (int index = 0; index < 3; ++index) {
+        QRadioButton* button = option(sizeOptions[index], QString());
+        sizes_ << button;
+        QLabel* label = clickableLabel(sizeLabels[index]);
+        sizeLabels_ << label;
+        sizes->addWidget(button, index, 0);
+        sizes->addWidget(label, index, 1);
+    }
+    sizes->setColumnStretch(1, 1);
+
+    const auto click = [this](const QString& control) { form_.click(control); };
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(new ImageButton(QStringLiteral("imgSave"), QStringLiteral("lblPublish"),
+                                       form.caption(QStringLiteral("cmdPublish")), click, this));
+    buttons->addWidget(new ImageButton(QStringLiteral("imgCancel"), QStringLiteral("lblCancel"),
+                                       form.caption(QStringLiteral("cmdCancel")), click, this));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(8);
+    layout->addWidget(title);
+    layout->addWidget(formatHeading);
+    layout->addLayout(formats);
+    layout->addWidget(transparentHeading);
+    layout->addLayout(transparent);
+    layout->addWidget(sizeHeading);
+    layout->addLayout(sizes);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+    refreshContent();
+}
+
+QRadioButton* SaveLogoView::option(const QString& control, const QString& text)
+{
+    auto* button = new QRadioButton(text, this);
+    button->setObjectName(control);
+    button->setAutoExclusive(false); // the form owns the choice
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QRadioButton::clicked, this, [this, control] {
+        if (!refreshing_)
+            form_.click(control);
+        refreshContent();
+    });
+    return button;
+}
+
+QLabel* SaveLogoView::clickableLabel(const QString& control)
+{
+    auto* label = new ClickLabel(control, [this](const QString& name) {
+        form_.click(name);
+        refreshContent();
+    }, this);
+    captioned_ << label;
+    return label;
+}
+
+void SaveLogoView::refreshContent()
+{
+    refreshing_ = true;
+    setWindowTitle(form_.content().caption);
+    for (QLabel* label : captioned_)
+        label->setText(form_.caption(label->objectName()));
+    formats_[6]->setText(form_.caption(QStringLiteral("lblTransparentPNG")));
+    formats_[7]->setText(form_.caption(QStringLiteral("lblTransparentGIF")));
+    for (int index = 0; index < formats_.size(); ++index)
+        formats_[index]->setChecked(form_.format() == index);
+    for (int index = 0; index < sizes_.size(); ++index) {
+        const bool enabled = index == 0 || form_.smallSizesEnabled();
+        sizes_[index]->setEnabled(enabled);
+        sizeLabels_[index]->setEnabled(enabled);
+        sizes_[index]->setChecked(int(form_.size()) == index);
+    }
+    refreshing_ = false;
+}
+
+void SaveLogoView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        form_.keyPress(enterKey);
+}
+
+void SaveLogoView::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    form_.closeBox();
+}
+
+void registerPublishView(QtFormPresenter& presenter)
+{
+    presenter.registerView(QStringLiteral("frmSaveLogo"), [](Form& form, QWidget* owner) -> QWidget* {
+        auto* dialog = dynamic_cast<SaveLogoForm*>(&form);
+        return dialog ? new SaveLogoView(*dialog, owner) : nullptr;
+    });
+}
+
+} // namespace vm

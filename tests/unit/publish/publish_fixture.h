@@ -1,0 +1,65 @@
+#pragma once
+
+#include "publish/picture_files.h"
+#include "publish/publishing.h"
+#include "tests/unit/print/print_fixture.h"
+
+#include <QImage>
+
+namespace vm::test {
+
+// The converter as a test sees it: every command line is kept, and a crop
+// leaves a picture of the cropped size at its target, as convert would.
+struct FakeConverter : ProcessRunner {
+    QStringList commandLines;
+    bool produce = true;
+    bool runProcess(const QString& line, const QString&, int, int, int) override
+    {
+        commandLines.append(line);
+        const QStringList words = splitCommandLine(line);
+        const qsizetype crop = words.indexOf(QStringLiteral("-crop"));
+        if (produce && crop >= 0 && words.size() > crop + 3) {
+            const QStringList size = words[crop + 1].section(QLatin1Char('+'), 0, 0).split(QLatin1Char('x'));
+            QImage picture(size.value(0).toInt(), size.value(1).toInt(), QImage::Format_RGB32);
+            picture.fill(Qt::blue);
+            picture.save(words.last());
+        }
+        return true;
+    }
+    bool startProcess(const QString& line, const QString&, int) override
+    {
+        commandLines.append(line);
+        return true;
+    }
+    int runForExitCode(const QString& line) override
+    {
+        commandLines.append(line);
+        return 0;
+    }
+};
+
+class PublishFixture : public PrintFixture {
+protected:
+    void SetUp() override
+    {
+        PrintFixture::SetUp();
+        QDir().mkpath(programFolder + QStringLiteral("/bin/VmEPS"));
+        QDir().mkpath(root.path() + QStringLiteral("/out"));
+        spooler.addPrinter(QStringLiteral("Office"), QStringLiteral("PDF"), QStringLiteral("LPT1:"));
+        spooler.addPrinter(QStringLiteral("Vantamorph"), printer_driver::printToFile, QStringLiteral("FILE:"));
+        spooler.setDefaultPrinter(QStringLiteral("Office"));
+        publishing = std::make_unique<Publishing>(*host, converterServices);
+        host->language.LoadLanguage(0);
+        trace.lines.clear();
+    }
+
+    SaveLogoForm& dialog() { return publishing->dialog(); }
+    QString out(const QString& name) const { return root.path() + QStringLiteral("/out/") + name; }
+    QString defaultPrinter() { return spooler.profileDevice().section(QLatin1Char(','), 0, 0); }
+
+    FakeConverter converter;
+    PrintServices converterServices{converter, spooler, locale, osVersion};
+    std::unique_ptr<Publishing> publishing;
+};
+
+} // namespace vm::test

@@ -1,0 +1,88 @@
+#include "tests/unit/publish/publish_fixture.h"
+
+#include <QBuffer>
+
+namespace vm::test {
+namespace {
+
+class QuickPublishTest : public PublishFixture {
+protected:
+    // Publishes through the menu item as far as the canvas: the wait window is answered at once.
+    void startQuickPublish(const QString& key, const QString& file)
+    {
+        dialogs.fileAnswers.enqueue(out(file));
+        host->menuItems.ItemKey(0); // the bar is not needed: the route runs directly
+        host->mainMenu.route(key);
+    }
+    QString pictureBase64(QImage::Format format = QImage::Format_RGB32)
+    {
+        QImage picture(507, 397, format);
+        picture.fill(format == QImage::Format_ARGB32 ? QColor(0, 0, 0, 0) : QColor(Qt::white));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        return QString::fromLatin1(bytes.toBase64());
+    }
+    QString sample() const { return programFolder + QStringLiteral("/bin/sample.png"); }
+};
+
+TEST_F(QuickPublishTest, MenuItemsPresetTheDialogAndPublish)
+{
+    startQuickPublish(QStringLiteral("mnuPublishGIF25%"), QStringLiteral("logo"));
+    EXPECT_EQ(dialog().format(), SaveLogoForm::Gif);
+    EXPECT_EQ(dialog().size(), PublishSize::Quarter);
+    EXPECT_EQ(trace.matching(QStringLiteral("toFlash")), QStringList{QStringLiteral("toFlash \"gif\" \"True\" -> true")});
+    EXPECT_EQ(host->state.publishTarget, out(QStringLiteral("logo.gif")));
+
+    startQuickPublish(QStringLiteral("mnuPublishtransparentPNG"), QStringLiteral("clear"));
+    EXPECT_EQ(dialog().format(), SaveLogoForm::TransparentPng);
+    EXPECT_EQ(dialog().size(), PublishSize::Full);
+    EXPECT_EQ(host->state.publishTarget, out(QStringLiteral("clear.png")));
+}
+
+TEST_F(QuickPublishTest, BitmapPicturesAreWrittenAndConverted)
+{
+    startQuickPublish(QStringLiteral("mnuPublishGIF25%"), QStringLiteral("logo"));
+    converter.commandLines.clear();
+    const QString app = programFolder;
+    bitmap.raise(QStringLiteral("PublishGIF"), pictureBase64());
+    EXPECT_TRUE(QFileInfo::exists(sample()));
+    EXPECT_EQ(converter.commandLines,
+              (QStringList{app + QStringLiteral("/bin/convert \"") + sample() + QStringLiteral("\" \"") + out(QStringLiteral("logo.gif")) + QStringLiteral("\""),
+                           app + QStringLiteral("/bin/convert  -scale 25% \"") + sample() + QStringLiteral("\" \"") + out(QStringLiteral("logo.gif")) + QStringLiteral("\"")}));
+    EXPECT_EQ(forms.shown.last().message, QStringLiteral("Your logo has been published."));
+    EXPECT_EQ(forms.shown.last().owner, QStringLiteral("frmMain")); // the quick publish's one alert
+    EXPECT_EQ(defaultPrinter(), QStringLiteral("Office"));
+
+    startQuickPublish(QStringLiteral("mnuPublishTIFFThumbnail"), QStringLiteral("logo"));
+    converter.commandLines.clear();
+    bitmap.raise(QStringLiteral("publishtiff"), pictureBase64());
+    ASSERT_EQ(converter.commandLines.size(), 2); // the TIFF is not made by the fake, so no resize of it
+    EXPECT_TRUE(converter.commandLines[1].endsWith(QStringLiteral("\"temp.bmp\" \"") + out(QStringLiteral("logo.tiff")) + QStringLiteral("\"")));
+}
+
+TEST_F(QuickPublishTest, TransparentPngIsWrittenAsDelivered)
+{
+    startQuickPublish(QStringLiteral("mnuPublishtransparentPNG"), QStringLiteral("clear"));
+    const QString base64 = pictureBase64(QImage::Format_ARGB32);
+    bitmap.raise(QStringLiteral("publishtransparentpng"), base64);
+    EXPECT_EQ(readFile(out(QStringLiteral("clear.png"))), QByteArray::fromBase64(base64.toLatin1()));
+    EXPECT_TRUE(converter.commandLines.isEmpty());
+}
+
+TEST_F(QuickPublishTest, APictureThatDoesNotDecodeIsNoSuccess)
+{
+    writeFile(out(QStringLiteral("keep.png")), "the user's picture");
+    startQuickPublish(QStringLiteral("mnuPublishPNG100%"), QStringLiteral("keep"));
+    forms.clicks = {QStringLiteral("imgOK")}; // replace it
+    bitmap.raise(QStringLiteral("publishpng"), QStringLiteral("this is not base64!"));
+    EXPECT_NE(forms.shown.last().message, QStringLiteral("Your logo has been published."));
+    EXPECT_TRUE(forms.shown.last().message.contains(QStringLiteral("could not be read")));
+    EXPECT_TRUE(converter.commandLines.isEmpty());
+    EXPECT_EQ(loggedLabels(), QStringList{QStringLiteral("log \"frmMain\\\\ShockwaveFlash1\"")});
+    EXPECT_EQ(defaultPrinter(), QStringLiteral("Office"));
+}
+
+} // namespace
+} // namespace vm::test
