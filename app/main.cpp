@@ -3,6 +3,7 @@
 #include "app/scripting/command_line.h"
 #include "app/scripting/script_session.h"
 #include "canvas/player/startup_canvas.h"
+#include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/linux/desktop_shell_opener.h"
 #include "platform/linux/immediate_process_control.h"
@@ -24,13 +25,17 @@
 #include "platform/scripted/scripted_shell_opener.h"
 #include "platform/scripted/scripted_system_dialogs.h"
 #include "platform/scripted/transcript_process_control.h"
+#include "platform/scripted/transcript_process_runner.h"
 #include "project/project_flows.h"
+#include "publish/publishing.h"
+#include "publish/views/save_logo_view.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <memory>
 #include <optional>
 #include <cstdio>
 
@@ -39,6 +44,21 @@ namespace {
 
 const QString canvasControl = QStringLiteral("skwFlash");
 const QString bitmapControl = QStringLiteral("ShockwaveFlash1");
+
+void reportSpoolerProblem(const QString& problem)
+{
+    std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
+}
+
+// Tools start with the program's own converter configuration.
+QProcessEnvironment converterEnvironment(const QString& programFolder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString config = Publishing::prepareConverterConfig(programFolder);
+    if (!config.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    return environment;
+}
 
 int runWithScreen(QApplication& app, const CommandLine& options)
 {
@@ -54,20 +74,23 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     ImmediateProcessControl process;
     Platform platform{windows, forms, dialogs, os, rights, shell, network, process, noTranscript};
 
+    const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner processes;
-    FileSpooler spooler(FileSpooler::defaultFolder(),
-                        [](const QString& problem) { std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem)); });
+    processes.setEnvironment(converterEnvironment(programFolder));
+    FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
-    // The publish dialog prints through these.
-    [[maybe_unused]] PrintServices printing{processes, spooler, locale, osVersion};
+    PrintServices printing{processes, spooler, locale, osVersion};
     QtModalWindowView printWindows(spooler);
     SystemPagePrinter pagePrinter(windows, spooler, locale, &printWindows);
     ReferenceCanvas canvas(canvasControl, noTranscript, &pagePrinter);
-    MoviePlayer bitmap(bitmapControl, noTranscript);
-    Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
+    BitmapCanvas bitmap(bitmapControl, noTranscript, canvas);
+    canvas.setBitmapCanvas(&bitmap);
+    Host host(platform, canvas, bitmap, programFolder);
     ProjectFlows projects(host);
+    Publishing publishing(host, printing);
     registerHostViews(forms, host, canvas.view());
+    registerPublishView(forms);
     if (options.quitWhenReady)
         host.hooks.ready = [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); };
     host.start();
@@ -101,11 +124,33 @@ int runScript(QApplication& app, const CommandLine& options)
     TranscriptProcessControl process(transcript);
     Platform platform{windows, forms, dialogs, os, rights, shell, network, process, transcript};
 
-    StartupCanvas canvas(canvasControl, transcript);
-    MoviePlayer bitmap(bitmapControl, transcript);
-    Host host(platform, canvas, bitmap, QCoreApplication::applicationDirPath());
+    // The scripted canvas by default; the real editing and bitmap canvases on request,
+    // printing through the print windows without a screen (the automation answers them).
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    LinuxProcessRunner realProcesses;
+    realProcesses.setEnvironment(converterEnvironment(programFolder));
+    TranscriptProcessRunner processes(realProcesses, transcript);
+    FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    LinuxSystemLocale locale;
+    LinuxOsVersion osVersion;
+    PrintServices printing{processes, spooler, locale, osVersion};
+    SystemPagePrinter pagePrinter(windows, spooler, locale, nullptr, &transcript);
+    std::unique_ptr<MoviePlayer> canvas;
+    std::unique_ptr<MoviePlayer> bitmap;
+    if (options.referenceCanvas) {
+        auto editing = std::make_unique<ReferenceCanvas>(canvasControl, transcript, &pagePrinter);
+        auto drawing = std::make_unique<BitmapCanvas>(bitmapControl, transcript, *editing);
+        editing->setBitmapCanvas(drawing.get());
+        canvas = std::move(editing);
+        bitmap = std::move(drawing);
+    } else {
+        canvas = std::make_unique<StartupCanvas>(canvasControl, transcript);
+        bitmap = std::make_unique<MoviePlayer>(bitmapControl, transcript);
+    }
+    Host host(platform, *canvas, *bitmap, programFolder);
     ProjectFlows projects(host);
-    ScriptSession session(host, canvas, bitmap, answers, transcript, *statements);
+    Publishing publishing(host, printing);
+    ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     host.start();
     session.start();
     app.exec();

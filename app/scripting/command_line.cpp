@@ -10,6 +10,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
 {
     CommandLine result;
     bool desktopGiven = false;
+    bool canvasGiven = false;
     const auto fail = [&](const QString& message) {
         result.error = message;
         return result;
@@ -30,6 +31,20 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
         if (option == QLatin1String("--quit-when-ready") && !hasValue) {
             result.quitWhenReady = true;
+            continue;
+        }
+        if (option == QLatin1String("--canvas")) {
+            if (!hasValue && index + 1 < arguments.size()) {
+                value = arguments[++index];
+                hasValue = true;
+            }
+            if (value == QLatin1String("reference"))
+                result.referenceCanvas = true;
+            else if (value == QLatin1String("scripted"))
+                result.referenceCanvas = false;
+            else
+                return fail(QStringLiteral("--canvas needs reference or scripted"));
+            canvasGiven = true;
             continue;
         }
         QString* target = nullptr;
@@ -53,6 +68,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
     if (!result.transcriptPath.isEmpty() && result.scriptPath.isEmpty())
         return fail(QStringLiteral("--transcript needs --script"));
+    if (canvasGiven && result.scriptPath.isEmpty())
+        return fail(QStringLiteral("--canvas needs --script"));
     if (!desktopGiven)
         result.desktopName = result.scripted() ? uniqueDesktopName() : QStringLiteral("default");
     return result;
@@ -62,9 +79,10 @@ QString commandLineUsage(const QString& program)
 {
     const QString name = program.isEmpty() ? QStringLiteral("vantamorph") : QFileInfo(program).fileName();
     return QStringLiteral("usage: ") + name
-           + QStringLiteral(" [--script FILE [--transcript OUT]] [--desktop NAME] [--quit-when-ready]\n"
+           + QStringLiteral(" [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]\n"
                             "  --script FILE      run FILE headless, answering from it, and write a transcript\n"
                             "  --transcript OUT   write the transcript to OUT instead of stdout\n"
+                            "  --canvas KIND      the canvas of a scripted session: scripted (default) or reference\n"
                             "  --desktop NAME     the desktop whose copies of the program see each other\n"
                             "  --quit-when-ready  end as soon as the menus are ready (start-up checks and timing)\n");
 }

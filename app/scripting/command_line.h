@@ -6,13 +6,14 @@
 namespace vm {
 
 // What the program was started with:
-//   vantamorph [--script FILE [--transcript OUT]] [--desktop NAME] [--quit-when-ready]
+//   vantamorph [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]
 struct CommandLine {
     static constexpr int usageExitCode = 2;
 
     QString scriptPath;     // empty: a normal run with a screen
     QString transcriptPath; // empty: the transcript goes to stdout
     QString desktopName;    // whose windows this copy sees as "other copies"
+    bool referenceCanvas = false; // scripted: the real editing and bitmap canvases instead of the scripted one
     bool helpRequested = false;
     bool quitWhenReady = false; // end once the menus are ready
     QString error;          // set when the arguments make no sense

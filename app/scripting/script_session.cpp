@@ -91,6 +91,16 @@ void ScriptSession::execute(const Statement& statement)
         if (const std::optional<AnswerQueue::Kind> kind = AnswerQueue::kindFromName(first))
             answers_.push(*kind, statement.args.value(1));
         break;
+    case Kind::Click: {
+        // A control of a window the program shows, such as the publish dialog's options.
+        const QString line = QStringLiteral("click ") + Trace::quote(first) + QLatin1Char(' ')
+                             + Trace::quote(statement.args.value(1));
+        Form* form = host_.platform.forms.loadedForm(first);
+        trace_.write(form ? line : line + QStringLiteral(" -> not loaded"));
+        if (form)
+            form->click(statement.args.value(1));
+        break;
+    }
     case Kind::Close:
         trace_.write(QStringLiteral("close"));
         host_.mainForm.closeBox();

@@ -124,6 +124,20 @@ void ReferenceCanvas::registerCommands()
     on("panel_Tools", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Tools); }); });
     on("panel_ArrangeAll", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.arrangePanels(); }); });
     on("printmovie", [this](const QString&) { print(); });
+    // Publishing: the raster pictures come from the bitmap canvas, the transparent
+    // ones once the host has passed it the background name, EPS through the printer.
+    on("png", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Png); });
+    on("jpg", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Jpg); });
+    on("gif", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Gif); });
+    on("tiff", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Tiff); });
+    on("transparentpng", [this](const QString&) {
+        post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentPng));
+    });
+    on("transparentgif", [this](const QString&) {
+        post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentGif));
+    });
+    on("doPublish", [this](const QString&) { publishPrinted(false); });
+    on("dovector", [this](const QString&) { publishPrinted(true); });
     on("quick help", [this](const QString& argument) { setQuickHelp(argument.compare(trueText, Qt::CaseInsensitive) == 0, false); });
     on("show save", [this](const QString& path) {
         lastPath_ = path.isEmpty() ? QStringLiteral("New") : path;
@@ -181,6 +195,46 @@ void ReferenceCanvas::print()
         painter.scale(scale, scale);
         renderer.draw(painter, logo);
         painter.restore();
+    });
+}
+
+void ReferenceCanvas::publishPicture(BitmapCanvas::Picture picture)
+{
+    if (!bitmap_) {
+        post(QStringLiteral("show alerto"), QObject::tr("Publishing pictures is not available."));
+        return;
+    }
+    bitmap_->publish(picture);
+}
+
+void ReferenceCanvas::publishPrinted(bool vector)
+{
+    if (!printer_) {
+        post(QStringLiteral("show alerto"), QObject::tr("Printing is not available."));
+        return;
+    }
+    // Printed from the event loop, as a movie would: the host shows its wait
+    // window first, and its automation answers the print windows meanwhile.
+    QTimer::singleShot(0, editor_.get(), [this, vector] {
+        const LogoDocument logo = editor_->document();
+        const LogoRenderer& renderer = editor_->renderer();
+        const auto paint = [&logo, &renderer](QPainter& painter, const QRectF& page) {
+            const QRectF stage(page.topLeft() + publishOffset, QSizeF(logo.stageSize));
+            painter.save();
+            painter.setClipRect(stage);
+            painter.fillRect(stage, logo.background.isValid() ? logo.background : QColor(Qt::white));
+            painter.translate(stage.topLeft());
+            renderer.draw(painter, logo);
+            painter.restore();
+        };
+        const bool printed = printer_->printWithDialog(QStringLiteral("Vantamorph logo"), paint);
+        if (!printed)
+            post(QStringLiteral("show alerto"), QObject::tr("The logo could not be printed."));
+        else if (vector)
+            post(QStringLiteral("vectoreps"), QString());
+        else
+            post(QStringLiteral("convertdata"),
+                 QString::number(logo.stageSize.width()) + separator + QString::number(logo.stageSize.height()));
     });
 }
 

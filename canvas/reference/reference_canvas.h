@@ -1,11 +1,13 @@
 #pragma once
 
 #include "canvas/player/movie_player.h"
+#include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/logo_editor.h"
 
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QPointF>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,13 +23,21 @@ class PagePrinter;
 // and answers only with the canvas commands the host knows. Answers leave
 // from the event loop, in order, as a movie's would: the host has finished
 // the call that asked before it hears the answer.
-class ReferenceCanvas : public MoviePlayer {
+class ReferenceCanvas : public MoviePlayer, public LogoSource {
 public:
     // printer may be null: the canvas then says that printing is not available.
     ReferenceCanvas(QString controlName, Trace& trace, PagePrinter* printer = nullptr);
     ~ReferenceCanvas() override;
 
     LogoEditor& editor() { return *editor_; }
+    const LogoDocument& currentLogo() const override { return editor_->document(); }
+    const LogoRenderer& logoRenderer() const override { return editor_->renderer(); }
+    // The player that draws the raster pictures; without one they are not available.
+    void setBitmapCanvas(BitmapCanvas* bitmap) { bitmap_ = bitmap; }
+
+    // Where a published page puts the stage: points from the page's top-left
+    // corner, one point per stage pixel, so the host's crop cuts exactly the stage.
+    static constexpr QPointF publishOffset{34, 45};
     // The editor's widget, made on first use; the canvas owns it.
     QWidget* view();
     EditorWidget* editorWidget() { return widget_.get(); }
@@ -59,11 +69,14 @@ private:
     void flush();
     void openFile(const QString& argument);
     void print();
+    void publishPicture(BitmapCanvas::Picture picture);
+    void publishPrinted(bool vector);
     QString savedLogo() const;
 
     std::unique_ptr<LogoEditor> editor_;
     std::unique_ptr<EditorWidget> widget_;
     PagePrinter* printer_;
+    BitmapCanvas* bitmap_ = nullptr;
     QHash<QString, std::function<void(const QString&)>> commands_;
     QList<QPair<QString, QString>> outbox_;
     QString lastPath_ = QStringLiteral("New");

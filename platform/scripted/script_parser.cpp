@@ -130,6 +130,10 @@ Statement statementOf(const QList<Token>& tokens)
             throw ParseFailure{QStringLiteral("not an answer to ") + text(1) + QStringLiteral(": ") + shown(text(2))};
         statement.kind = Kind::Answer;
         statement.args = {text(1), text(2)};
+    } else if (name == QLatin1String("click")) {
+        expect(tokens, "ss", QStringLiteral("click \"FORM\" \"CONTROL\""));
+        statement.kind = Kind::Click;
+        statement.args = {text(1), text(2)};
     } else if (name == QLatin1String("close")) {
         expect(tokens, "", QStringLiteral("close"));
         statement.kind = Kind::Close;

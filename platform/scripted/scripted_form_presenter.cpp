@@ -181,4 +181,12 @@ bool ScriptedFormPresenter::isLoaded(const Form& form) const
     return loaded_.contains(&form);
 }
 
+Form* ScriptedFormPresenter::loadedForm(const QString& name) const
+{
+    for (auto it = loaded_.cbegin(); it != loaded_.cend(); ++it)
+        if (it.key()->name() == name)
+            return const_cast<Form*>(it.key());
+    return nullptr;
+}
+
 } // namespace vm

@@ -29,6 +29,7 @@ public:
     void unload(Form& form) override;
     void refresh(Form& form) override;
     bool isLoaded(const Form& form) const override;
+    Form* loadedForm(const QString& name) const override;
 
 private:
     struct Loaded {

@@ -1,0 +1,280 @@
+#include "canvas/api/page_printer.h"
+#include "canvas/reference/bitmap_canvas.h"
+#include "canvas_test_support.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vm::test {
+namespace {
+
+const QColor stageColour(0xff, 0xee, 0x00);
+const QColor paper(Qt::white);
+
+// Keeps each page's painting so a test can look at what would have been printed.
+class RecordingPrinter : public PagePrinter {
+public:
+    bool printWithDialog(const QString& jobName, const Painting& paint) override
+    {
+        jobs.append(jobName);
+        // What a Letter page at 72 points per inch would show.
+        page = QImage(612, 792, QImage::Format_RGB32);
+        page.fill(paper);
+        QPainter painter(&page);
+        paint(painter, QRectF(0, 0, 612, 792));
+        return succeed;
+    }
+    bool printToFile(const QString&, const QString&, const Painting&) override
+    {
+        ADD_FAILURE() << "publishing prints through the dialog";
+        return false;
+    }
+
+    QStringList jobs;
+    QImage page;
+    bool succeed = true;
+};
+
+// Both players as the host sees them; every raised command is "control:command|argument".
+class PublishCanvasTest : public ::testing::Test {
+protected:
+    PublishCanvasTest()
+        : canvas(QStringLiteral("skwFlash"), trace, &printer), bitmap(QStringLiteral("ShockwaveFlash1"), trace, canvas)
+    {
+        canvas.setBitmapCanvas(&bitmap);
+        for (MoviePlayer* player : {static_cast<MoviePlayer*>(&canvas), static_cast<MoviePlayer*>(&bitmap)}) {
+            player->onCommand([this, player](const QString& command, const QString& argument) {
+                raised.append(player->controlName() + QLatin1Char(':') + command + QLatin1Char('|') + argument);
+            });
+        }
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
+        writeFile(root.path() + QStringLiteral("/flash/DrawBitmap.swf"), minimalMovie());
+        QDir().mkpath(root.path() + QStringLiteral("/LogoImages"));
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        ASSERT_TRUE(picture.save(root.path() + QStringLiteral("/LogoImages/blue.png")));
+        canvas.setMovie(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+        bitmap.setMovie(root.path() + QStringLiteral("/flash/DrawBitmap.swf"));
+        canvas.editor().load(logoWithBlueBox());
+        settle();
+        raised.clear();
+    }
+
+    // A blue box at (100,100)-(160,140) and one hanging over the right edge of the stage.
+    static LogoDocument logoWithBlueBox(QSize stage = QSize(507, 397))
+    {
+        LogoDocument logo;
+        logo.stageSize = stage;
+        logo.background = stageColour;
+        LogoElement box;
+        box.kind = ElementKind::Picture;
+        box.picture = QStringLiteral("blue.png");
+        box.position = QPointF(100, 100);
+        box.size = QSizeF(60, 40);
+        LogoElement overhang = box;
+        overhang.position = QPointF(stage.width() - 20, 200);
+        logo.elements = {box, overhang};
+        return logo;
+    }
+
+    void send(const QString& command)
+    {
+        const qsizetype answers = raised.size();
+        const qsizetype jobs = printer.jobs.size();
+        canvas.setVariable(QStringLiteral("commandVB"), command);
+        canvas.setVariable(QStringLiteral("argsVB"), QStringLiteral("True"));
+        canvas.tGotoFrame(QStringLiteral("/Interaction"), 2);
+        canvas.tPlay(QStringLiteral("/Interaction"));
+        EXPECT_EQ(raised.size(), answers) << "answered inside the host's call: " << command.toStdString();
+        EXPECT_EQ(printer.jobs.size(), jobs) << "printed inside the host's call";
+        settle();
+    }
+
+    // What the host does with "publishtransparentimage".
+    void forwardBackground(const QString& name)
+    {
+        bitmap.callFunction(QStringLiteral("<invoke name='receiveBgName'><arguments><string>") + name.toHtmlEscaped()
+                            + QStringLiteral("</string></arguments></invoke>"));
+        EXPECT_TRUE(raised.isEmpty()) << "answered inside the host's call";
+        settle();
+    }
+
+    QStringList take() { return std::exchange(raised, {}); }
+
+    // The one raised command, split into its name and its decoded picture.
+    struct Picture {
+        QString command;
+        QByteArray format;
+        QImage image;
+    };
+    Picture takePicture()
+    {
+        const QStringList sent = take();
+        if (sent.size() != 1) {
+            ADD_FAILURE() << "expected one command, got " << sent.join(QLatin1Char('\n')).toStdString();
+            return {};
+        }
+        const QString prefix = QStringLiteral("ShockwaveFlash1:");
+        EXPECT_TRUE(sent[0].startsWith(prefix)) << "not raised by the bitmap player";
+        const QString command = sent[0].mid(prefix.size()).section(QLatin1Char('|'), 0, 0);
+        const QByteArray text = sent[0].section(QLatin1Char('|'), 1).toLatin1();
+        const auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+        EXPECT_TRUE(decoded) << "not standard Base64";
+        EXPECT_EQ(decoded.decoded.toBase64(), text) << "not padded standard Base64";
+        QBuffer buffer;
+        buffer.setData(decoded.decoded);
+        QImageReader reader(&buffer);
+        return {command, reader.format(), reader.read()};
+    }
+
+    static bool near(const QColor& actual, const QColor& expected, int tolerance = 6)
+    {
+        return std::abs(actual.red() - expected.red()) <= tolerance && std::abs(actual.green() - expected.green()) <= tolerance
+               && std::abs(actual.blue() - expected.blue()) <= tolerance;
+    }
+
+    QTemporaryDir root;
+    Trace trace;
+    RecordingPrinter printer;
+    ReferenceCanvas canvas;
+    BitmapCanvas bitmap;
+    QStringList raised;
+};
+
+TEST_F(PublishCanvasTest, RasterCommandsComeBackFromTheBitmapPlayerAsStagePictures)
+{
+    const struct {
+        const char* command;
+        const char* answer;
+        const char* format;
+    } cases[] = {{"png", "publishpng", "png"}, {"jpg", "publishjpg", "jpeg"},
+                 {"gif", "publishgif", "png"}, {"tiff", "publishtiff", "png"}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.command);
+        send(QString::fromLatin1(row.command));
+        const Picture picture = takePicture();
+        EXPECT_EQ(picture.command, QString::fromLatin1(row.answer));
+        EXPECT_EQ(picture.format, QByteArray(row.format));
+        ASSERT_EQ(picture.image.size(), QSize(507, 397));
+        EXPECT_FALSE(picture.image.hasAlphaChannel());
+        EXPECT_TRUE(near(picture.image.pixelColor(0, 0), stageColour));
+        EXPECT_TRUE(near(picture.image.pixelColor(130, 120), Qt::blue));
+        EXPECT_TRUE(near(picture.image.pixelColor(90, 120), stageColour));
+    }
+    // The logo as it is when asked, at its own stage size.
+    canvas.editor().load(logoWithBlueBox(QSize(320, 240)));
+    send(QStringLiteral("PNG"));
+    EXPECT_EQ(takePicture().image.size(), QSize(320, 240));
+}
+
+TEST_F(PublishCanvasTest, TransparentPicturesTravelThroughTheHostWithRealAlpha)
+{
+    for (const auto& [command, name, answer] : {std::tuple{"transparentpng", "png", "publishtransparentpng"},
+                                                std::tuple{"transparentgif", "gif", "publishtransparentgif"}}) {
+        SCOPED_TRACE(command);
+        send(QString::fromLatin1(command));
+        EXPECT_EQ(take(), QStringList(QStringLiteral("skwFlash:publishtransparentimage|") + QString::fromLatin1(name)));
+        forwardBackground(QString::fromLatin1(name));
+        const Picture picture = takePicture();
+        EXPECT_EQ(picture.command, QString::fromLatin1(answer));
+        EXPECT_EQ(picture.format, QByteArray("png"));
+        ASSERT_EQ(picture.image.size(), QSize(507, 397));
+        ASSERT_TRUE(picture.image.hasAlphaChannel());
+        EXPECT_EQ(picture.image.pixelColor(0, 0).alpha(), 0); // the stage colour is left out
+        EXPECT_EQ(picture.image.pixelColor(130, 120).alpha(), 255);
+        EXPECT_TRUE(near(picture.image.pixelColor(130, 120), Qt::blue));
+    }
+}
+
+TEST_F(PublishCanvasTest, BitmapPlayerIgnoresEverythingButAWellFormedBackgroundRequest)
+{
+    for (const char* request : {"", "png", "<invoke", "<invoke name='receiveBgName'><arguments><string>png</string></arguments>",
+                                "<invoke name='receiveBgName'><arguments><string>png</string></arguments></invoke><x",
+                                "<invoke name='other'><arguments><string>png</string></arguments></invoke>",
+                                "<invoke name='receiveBgName'><arguments><string>jpeg</string></arguments></invoke>",
+                                "<invoke name='receiveBgName'><arguments><number>1</number></arguments></invoke>",
+                                "<invoke name='receiveBgName'><arguments><string>p&bogus;ng</string></arguments></invoke>"}) {
+        SCOPED_TRACE(request);
+        EXPECT_TRUE(bitmap.callFunction(QString::fromLatin1(request)).isEmpty());
+        settle();
+        EXPECT_TRUE(take().isEmpty());
+    }
+    // Host commands are not the bitmap player's business.
+    bitmap.setVariable(QStringLiteral("commandVB"), QStringLiteral("png"));
+    bitmap.tGotoFrame(QStringLiteral("/Interaction"), 2);
+    bitmap.tPlay(QStringLiteral("/Interaction"));
+    settle();
+    EXPECT_TRUE(take().isEmpty());
+
+    // A player without its movie draws nothing.
+    BitmapCanvas empty(QStringLiteral("ShockwaveFlash1"), trace, canvas);
+    empty.setMovie(root.path() + QStringLiteral("/flash/missing.swf"));
+    canvas.setBitmapCanvas(&empty);
+    send(QStringLiteral("png"));
+    EXPECT_TRUE(take().isEmpty());
+    canvas.setBitmapCanvas(&bitmap);
+}
+
+TEST_F(PublishCanvasTest, PrintedPublishPutsTheStageWhereTheHostCropsAndReportsItsSize)
+{
+    send(QStringLiteral("doPublish"));
+    ASSERT_EQ(printer.jobs.size(), 1);
+    EXPECT_EQ(take(), QStringList(QStringLiteral("skwFlash:convertdata|507") + ae + QStringLiteral("397")));
+
+    const QImage& page = printer.page;
+    const QPoint origin(34, 45);
+    // The stage's corners are on the page, the pixels just outside are paper.
+    EXPECT_EQ(page.pixelColor(origin), stageColour);
+    EXPECT_EQ(page.pixelColor(origin + QPoint(506, 396)), stageColour);
+    EXPECT_EQ(page.pixelColor(origin - QPoint(1, 0)), paper);
+    EXPECT_EQ(page.pixelColor(origin - QPoint(0, 1)), paper);
+    EXPECT_EQ(page.pixelColor(origin + QPoint(507, 396)), paper);
+    EXPECT_EQ(page.pixelColor(origin + QPoint(506, 397)), paper);
+    // One point per stage pixel, and nothing drawn past the stage's edge.
+    EXPECT_EQ(page.pixelColor(origin + QPoint(100, 100)), QColor(Qt::blue));
+    EXPECT_EQ(page.pixelColor(origin + QPoint(159, 139)), QColor(Qt::blue));
+    EXPECT_EQ(page.pixelColor(origin + QPoint(160, 120)), stageColour);
+    EXPECT_EQ(page.pixelColor(origin + QPoint(500, 220)), QColor(Qt::blue));
+    EXPECT_EQ(page.pixelColor(origin + QPoint(520, 220)), paper);
+
+    send(QStringLiteral("dovector"));
+    EXPECT_EQ(printer.jobs.size(), 2);
+    EXPECT_EQ(take(), QStringList(QStringLiteral("skwFlash:vectoreps|")));
+
+    canvas.editor().load(logoWithBlueBox(QSize(320, 240)));
+    send(QStringLiteral("doPublish"));
+    EXPECT_EQ(take(), QStringList(QStringLiteral("skwFlash:convertdata|320") + ae + QStringLiteral("240")));
+    EXPECT_EQ(printer.page.pixelColor(origin + QPoint(319, 0)), stageColour);
+    EXPECT_EQ(printer.page.pixelColor(origin + QPoint(320, 0)), paper);
+
+    // A print that did not happen is no finished publish.
+    printer.succeed = false;
+    send(QStringLiteral("doPublish"));
+    send(QStringLiteral("dovector"));
+    EXPECT_EQ(take(), QStringList(2, QStringLiteral("skwFlash:show alerto|The logo could not be printed.")));
+}
+
+TEST(PublishCanvasWithoutServices, SaysWhatIsNotAvailableAndNothingElse)
+{
+    QTemporaryDir root;
+    writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
+    CanvasDriver driver; // no printer, no bitmap player
+    driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+    driver.take();
+    for (const char* command : {"doPublish", "dovector"})
+        driver.send(QString::fromLatin1(command), QStringLiteral("True"));
+    driver.send(QStringLiteral("png"), QStringLiteral("True"));
+    EXPECT_EQ(driver.take(), QStringList({"show alerto|Printing is not available.", "show alerto|Printing is not available.",
+                                          "show alerto|Publishing pictures is not available."}));
+}
+
+} // namespace
+} // namespace vm::test
