@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-image-formats-plugins
     libpugixml-dev libgtest-dev libgmock-dev
     xvfb xauth
     imagemagick libmagick++-dev ghostscript

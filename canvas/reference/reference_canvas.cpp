@@ -123,7 +123,8 @@ void ReferenceCanvas::registerCommands()
     on("panel_Color", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Colour); }); });
     on("panel_Tools", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Tools); }); });
     on("panel_ArrangeAll", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.arrangePanels(); }); });
-    on("printmovie", [this](const QString&) { print(); });
+    // The print dialog is modal: it runs from the event loop, after the host's call has returned.
+    on("printmovie", [this](const QString&) { QTimer::singleShot(0, editor_.get(), [this] { print(); }); });
     // Publishing: the raster pictures come from the bitmap canvas, the transparent
     // ones once the host has passed it the background name, EPS through the printer.
     on("png", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Png); });

@@ -30,6 +30,7 @@ public:
         }
     }
 
+    QString root_path() const { return root.path(); }
     QString installRoot() const { return root.path() + QStringLiteral("/"); }
     QString programFolder() const { return root.path() + QStringLiteral("/Vantamorph"); }
     QString file(const QString& relative) const { return programFolder() + QLatin1Char('/') + relative; }
@@ -56,6 +57,10 @@ public:
         return result;
     }
 
+    // Extra arguments and environment for every session of this program.
+    QStringList extraArguments;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+
     void startScript(QProcess& process, const QByteArray& script, const QString& desktop) const
     {
         const QString scriptPath = root.path() + QStringLiteral("/script-%1.txt").arg(++scripts_);
@@ -67,6 +72,8 @@ public:
                               scriptPath + QStringLiteral(".out")};
         if (!desktop.isEmpty())
             arguments << QStringLiteral("--desktop") << desktop;
+        arguments << extraArguments;
+        process.setProcessEnvironment(environment);
         process.setProperty("transcript", scriptPath + QStringLiteral(".out"));
         process.start(programFolder() + QStringLiteral("/vantamorph"), arguments);
         process.waitForStarted();
