@@ -1,11 +1,11 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <gtest/gtest.h>
 
-// Pages are rendered with Qt Gui; the tests run offscreen.
+// Pages are rendered with Qt Gui and the canvas is a widget; the tests run offscreen.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
