@@ -19,12 +19,25 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
     exec "$program" "$@"
 fi
 
-transcript=$root/build/demo-transcript.txt
+out=$root/build/demo
+transcript=$out/transcript.txt
 error_log=$root/build/dist/Vantamorph/Error.log
-echo "run: no display; playing data/demo.vmscript under xvfb-run"
+mkdir -p "$out"
+sed "s|@OUT@|$out|g" "$root/data/demo.vmscript" > "$out/demo.vmscript"
+# The demo's print-to-file printer lives in a store of its own.
+export VANTAMORPH_SPOOLER_DIR=$out/printers
+"$root/build/dist/Vantamorph/VantamorphPrinter" >/dev/null
+echo "run: no display; playing data/demo.vmscript with the real canvas under xvfb-run"
 status=0
-xvfb-run -a "$program" --script "$root/data/demo.vmscript" --transcript "$transcript" || status=$?
+xvfb-run -a "$program" --script "$out/demo.vmscript" --canvas reference --transcript "$transcript" || status=$?
 
+for file in logo.vmp logo.png logo-thumbnail.jpg; do
+    if [[ -f $out/$file ]]; then
+        echo "run: $out/$file written"
+    else
+        echo "run: $out/$file was not written; see the transcript"
+    fi
+done
 if [[ -f $transcript ]]; then
     echo "run: transcript written to $transcript"
 else
