@@ -1,6 +1,7 @@
 #include "publish/magick_setup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 #include <mutex>
 #include <vector>
@@ -49,10 +50,14 @@ QString MagickSetup::prepareConfigFolder(const QString& folder)
     const QString magickFolder = folder + QStringLiteral("/ImageMagick");
     if (!QDir().mkpath(magickFolder))
         return QString();
-    QSaveFile policy(magickFolder + QStringLiteral("/policy.xml"));
+    const QString path = magickFolder + QStringLiteral("/policy.xml");
+    const QByteArray wanted = policyXml().toUtf8();
+    if (QFile existing(path); existing.open(QIODevice::ReadOnly) && existing.readAll() == wanted)
+        return folder; // written by an earlier start
+    QSaveFile policy(path);
     if (!policy.open(QIODevice::WriteOnly))
         return QString();
-    policy.write(policyXml().toUtf8());
+    policy.write(wanted);
     return policy.commit() ? folder : QString();
 }
 
