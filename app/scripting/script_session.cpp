@@ -22,8 +22,38 @@ ScriptSession::ScriptSession(Host& host, MoviePlayer& canvas, MoviePlayer& bitma
     : host_(host), canvas_(canvas), bitmap_(bitmap), answers_(answers), trace_(trace),
       statements_(std::move(statements))
 {
+    // "wait ready": the canvas has enabled the menus.
+    auto earlier = host_.hooks.ready;
+    host_.hooks.ready = [this, earlier] {
+        ready_ = true;
+        if (earlier)
+            earlier();
+    };
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { step(); });
+}
+
+void ScriptSession::waitFor(const QString& what)
+{
+    // Polled from the event loop, so the program goes on meanwhile.
+    const auto done = [this, what] {
+        return what == QLatin1String("ready") ? ready_ : !host_.platform.forms.modalOpen();
+    };
+    if (done()) {
+        waitClock_.invalidate();
+        timer_.start(0);
+        return;
+    }
+    if (!waitClock_.isValid())
+        waitClock_.start();
+    if (waitClock_.elapsed() > longestConditionWaitMs) {
+        trace_.write(QStringLiteral("wait ") + what + QStringLiteral(" -> timed out"));
+        waitClock_.invalidate();
+        timer_.start(0);
+        return;
+    }
+    --next_; // the same statement again, a little later
+    timer_.start(conditionPollMs);
 }
 
 void ScriptSession::start()
@@ -43,7 +73,11 @@ void ScriptSession::step()
     }
     const Statement statement = statements_[next_++];
     if (statement.kind == Statement::Kind::Wait) {
-        timer_.start(statement.args.value(0).toInt());
+        const QString what = statement.args.value(0);
+        if (what == QLatin1String("ready") || what == QLatin1String("idle"))
+            waitFor(what);
+        else
+            timer_.start(what.toInt());
         return;
     }
     // Armed before the statement runs: when it opens a modal window, the next

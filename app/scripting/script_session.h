@@ -3,6 +3,7 @@
 #include "platform/scripted/script_parser.h"
 
 #include <QList>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace vm {
@@ -36,6 +37,10 @@ private:
     void dumpMenu();
     void dumpState();
     void finish();
+    void waitFor(const QString& what);
+
+    static constexpr int conditionPollMs = 10;
+    static constexpr int longestConditionWaitMs = 60000;
 
     Host& host_;
     MoviePlayer& canvas_;
@@ -46,6 +51,8 @@ private:
     qsizetype next_ = 0;
     bool finished_ = false;
     QTimer timer_;
+    QElapsedTimer waitClock_;
+    bool ready_ = false;
 };
 
 } // namespace vm

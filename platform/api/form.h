@@ -57,6 +57,8 @@ public:
     // The form's content changed (caption, message, buttons).
     virtual void refresh(Form& form) = 0;
     virtual bool isLoaded(const Form& form) const = 0;
+    // Whether a modal form is open now, for automation.
+    virtual bool modalOpen() const { return false; }
     // A loaded form by its name, for automation; null when none is loaded.
     virtual Form* loadedForm(const QString& name) const { Q_UNUSED(name); return nullptr; }
 

@@ -138,7 +138,12 @@ Statement statementOf(const QList<Token>& tokens)
         expect(tokens, "", QStringLiteral("close"));
         statement.kind = Kind::Close;
     } else if (name == QLatin1String("wait")) {
-        expect(tokens, "w", QStringLiteral("wait MILLISECONDS"));
+        expect(tokens, "w", QStringLiteral("wait MILLISECONDS|ready|idle"));
+        if (text(1) == QLatin1String("ready") || text(1) == QLatin1String("idle")) {
+            statement.kind = Kind::Wait;
+            statement.args = {text(1)};
+            return statement;
+        }
         bool ok = false;
         const int milliseconds = text(1).toInt(&ok);
         if (!ok || milliseconds < 0 || milliseconds > ScriptParser::longestWait)

@@ -15,7 +15,7 @@ struct Statement {
 
     Kind kind = Kind::Error;
     // Canvas/Bitmap: command, argument. Menu: key. Key: key name.
-    // Answer: kind name, value. Click: form, control. Wait: milliseconds. Error: the message.
+    // Answer: kind name, value. Click: form, control. Wait: milliseconds, "ready" or "idle". Error: the message.
     QStringList args;
     int line = 0; // 1-based
 };
@@ -24,7 +24,7 @@ struct Statement {
 // strings, strings are double-quoted with the escapes \\ \" \n \r \t.
 //
 //   canvas "CMD" "ARG"    bitmap "CMD" "ARG"    menu "KEY"    key "Ctrl+S"
-//   answer KIND "VALUE"   click "FORM" "CONTROL"   close   wait MS   dump menu|state
+//   answer KIND "VALUE"   click "FORM" "CONTROL"   close   wait MS|ready|idle   dump menu|state
 class ScriptParser {
 public:
     static constexpr int longestWait = 600000; // ten minutes

@@ -189,4 +189,12 @@ Form* ScriptedFormPresenter::loadedForm(const QString& name) const
     return nullptr;
 }
 
+bool ScriptedFormPresenter::modalOpen() const
+{
+    for (const Loaded& entry : loaded_)
+        if (entry.loop)
+            return true;
+    return false;
+}
+
 } // namespace vm

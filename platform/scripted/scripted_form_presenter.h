@@ -30,6 +30,7 @@ public:
     void refresh(Form& form) override;
     bool isLoaded(const Form& form) const override;
     Form* loadedForm(const QString& name) const override;
+    bool modalOpen() const override;
 
 private:
     struct Loaded {

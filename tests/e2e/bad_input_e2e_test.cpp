@@ -7,7 +7,7 @@ TEST(BadInputSession, MissingLanguageFileIsReportedAndTheProgramRunsWithEmptyCap
 {
     InstalledProgram program;
     QFile::remove(program.file(QStringLiteral("Xml/english.xml")));
-    const auto result = program.run("wait 900\ndump menu\n");
+    const auto result = program.run("wait ready\ndump menu\n");
     ASSERT_EQ(result.exitCode, 0);
     const QString message = QStringLiteral("msgbox \"Failed to load <") + program.file(QStringLiteral("Xml/english.xml"))
                             + QStringLiteral(">.\\r\\n\\r\\nPlease make sure that the file exist in application folder.\" title=\"Vantamorph\"");
@@ -25,7 +25,7 @@ TEST(BadInputSession, GarbledLanguageFileAndMissingIconDoNotStopTheProgram)
     language.write(QByteArray("\x00\xff<Root><LANGUAGEOPTIONS><CONVERTERITEM NAME='x", 46));
     language.close();
     QFile::remove(program.file(QStringLiteral("Images/cut.bmp")));
-    const auto result = program.run("wait 900\nmenu \"mnuCut\"\n");
+    const auto result = program.run("wait ready\nmenu \"mnuCut\"\n");
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("log \"frmMain\\\\pGetPicture\"")));
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"show cut\" \"True\" -> true")));
@@ -37,7 +37,7 @@ TEST(BadInputSession, AnErrorLogThatCannotBeWrittenNeverStopsTheProgram)
     // A folder in the log's place cannot be opened for appending, even by root.
     QDir().mkpath(program.file(QStringLiteral("Error.log")));
     QFile::remove(program.file(QStringLiteral("Images/cut.bmp")));
-    const auto result = program.run("wait 900\nmenu \"mnuUndo\"\n");
+    const auto result = program.run("wait ready\nmenu \"mnuUndo\"\n");
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"show undo\" \"True\" -> true")));
 }
@@ -45,7 +45,7 @@ TEST(BadInputSession, AnErrorLogThatCannotBeWrittenNeverStopsTheProgram)
 TEST(BadInputSession, HostileCanvasCommandsOnlyLeaveLogLines)
 {
     InstalledProgram program;
-    QByteArray script = "wait 900\n";
+    QByteArray script = "wait ready\n";
     const QByteArray huge(2 * 1024 * 1024, 'x');
     for (const char* name : {"SHOW STARTUP", "publishtransparentimage", "istextedit", "quick help", "wizard finish",
                              "fmloaded", "show alerto", "nonsense", "DataToSave"}) {

@@ -14,7 +14,7 @@ TEST(ProjectSession, SaveAsksForANameWritesTheCanvasXmlAndListsItFirst)
     InstalledProgram program;
     const QString target = program.installRoot() + QStringLiteral("logo one.vmp");
     const QByteArray logo = "<logo v=\"1\">\n  <!-- k\xc3\xa6p -->\n  <text>A \xc3\xa6 B</text>\n</logo>";
-    const QByteArray script = "wait 900\ncanvas \"datatosave\" \"true\"\nanswer savefile \"" + target.toUtf8() + "\"\nkey \"Ctrl+S\"\n"
+    const QByteArray script = "wait ready\ncanvas \"datatosave\" \"true\"\nanswer savefile \"" + target.toUtf8() + "\"\nkey \"Ctrl+S\"\n"
                               "canvas \"show save\" \"" + target.toUtf8() + "\xc3\xa6" + QByteArray(logo).replace("\"", "\\\"").replace("\n", "\\n")
                               + "\"\ndump state\ndump menu\n";
     const auto result = program.run(script);
@@ -29,7 +29,7 @@ TEST(ProjectSession, SaveAsksForANameWritesTheCanvasXmlAndListsItFirst)
     EXPECT_TRUE(readAll(program.file(QStringLiteral("App.Config"))).contains(target.toUtf8()));
 
     // The next run opens it from the history.
-    const auto reopen = program.run("wait 900\nmenu \"mnuFile1\"\ndump state\n");
+    const auto reopen = program.run("wait ready\nmenu \"mnuFile1\"\ndump state\n");
     EXPECT_TRUE(reopen.transcript.contains(QStringLiteral("toFlash \"result open\" \"") + target + QStringLiteral("\u00e6null\" -> true")));
 }
 

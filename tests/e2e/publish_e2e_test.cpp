@@ -27,10 +27,10 @@ protected:
     // One quick publish per menu item, each answered with its file name.
     QByteArray quickPublish(const QList<QPair<const char*, const char*>>& items) const
     {
-        QByteArray script = "wait 900\n";
+        QByteArray script = "wait ready\n";
         for (const auto& [key, file] : items)
             script += "answer savefile \"" + out(QLatin1String(file)).toUtf8() + "\"\nanswer alert \"ok\"\nmenu \"" + key
-                      + "\"\nwait 2500\n";
+                      + "\"\nwait idle\n";
         return script;
     }
 
@@ -85,9 +85,9 @@ TEST_F(PublishSession, TheDialogReplacesTheExtensionAndAsksBeforeOverwriting)
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.write("old");
     existing.close();
-    const QByteArray script = "wait 900\ncanvas \"show publish\" \"\"\nclick \"frmSaveLogo\" \"optExtension4\"\n"
+    const QByteArray script = "wait ready\ncanvas \"show publish\" \"\"\nclick \"frmSaveLogo\" \"optExtension4\"\n"
                               "click \"frmSaveLogo\" \"lblQuarter\"\nanswer savefile \"" + out(QStringLiteral("logo.jpg")).toUtf8()
-                              + "\"\nanswer yesno \"yes\"\nanswer alert \"ok\"\nclick \"frmSaveLogo\" \"imgSave\"\nwait 3000\n";
+                              + "\"\nanswer yesno \"yes\"\nanswer alert \"ok\"\nclick \"frmSaveLogo\" \"imgSave\"\nwait idle\n";
     const auto result = program.run(script, QString(), 60000);
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_FALSE(matching(result.transcript, QStringLiteral("dialog frmMessageBoxYN")).isEmpty());
@@ -100,7 +100,7 @@ TEST_F(PublishSession, TheDialogReplacesTheExtensionAndAsksBeforeOverwriting)
 
 TEST_F(PublishSession, PrintingFromTheMenuGoesToTheDefaultPrinter)
 {
-    const QByteArray script = "wait 900\nmenu \"mnuPrintLogo\"\nwait 3000\n";
+    const QByteArray script = "wait ready\nmenu \"mnuPrintLogo\"\nwait 3000\n";
     const auto result = program.run(script, QString(), 60000);
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"printmovie\" \"True\" -> true")));

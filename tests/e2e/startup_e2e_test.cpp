@@ -10,7 +10,7 @@ namespace {
 TEST(StartupSession, CanvasIsToldTheLanguageTwiceThenTheMenusComeAndTheProgramEnds)
 {
     InstalledProgram program;
-    const auto result = program.run("wait 900\ndump menu\ndump state\n");
+    const auto result = program.run("wait ready\ndump menu\ndump state\n");
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     const QStringList& lines = result.transcript;
     const QString chlang = QStringLiteral("toFlash \"chlang\" \"0\" -> true");
@@ -45,7 +45,7 @@ TEST(StartupSession, ASecondCopyOnTheSameDesktopHandsOverAndEndsWithoutAWindow)
     EXPECT_EQ(second.transcript.last(), QStringLiteral("exit 0"));
 
     // Another desktop sees no running copy.
-    const auto elsewhere = program.run("wait 900\n", desktop + QStringLiteral("-other"));
+    const auto elsewhere = program.run("wait ready\n", desktop + QStringLiteral("-other"));
     EXPECT_TRUE(elsewhere.transcript.contains(QStringLiteral("window frmMain shown")));
 
     first.kill();
@@ -55,7 +55,7 @@ TEST(StartupSession, ASecondCopyOnTheSameDesktopHandsOverAndEndsWithoutAWindow)
 TEST(StartupSession, HelpAboutAndTheWebGoThroughTheShellAndTheDialogs)
 {
     InstalledProgram program;
-    const auto result = program.run("wait 900\nmenu \"mnuHelp\"\nkey \"F1\"\nmenu \"mnuAboutUS\"\nmenu \"mnuCopyrightInfo\"\n"
+    const auto result = program.run("wait ready\nmenu \"mnuHelp\"\nkey \"F1\"\nmenu \"mnuAboutUS\"\nmenu \"mnuCopyrightInfo\"\n"
                                     "canvas \"show alerto\" \"Hello \\\"there\\\"\"\nanswer alert \"ok\"\n");
     ASSERT_EQ(result.exitCode, 0);
     const QString help = QStringLiteral("shell \"open\" \"") + program.programFolder() + QStringLiteral("/Vantamorph.html\"");
@@ -68,7 +68,7 @@ TEST(StartupSession, HelpAboutAndTheWebGoThroughTheShellAndTheDialogs)
 TEST(StartupSession, ClosingWithUnsavedChangesKeepsTheProgramRunning)
 {
     InstalledProgram program;
-    const auto result = program.run("wait 900\ncanvas \"datatosave\" \"true\"\nanswer msgbox \"cancel\"\nclose\ndump state\n"
+    const auto result = program.run("wait ready\ncanvas \"datatosave\" \"true\"\nanswer msgbox \"cancel\"\nclose\ndump state\n"
                                     "canvas \"datatosave\" \"false\"\nclose\ndump state\n");
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.transcript.count(QStringLiteral("state IsDirty true")), 1);

@@ -145,3 +145,22 @@ TEST(KeyNames, ReadsModifiersAndKeys)
 
 } // namespace
 } // namespace vm
+
+namespace vm {
+namespace {
+
+TEST(ScriptParser, WaitsForConditionsAndClicksDialogControls)
+{
+    const QList<Statement> statements = ScriptParser::parse("wait ready\nwait idle\nwait soon\nclick \"frmSaveLogo\" \"imgSave\"\nclick frmSaveLogo\n");
+    ASSERT_EQ(statements.size(), 5);
+    EXPECT_EQ(statements[0].kind, Statement::Kind::Wait);
+    EXPECT_EQ(statements[0].args, QStringList{QStringLiteral("ready")});
+    EXPECT_EQ(statements[1].args, QStringList{QStringLiteral("idle")});
+    EXPECT_EQ(statements[2].kind, Statement::Kind::Error);
+    EXPECT_EQ(statements[3].kind, Statement::Kind::Click);
+    EXPECT_EQ(statements[3].args, (QStringList{QStringLiteral("frmSaveLogo"), QStringLiteral("imgSave")}));
+    EXPECT_EQ(statements[4].kind, Statement::Kind::Error);
+}
+
+} // namespace
+} // namespace vm
