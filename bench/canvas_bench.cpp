@@ -1,5 +1,6 @@
 // Open and save of a 1,000-element logo through the canvas's player control,
 // against pugixml parsing and saving the same XML bare, in the same run.
+#include "bench/bench_support.h"
 #include "canvas/logo/logo_xml.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/api/trace.h"
@@ -66,11 +67,6 @@ LogoDocument bigLogo(int count)
     return logo;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 
@@ -144,8 +140,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the canvas did not open the logo\n");
         return 1;
     }
-    const double open = median(canvasOpen), save = median(canvasSave);
-    const double pugiOpen = median(bareOpen), pugiSave = median(bareSave);
+    const double open = vm::bench::median(canvasOpen), save = vm::bench::median(canvasSave);
+    const double pugiOpen = vm::bench::median(bareOpen), pugiSave = vm::bench::median(bareSave);
     std::printf("logo of 1000 elements, %lld bytes, median of %d rounds\n", QFileInfo(source).size(), rounds);
     std::printf("open:  canvas %.3f ms   pugixml %.3f ms   ratio %.2f\n", open, pugiOpen, open / pugiOpen);
     std::printf("save:  canvas %.3f ms   pugixml %.3f ms   ratio %.2f\n", save, pugiSave, save / pugiSave);

@@ -1,6 +1,8 @@
 // Launch to ready: how long the program takes from process start until its
 // menus are built and enabled, against a bare Qt window with a menu bar,
 // both measured here in the same run (median of 10 launches each).
+#include "bench/bench_support.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -27,11 +29,6 @@ double launchMilliseconds(const QString& program, const QStringList& arguments)
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 
@@ -59,8 +56,8 @@ int main(int argc, char** argv)
         programTimes.push_back(programTime);
     }
     const double splash = 550.0;
-    const double programMedian = median(programTimes);
-    const double bareMedian = median(bareTimes);
+    const double programMedian = vm::bench::median(programTimes);
+    const double bareMedian = vm::bench::median(bareTimes);
     std::printf("bare Qt window with menu bar: median %.1f ms\n", bareMedian);
     std::printf("vantamorph launch to ready:   median %.1f ms\n", programMedian);
     std::printf("beyond the bare window:       %.1f ms (ratio %.2f)\n", programMedian - bareMedian,

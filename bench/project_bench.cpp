@@ -1,6 +1,7 @@
 // Save and open of a 5 MB logo through the program's own path (SaveIt writing
 // the file; OpenLogoProject with its history update) against pugixml's bare
 // parse + save of the same text. Prints the medians and the ratio.
+#include "bench/bench_support.h"
 #include "canvas/player/startup_canvas.h"
 #include "project/project_flows.h"
 #include "shell/host.h"
@@ -31,11 +32,6 @@ QString logoXml(int bytes)
     return xml + QStringLiteral("</logo>\n");
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 
@@ -90,7 +86,7 @@ int main(int argc, char** argv)
         document.save_file(bare.toUtf8().constData(), "", pugi::format_raw | pugi::format_no_declaration);
         theirs.push_back(clock.nsecsElapsed() / 1e6);
     }
-    const double a = median(ours), b = median(theirs);
+    const double a = vm::bench::median(ours), b = vm::bench::median(theirs);
     std::printf("logo XML: %lld bytes, %d runs (median)\n", qlonglong(utf8.size()), runs);
     std::printf("save + open through the program: %.2f ms\n", a);
     std::printf("pugixml bare parse + save:       %.2f ms\n", b);

@@ -3,6 +3,7 @@
 // lines that publish runs, timed here in the same run (median of 5 rounds).
 //
 //   publish_bench build/dist
+#include "bench/bench_support.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/linux/immediate_process_control.h"
@@ -66,11 +67,6 @@ void copyTree(const QString& from, const QString& to)
     }
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 
@@ -162,8 +158,8 @@ int main(int argc, char** argv)
             for (const auto& [line, folder] : commands)
                 std::printf("converter: %s\n", qPrintable(line));
     }
-    const double program = median(programTimes);
-    const double bare = median(bareTimes);
+    const double program = vm::bench::median(programTimes);
+    const double bare = vm::bench::median(bareTimes);
     std::printf("full publish (PNG 25%%, JPG thumbnail, EPS) through the program: median %.1f ms\n", program);
     std::printf("the same converter command lines run bare:                      median %.1f ms\n", bare);
     std::printf("ratio: %.2f x (goal: at most 1.10 x)\n", program / bare);
