@@ -85,6 +85,8 @@ void SaveLogoForm::Form_Load()
         };
         optExtension_Click(preselection.value(RequestedFormat, Jpg));
     });
+    if (presenter_ && host_.platform.forms.isLoaded(*this))
+        presenter_->refresh(*this);
 }
 
 void SaveLogoForm::ensureLoaded()

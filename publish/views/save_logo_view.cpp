@@ -97,10 +97,12 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
     const auto click = [this](const QString& control) { form_.click(control); };
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(new ImageButton(QStringLiteral("imgSave"), QStringLiteral("lblPublish"),
-                                       form.caption(QStringLiteral("cmdPublish")), click, this));
-    buttons->addWidget(new ImageButton(QStringLiteral("imgCancel"), QStringLiteral("lblCancel"),
-                                       form.caption(QStringLiteral("cmdCancel")), click, this));
+    auto* publish = new ImageButton(QStringLiteral("imgSave"), QStringLiteral("lblPublish"), QString(), click, this);
+    auto* cancel = new ImageButton(QStringLiteral("imgCancel"), QStringLiteral("lblCancel"), QString(), click, this);
+    publishCaption_ = publish->captionLabel();
+    cancelCaption_ = cancel->captionLabel();
+    buttons->addWidget(publish);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
@@ -148,6 +150,8 @@ void SaveLogoView::refreshContent()
     setWindowTitle(form_.content().caption);
     for (QLabel* label : captioned_)
         label->setText(form_.caption(label->objectName()));
+    publishCaption_->setText(form_.caption(QStringLiteral("cmdPublish")));
+    cancelCaption_->setText(form_.caption(QStringLiteral("cmdCancel")));
     formats_[6]->setText(form_.caption(QStringLiteral("lblTransparentPNG")));
     formats_[7]->setText(form_.caption(QStringLiteral("lblTransparentGIF")));
     for (int index = 0; index < formats_.size(); ++index)

@@ -34,6 +34,8 @@ private:
     QList<QRadioButton*> sizes_;       // full, quarter, thumbnail
     QList<QLabel*> sizeLabels_;
     QList<QLabel*> captioned_;         // labels whose text is a language caption (object name = key)
+    QLabel* publishCaption_ = nullptr;
+    QLabel* cancelCaption_ = nullptr;
     bool refreshing_ = false;
 };
 

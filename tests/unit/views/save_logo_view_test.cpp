@@ -1,0 +1,96 @@
+#include "platform/printing/file_spooler.h"
+#include "platform/printing/linux_process_runner.h"
+#include "platform/printing/linux_system_locale.h"
+#include "publish/save_logo_form.h"
+#include "publish/views/save_logo_view.h"
+#include "shell/host.h"
+#include "shell/views/qt_form_presenter.h"
+#include "tests/unit/views/view_fakes.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+namespace vm::test {
+namespace {
+
+// The publish dialog on screen: what the user clicks reaches the form, and
+// the options show the form's choice.
+class SaveLogoViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        host = std::make_unique<Host>(platform, canvas, bitmap, folder);
+        dialog = std::make_unique<SaveLogoForm>(*host, services);
+        registerPublishView(presenter);
+        presenter.showModeless(*dialog, nullptr);
+        view = qobject_cast<QDialog*>(presenter.widgetOf(*dialog));
+        ASSERT_NE(view, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    }
+    void TearDown() override
+    {
+        presenter.unload(*dialog);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QRadioButton* option(const char* name) { return view->findChild<QRadioButton*>(QLatin1String(name)); }
+    // On the round indicator: a radio button takes clicks only there and on its text.
+    void clickOption(const char* name)
+    {
+        QRadioButton* button = option(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    QTemporaryDir root;
+    QString folder = makeProgramFolder(root);
+    Trace trace;
+    WindowRegistry windows;
+    QtFormPresenter presenter{windows};
+    QuietDialogs dialogs;
+    TempOs os;
+    NoRights rights;
+    NoShell shell;
+    NoNetwork network;
+    RecordingProcess process;
+    Platform platform{windows, presenter, dialogs, os, rights, shell, network, process, trace};
+    SilentPlayer canvas;
+    SilentPlayer bitmap;
+    LinuxProcessRunner runner;
+    FileSpooler spooler{root.path() + QStringLiteral("/spool"), {}};
+    LinuxSystemLocale locale;
+    LinuxOsVersion osVersion;
+    PrintServices services{runner, spooler, locale, osVersion};
+    std::unique_ptr<Host> host;
+    std::unique_ptr<SaveLogoForm> dialog;
+    QDialog* view = nullptr;
+};
+
+TEST_F(SaveLogoViewTest, OptionsFollowTheFormAndClicksReachIt)
+{
+    EXPECT_TRUE(option("optExtension2")->isChecked()); // JPG at first
+    EXPECT_TRUE(option("optFullSize")->isChecked());
+
+    clickOption("optExtension0");
+    EXPECT_EQ(dialog->format(), SaveLogoForm::Png);
+    EXPECT_TRUE(option("optExtension0")->isChecked());
+    EXPECT_FALSE(option("optExtension2")->isChecked());
+    QTest::mouseClick(view->findChild<QLabel*>(QStringLiteral("lblQuarter")), Qt::LeftButton);
+    EXPECT_EQ(dialog->size(), PublishSize::Quarter);
+    EXPECT_TRUE(option("optQuarter")->isChecked());
+
+    clickOption("transparent6");
+    EXPECT_EQ(dialog->format(), SaveLogoForm::TransparentPng);
+    EXPECT_FALSE(option("optExtension0")->isChecked());
+    EXPECT_FALSE(option("optQuarter")->isEnabled());
+    EXPECT_TRUE(option("optFullSize")->isChecked());
+    view->grab().save(QStringLiteral(VM_VIEWS_SHOT_DIR "/views_publish_dialog.png"));
+
+    // Escape does not close it; the close box cancels.
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_TRUE(presenter.isLoaded(*dialog));
+    view->close();
+    EXPECT_FALSE(presenter.isLoaded(*dialog));
+}
+
+} // namespace
+} // namespace vm::test
