@@ -113,8 +113,10 @@ bool EpsWriter::writeEps(const QString& path, const QPageLayout& layout, const P
 
     QProcess ghostscript;
     ghostscript.setProcessChannelMode(QProcess::MergedChannels);
+    // The page carries its own fonts: Ghostscript need not scan the system's (a good part of its start).
     ghostscript.start(ghostscript_, {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
-                                     QStringLiteral("-dNOPAUSE"), QStringLiteral("-sDEVICE=eps2write"),
+                                     QStringLiteral("-dNOPAUSE"), QStringLiteral("-dNOPLATFONTS"),
+                                     QStringLiteral("-sDEVICE=eps2write"),
                                      QStringLiteral("-sOutputFile=") + eps, pdf});
     if (!ghostscript.waitForStarted(-1))
         return fail(QStringLiteral("Ghostscript (%1) cannot be started").arg(ghostscript_));
