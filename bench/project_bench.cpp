@@ -48,19 +48,10 @@ int main(int argc, char** argv)
                  "    <FilePath>Nothing</FilePath>\n    <FilePath>Nothing</FilePath>\n  </LogoHistory>\n</configuration>\n");
     config.close();
 
-    RecordingTrace trace;
-    WindowRegistry windows;
-    FakeFormPresenter forms{windows};
-    FakeSystemDialogs dialogs;
-    FakeOsFacts os;
-    FakeRights rights;
-    FakeShellOpener shell;
-    FakeNetworkInfo network;
-    FakeProcessControl process;
-    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, trace};
-    StartupCanvas canvas{QStringLiteral("skwFlash"), trace};
-    MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), trace};
-    Host host(platform, canvas, bitmap, programFolder);
+    PlatformParts<> fakes;
+    StartupCanvas canvas{QStringLiteral("skwFlash"), fakes.trace};
+    MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), fakes.trace};
+    Host host(fakes.platform, canvas, bitmap, programFolder);
     ProjectFlows flows(host);
 
     const QString xml = logoXml(5 << 20);

@@ -185,12 +185,11 @@ void ScriptSession::dumpMenu()
 void ScriptSession::dumpState()
 {
     const HostState& state = host_.state;
-    const auto text = [&](const char* name, const QString& value) {
-        trace_.write(QStringLiteral("state ") + QLatin1String(name) + QLatin1Char(' ') + Trace::quote(value));
+    const auto write = [&](const char* name, const QString& shown) {
+        trace_.write(QStringLiteral("state ") + QLatin1String(name) + QLatin1Char(' ') + shown);
     };
-    const auto boolean = [&](const char* name, bool value) {
-        trace_.write(QStringLiteral("state ") + QLatin1String(name) + QLatin1Char(' ') + flag(value));
-    };
+    const auto text = [&](const char* name, const QString& value) { write(name, Trace::quote(value)); };
+    const auto boolean = [&](const char* name, bool value) { write(name, flag(value)); };
     text("CurrentProjectFile", state.currentProjectFile);
     boolean("IsDirty", state.isDirty);
     boolean("SaveRequested", state.saveRequested);

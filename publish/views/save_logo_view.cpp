@@ -126,20 +126,17 @@ QRadioButton* SaveLogoView::option(const QString& control, const QString& text)
     button->setObjectName(control);
     button->setAutoExclusive(false); // the form owns the choice
     button->setFocusPolicy(Qt::NoFocus);
+    // The form decides and asks for a refresh; the button shows its choice, not the click.
     connect(button, &QRadioButton::clicked, this, [this, control] {
         if (!refreshing_)
             form_.click(control);
-        refreshContent();
     });
     return button;
 }
 
 QLabel* SaveLogoView::clickableLabel(const QString& control)
 {
-    auto* label = new ClickLabel(control, [this](const QString& name) {
-        form_.click(name);
-        refreshContent();
-    }, this);
+    auto* label = new ClickLabel(control, [this](const QString& name) { form_.click(name); }, this);
     captioned_ << label;
     return label;
 }

@@ -145,4 +145,20 @@ private:
     }
 };
 
+// The fake services wired into one Platform, shown through Presenter
+// (the fake one, or the real Qt presenter for view tests).
+template <class Presenter = FakeFormPresenter>
+struct PlatformParts {
+    RecordingTrace trace;
+    WindowRegistry windows;
+    Presenter forms{windows};
+    FakeSystemDialogs dialogs;
+    FakeOsFacts os;
+    FakeRights rights;
+    FakeShellOpener shell;
+    FakeNetworkInfo network;
+    FakeProcessControl process;
+    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, trace};
+};
+
 } // namespace vm::test

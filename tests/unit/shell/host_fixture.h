@@ -3,6 +3,7 @@
 #include "canvas/player/startup_canvas.h"
 #include "shell/host.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/fakes/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,18 +48,12 @@ inline QByteArray readFile(const QString& path)
 
 // A program folder of its own (root/Vantamorph) with the shipped texts and
 // icons and minimal movies, and a Host on fake platform services.
-class HostFixture : public ::testing::Test {
+class HostFixture : public ::testing::Test, protected PlatformParts<> {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(root.isValid());
-        programFolder = root.path() + QStringLiteral("/Vantamorph");
-        QDir().mkpath(programFolder + QStringLiteral("/Images"));
-        QDir().mkpath(programFolder + QStringLiteral("/Xml"));
-        QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Xml/english.xml"), programFolder + QStringLiteral("/Xml/english.xml"));
-        for (const char* icon : {"new", "open", "save", "cut", "copy", "paste", "delete"})
-            QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Images/") + QLatin1String(icon) + QStringLiteral(".bmp"),
-                        programFolder + QStringLiteral("/Images/") + QLatin1String(icon) + QStringLiteral(".bmp"));
+        programFolder = makeProgramFolder(root);
         writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
         writeFile(root.path() + QStringLiteral("/flash/DrawBitmap.swf"), minimalMovie());
         os.documents = root.path() + QStringLiteral("/Documents");
@@ -103,16 +98,6 @@ protected:
 
     QTemporaryDir root;
     QString programFolder;
-    RecordingTrace trace;
-    WindowRegistry windows;
-    FakeFormPresenter forms{windows};
-    FakeSystemDialogs dialogs;
-    FakeOsFacts os;
-    FakeRights rights;
-    FakeShellOpener shell;
-    FakeNetworkInfo network;
-    FakeProcessControl process;
-    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, trace};
     StartupCanvas canvas{QStringLiteral("skwFlash"), trace};
     MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), trace};
     std::unique_ptr<Host> host;

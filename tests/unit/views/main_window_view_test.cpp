@@ -19,19 +19,19 @@ namespace {
 
 // The host on fake services, its main window shown the way start-up leaves it:
 // menus loaded, window enabled, title bar back.
-class MainWindowViewTest : public ::testing::Test {
+class MainWindowViewTest : public ::testing::Test, protected QtPlatformParts {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(root.isValid());
         host = std::make_unique<Host>(platform, canvas, bitmap, folder);
-        registerHostViews(presenter, *host, nullptr);
-        presenter.showModeless(host->mainForm, nullptr);
+        registerHostViews(forms, *host, nullptr);
+        forms.showModeless(host->mainForm, nullptr);
         host->mainMenu.LoadMenus();
         host->mainForm.setEnabled(true);
         host->mainMenu.mnuActivate();
         QCoreApplication::processEvents();
-        view = qobject_cast<MainWindowView*>(presenter.widgetOf(host->mainForm));
+        view = qobject_cast<MainWindowView*>(forms.widgetOf(host->mainForm));
         ASSERT_NE(view, nullptr);
         for (const MenuItem& item : host->menuItems.items())
             if (!item.key.isEmpty())
@@ -41,27 +41,13 @@ protected:
     void TearDown() override
     {
         // The views hold on to the host: they go first.
-        presenter.unload(host->mainForm);
+        forms.unload(host->mainForm);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         host.reset();
     }
 
     QAction* action(const QString& key) const { return view->menuBar()->findChild<QAction*>(key); }
 
-    QTemporaryDir root;
-    QString folder = makeProgramFolder(root);
-    Trace trace;
-    WindowRegistry windows;
-    QtFormPresenter presenter{windows};
-    QuietDialogs dialogs;
-    TempOs os;
-    NoRights rights;
-    NoShell shell;
-    NoNetwork network;
-    RecordingProcess process;
-    Platform platform{windows, presenter, dialogs, os, rights, shell, network, process, trace};
-    SilentPlayer canvas;
-    SilentPlayer bitmap;
     std::unique_ptr<Host> host;
     MainWindowView* view = nullptr;
     QStringList routed;
@@ -178,7 +164,7 @@ TEST_F(MainWindowViewTest, WindowMirrorsTheRegistryAndReportsTheUser)
     host->hooks.closeQuestion = [&] { asked = true; };
     view->close();
     EXPECT_TRUE(asked);
-    EXPECT_TRUE(presenter.isLoaded(host->mainForm));
+    EXPECT_TRUE(forms.isLoaded(host->mainForm));
     EXPECT_TRUE(view->isVisible());
 
     windows.setText(window, MainForm::caption);
@@ -196,31 +182,31 @@ TEST_F(MainWindowViewTest, DialogsSitOverTheMainWindowAndTheWaitWindowKeepsAnima
 {
     QWidget* alertParent = nullptr;
     QTimer::singleShot(0, [&] {
-        QWidget* alert = presenter.widgetOf(host->messages.alertForm());
+        QWidget* alert = forms.widgetOf(host->messages.alertForm());
         ASSERT_NE(alert, nullptr);
         alertParent = alert->parentWidget();
         QTest::keyClick(alert, Qt::Key_Enter);
     });
     host->messages.Alert(QStringLiteral("Your logo was published."), &host->mainForm);
     EXPECT_EQ(alertParent, view);
-    EXPECT_FALSE(presenter.isLoaded(host->messages.alertForm()));
+    EXPECT_FALSE(forms.isLoaded(host->messages.alertForm()));
 
     int stepsSeen = 0;
     bool stayedOpen = false;
     QTimer::singleShot(0, [&] {
-        auto* wait = qobject_cast<WaitView*>(presenter.widgetOf(host->waitForm));
+        auto* wait = qobject_cast<WaitView*>(forms.widgetOf(host->waitForm));
         ASSERT_NE(wait, nullptr);
         wait->close(); // only the publish may close it
         QTest::keyClick(wait, Qt::Key_Escape);
         const int first = wait->indicator()->step();
         QTimer::singleShot(200, [&, wait, first] {
             stepsSeen = (wait->indicator()->step() - first + 12) % 12;
-            stayedOpen = presenter.isLoaded(host->waitForm) && wait->isVisible();
+            stayedOpen = forms.isLoaded(host->waitForm) && wait->isVisible();
             wait->grab().save(QStringLiteral(VM_VIEWS_SHOT_DIR "/views_wait.png"));
-            presenter.unload(host->waitForm);
+            forms.unload(host->waitForm);
         });
     });
-    presenter.showModal(host->waitForm, &host->mainForm);
+    forms.showModal(host->waitForm, &host->mainForm);
     EXPECT_TRUE(stayedOpen);
     EXPECT_GT(stepsSeen, 0);
 }

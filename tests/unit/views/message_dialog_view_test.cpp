@@ -46,7 +46,7 @@ protected:
     Trace trace;
     ErrorLog log{folder, trace};
     ErrorTrap trap{log};
-    QuietDialogs dialogs;
+    FakeSystemDialogs dialogs;
     Language language{folder, trap, dialogs};
     WindowRegistry windows;
     QtFormPresenter presenter{windows};

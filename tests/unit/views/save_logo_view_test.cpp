@@ -16,21 +16,21 @@ namespace {
 
 // The publish dialog on screen: what the user clicks reaches the form, and
 // the options show the form's choice.
-class SaveLogoViewTest : public ::testing::Test {
+class SaveLogoViewTest : public ::testing::Test, protected QtPlatformParts {
 protected:
     void SetUp() override
     {
         host = std::make_unique<Host>(platform, canvas, bitmap, folder);
         dialog = std::make_unique<SaveLogoForm>(*host, services);
-        registerPublishView(presenter);
-        presenter.showModeless(*dialog, nullptr);
-        view = qobject_cast<QDialog*>(presenter.widgetOf(*dialog));
+        registerPublishView(forms);
+        forms.showModeless(*dialog, nullptr);
+        view = qobject_cast<QDialog*>(forms.widgetOf(*dialog));
         ASSERT_NE(view, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     }
     void TearDown() override
     {
-        presenter.unload(*dialog);
+        forms.unload(*dialog);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QRadioButton* option(const char* name) { return view->findChild<QRadioButton*>(QLatin1String(name)); }
@@ -41,20 +41,6 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
 
-    QTemporaryDir root;
-    QString folder = makeProgramFolder(root);
-    Trace trace;
-    WindowRegistry windows;
-    QtFormPresenter presenter{windows};
-    QuietDialogs dialogs;
-    TempOs os;
-    NoRights rights;
-    NoShell shell;
-    NoNetwork network;
-    RecordingProcess process;
-    Platform platform{windows, presenter, dialogs, os, rights, shell, network, process, trace};
-    SilentPlayer canvas;
-    SilentPlayer bitmap;
     LinuxProcessRunner runner;
     FileSpooler spooler{root.path() + QStringLiteral("/spool"), {}};
     LinuxSystemLocale locale;
@@ -87,9 +73,9 @@ TEST_F(SaveLogoViewTest, OptionsFollowTheFormAndClicksReachIt)
 
     // Escape does not close it; the close box cancels.
     QTest::keyClick(view, Qt::Key_Escape);
-    EXPECT_TRUE(presenter.isLoaded(*dialog));
+    EXPECT_TRUE(forms.isLoaded(*dialog));
     view->close();
-    EXPECT_FALSE(presenter.isLoaded(*dialog));
+    EXPECT_FALSE(forms.isLoaded(*dialog));
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "canvas/api/player_control.h"
 #include "platform/api/platform.h"
+#include "shell/views/qt_form_presenter.h"
+#include "tests/fakes/fake_platform.h"
+#include "tests/fakes/program_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,47 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace vm::test {
-
-class QuietDialogs : public SystemDialogs {
-public:
-    message_box::Answer messageBox(const QString& text, const QString&, message_box::Buttons,
-                                   message_box::Icon) override
-    {
-        shown.append(text);
-        return message_box::Answer::Ok;
-    }
-    QString saveFile(const FileDialogRequest&) override { return {}; }
-    QString openFile(const FileDialogRequest&) override { return {}; }
-    QStringList shown;
-};
-
-class TempOs : public OsFacts {
-public:
-    QString documentsFolder() override { return QDir::tempPath(); }
-    QString environment(const QString&) override { return {}; }
-    QString tempFolder() override { return QDir::tempPath(); }
-};
-
-class NoRights : public Rights {
-public:
-    int environmentQuery() override { return 0; }
-};
-
-class NoShell : public ShellOpener {
-public:
-    void open(const QString&, const QString&, int) override {}
-};
-
-class NoNetwork : public NetworkInfo {
-public:
-    QString localAddress() override { return {}; }
-};
-
-class RecordingProcess : public ProcessControl {
-public:
-    void endProcess(int) override { ended = true; }
-    bool ended = false;
-};
 
 // A player that keeps what it is told and never answers.
 class SilentPlayer : public PlayerControl {
@@ -69,17 +31,12 @@ private:
     QSize size_;
 };
 
-// A program folder with the shipped texts and menu icons.
-inline QString makeProgramFolder(const QTemporaryDir& root)
-{
-    const QString folder = root.path() + QStringLiteral("/Vantamorph");
-    QDir().mkpath(folder + QStringLiteral("/Xml"));
-    QDir().mkpath(folder + QStringLiteral("/Images"));
-    QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Xml/english.xml"), folder + QStringLiteral("/Xml/english.xml"));
-    for (const char* icon : {"new", "open", "save", "cut", "copy", "paste", "delete"})
-        QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Images/") + QLatin1String(icon) + QStringLiteral(".bmp"),
-                    folder + QStringLiteral("/Images/") + QLatin1String(icon) + QStringLiteral(".bmp"));
-    return folder;
-}
+// The fake services behind the real Qt presenter, with a program folder.
+struct QtPlatformParts : PlatformParts<QtFormPresenter> {
+    QTemporaryDir root;
+    QString folder = makeProgramFolder(root);
+    SilentPlayer canvas;
+    SilentPlayer bitmap;
+};
 
 } // namespace vm::test
