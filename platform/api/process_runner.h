@@ -10,8 +10,9 @@ namespace vm {
 // acts, 2n+1 give n backslashes and a literal quote, other backslashes are
 // literal, and "" inside a quoted part is a literal quote.
 QStringList splitCommandLine(const QString& commandLine);
-// One argument quoted so that splitCommandLine gives it back unchanged.
-QString quoteCommandLineArgument(const QString& argument);
+// One argument quoted so that splitCommandLine gives it back unchanged; in
+// double quotes only when it needs them, or always.
+QString quoteCommandLineArgument(const QString& argument, bool alwaysQuoted = false);
 
 // Starts external tools from a command line, never through a shell.
 class ProcessRunner {

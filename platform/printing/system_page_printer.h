@@ -30,7 +30,7 @@ public:
     std::optional<QString> showPrintDialog(const QString& jobName);
     // The print-to-file prompt alone: the typed path, nothing when cancelled or empty.
     std::optional<QString> askOutputFile();
-    QString lastError() const { return lastError_; }
+    QString lastError() const override { return lastError_; }
 
 private:
     QString defaultPrinterName();
