@@ -2,8 +2,9 @@
 
 #include "platform/api/print_services.h"
 #include "platform/printing/file_spooler.h"
-#include "platform/printing/linux_process_runner.h"
-#include "platform/printing/linux_system_locale.h"
+#include "platform/system/linux_os_version.h"
+#include "platform/system/linux_process_runner.h"
+#include "platform/system/linux_system_locale.h"
 #include "print/print_automation.h"
 #include "print/printer_setup.h"
 #include "tests/unit/shell/host_fixture.h"

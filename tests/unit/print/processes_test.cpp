@@ -1,4 +1,4 @@
-#include "platform/printing/linux_process_runner.h"
+#include "platform/system/linux_process_runner.h"
 #include "platform/scripted/transcript_process_runner.h"
 #include "tests/fakes/fake_platform.h"
 

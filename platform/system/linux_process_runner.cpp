@@ -1,4 +1,4 @@
-#include "platform/printing/linux_process_runner.h"
+#include "platform/system/linux_process_runner.h"
 
 #include <QDir>
 #include <QProcess>
