@@ -45,10 +45,6 @@ struct RecordingRunner : ProcessRunner {
         runs.append({line, folder});
         return real_.runProcess(line, folder, timeout, show, flags);
     }
-    bool startProcess(const QString& line, const QString& folder, int show) override
-    {
-        return real_.startProcess(line, folder, show);
-    }
     int runForExitCode(const QString& line) override { return real_.runForExitCode(line); }
     LinuxProcessRunner& real_;
 };

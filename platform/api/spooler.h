@@ -37,8 +37,6 @@ struct PrinterInfo {
 namespace printer_driver {
 // Asks for an output file and writes EPS.
 inline const QString printToFile = QStringLiteral("Vantamorph EPS");
-// Writes a PDF into the folder named by the printer's port.
-inline const QString pdfFolder = QStringLiteral("PDF Folder");
 } // namespace printer_driver
 
 // The print spooler: installed printers, the default printer and each

@@ -85,22 +85,6 @@ bool EpsWriter::renderPdf(const QString& path, const QString& title, const QPage
     return QFileInfo(path).size() > 0 || fail(QStringLiteral("the page is empty"));
 }
 
-bool EpsWriter::writePdf(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint)
-{
-    QTemporaryDir work;
-    if (!work.isValid())
-        return fail(QStringLiteral("no temporary folder"));
-    const QString pdf = work.filePath(QStringLiteral("page.pdf"));
-    if (!renderPdf(pdf, QFileInfo(path).completeBaseName(), layout, paint))
-        return false;
-    QFile rendered(pdf);
-    QSaveFile target(path);
-    if (!rendered.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("cannot write %1").arg(path));
-    target.write(rendered.readAll());
-    return target.commit() || fail(QStringLiteral("cannot write %1").arg(path));
-}
-
 bool EpsWriter::writeEps(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint)
 {
     QTemporaryDir work;

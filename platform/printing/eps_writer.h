@@ -18,7 +18,6 @@ public:
     static QPageLayout layoutFor(const DeviceMode& mode);
 
     bool writeEps(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint);
-    bool writePdf(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint);
     QString lastError() const { return lastError_; }
 
 private:

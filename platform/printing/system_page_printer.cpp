@@ -3,28 +3,12 @@
 #include "platform/api/print_window_texts.h"
 #include "platform/api/trace.h"
 
-#include <QDir>
-
 namespace vm {
 
 namespace {
 const QString comboClass = QStringLiteral("ComboBox");
 const QString staticClass = QStringLiteral("Static");
 const QString cancelCaption = QStringLiteral("Cancel");
-
-// A job name made safe as a file name: no separators, no control characters.
-QString fileNameFor(const QString& jobName)
-{
-    QString name;
-    for (const QChar character : jobName)
-        name += (character == QLatin1Char('/') || character == QLatin1Char('\\') || character.category() == QChar::Other_Control)
-                    ? QLatin1Char('_')
-                    : character;
-    name = name.trimmed();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("Vantamorph");
-    return name;
-}
 } // namespace
 
 SystemPagePrinter::SystemPagePrinter(WindowRegistry& windows, Spooler& spooler, SystemLocale& locale,
@@ -101,11 +85,6 @@ bool SystemPagePrinter::printWithDialog(const QString& jobName, const Painting& 
         if (trace_ && written)
             trace_->write(QStringLiteral("file written ") + Trace::quote(*path));
         return written || fail(writer_.lastError());
-    }
-    if (printer->driverName == printer_driver::pdfFolder) {
-        const QString folder = printer->portName.isEmpty() ? QDir::homePath() : printer->portName;
-        const QString path = folder + QLatin1Char('/') + fileNameFor(jobName) + QStringLiteral(".pdf");
-        return writer_.writePdf(path, layout, paint) || fail(writer_.lastError());
     }
     return fail(QStringLiteral("The printer %1 has no driver on this system.").arg(*printerName));
 }

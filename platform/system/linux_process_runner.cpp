@@ -57,15 +57,6 @@ bool LinuxProcessRunner::runProcess(const QString& commandLine, const QString& c
     return true;
 }
 
-bool LinuxProcessRunner::startProcess(const QString& commandLine, const QString& currentFolder, int)
-{
-    QProcess* process = start(commandLine, currentFolder);
-    if (!process)
-        return false;
-    leaveRunning(process);
-    return true;
-}
-
 int LinuxProcessRunner::runForExitCode(const QString& commandLine)
 {
     QProcess* process = start(commandLine, QDir::currentPath());

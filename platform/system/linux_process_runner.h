@@ -22,7 +22,6 @@ public:
 
     bool runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int showState,
                     int creationFlags) override;
-    bool startProcess(const QString& commandLine, const QString& currentFolder, int showState) override;
     int runForExitCode(const QString& commandLine) override;
 
 private:

@@ -11,6 +11,9 @@
 
 namespace vm::test {
 
+// A printer of the user's that is not the print-to-file printer.
+inline const QString officeDriver = QStringLiteral("Office Laser Driver");
+
 // A locale the test sets: the language name and the number Windows gives it.
 struct FakeSystemLocale : SystemLocale {
     QString name = QStringLiteral("English (United States)");
@@ -42,11 +45,6 @@ struct RecordingProcessRunner : ProcessRunner {
     int exitCode = 0;
     std::function<void()> onRun;
     bool runProcess(const QString& line, const QString&, int, int, int) override
-    {
-        commandLines.append(line);
-        return true;
-    }
-    bool startProcess(const QString& line, const QString&, int) override
     {
         commandLines.append(line);
         return true;

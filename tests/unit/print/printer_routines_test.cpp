@@ -11,7 +11,7 @@ namespace {
 
 class PrinterRoutines : public PrintFixture {
 protected:
-    void install(const QString& name, const QString& driver = printer_driver::pdfFolder)
+    void install(const QString& name, const QString& driver = officeDriver)
     {
         ASSERT_TRUE(spooler.addPrinter(name, driver, QStringLiteral("port")));
     }
