@@ -28,6 +28,7 @@
 #include "platform/system/linux_process_runner.h"
 #include "platform/system/linux_system_locale.h"
 #include "project/project_flows.h"
+#include "publish/convert_commands.h"
 #include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
 #include "shell/host.h"
@@ -51,14 +52,16 @@ void reportSpoolerProblem(const QString& problem)
     std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
 }
 
-// Tools start with the program's own converter configuration.
-QProcessEnvironment converterEnvironment(const QString& programFolder)
+// The converter starts with the program's own converter configuration; every
+// other tool (the printer helper, for one) with the user's.
+void giveConverterItsConfiguration(LinuxProcessRunner& processes, const QString& programFolder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString config = Publishing::prepareConverterConfig(programFolder);
-    if (!config.isEmpty())
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    return environment;
+    if (config.isEmpty())
+        return;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    processes.setProgramEnvironment(splitCommandLine(convert_commands::converter(programFolder)).value(0), environment);
 }
 
 int runWithScreen(QApplication& app, const CommandLine& options)
@@ -77,7 +80,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner processes;
-    processes.setEnvironment(converterEnvironment(programFolder));
+    giveConverterItsConfiguration(processes, programFolder);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
@@ -129,7 +132,7 @@ int runScript(QApplication& app, const CommandLine& options)
     // printing through the print windows without a screen (the automation answers them).
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner realProcesses;
-    realProcesses.setEnvironment(converterEnvironment(programFolder));
+    giveConverterItsConfiguration(realProcesses, programFolder);
     TranscriptProcessRunner processes(realProcesses, transcript);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
     LinuxSystemLocale locale;

@@ -96,7 +96,7 @@ int main(int argc, char** argv)
     LinuxProcessRunner real;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Publishing::prepareConverterConfig(programFolder));
-    real.setEnvironment(environment);
+    real.setProgramEnvironment(programFolder + QStringLiteral("/bin/convert"), environment);
     RecordingRunner runner(real);
     FileSpooler spooler(root.path() + QStringLiteral("/spool"), {});
     spooler.addPrinter(QStringLiteral("Vantamorph"), printer_driver::printToFile, QStringLiteral("FILE:"));

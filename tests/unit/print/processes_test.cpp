@@ -38,6 +38,12 @@ TEST(CommandLineSplit, QuotingGivesHostileArgumentsBackUnchanged)
     EXPECT_EQ(splitCommandLine(line), hostile);
 }
 
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(not run)");
+}
+
 class LinuxProcessRunnerTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
@@ -81,6 +87,35 @@ TEST_F(LinuxProcessRunnerTest, InstallRunReturnsTheExitCode)
 {
     EXPECT_EQ(runner.runForExitCode("true"), 0);
     EXPECT_EQ(runner.runForExitCode("false"), 1);
+}
+
+TEST_F(LinuxProcessRunnerTest, OnlyTheNamedProgramGetsItsOwnEnvironment)
+{
+    // Two copies of one tool that writes what it was given into its argument.
+    for (const char* name : {"convert", "helper"}) {
+        QFile tool(folder.filePath(name));
+        ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\nprintf '%s' \"$XDG_CONFIG_HOME\" > \"$1\"\n");
+        tool.close();
+        tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
+    }
+    QProcessEnvironment converter = QProcessEnvironment::systemEnvironment();
+    converter.insert("XDG_CONFIG_HOME", "/program/bin/config");
+    runner.setProgramEnvironment(folder.path() + "/./convert", converter);
+    const QByteArray own = qgetenv("XDG_CONFIG_HOME");
+    const QString seen = folder.filePath("seen");
+    auto seenBy = [&](const QString& line, const QString& cwd) {
+        QFile::remove(seen);
+        runner.runProcess(line + " " + quoteCommandLineArgument(seen), cwd, -1, 0, 128);
+        return readAll(seen);
+    };
+    EXPECT_EQ(seenBy(folder.path() + "//convert", "/"), "/program/bin/config");
+    EXPECT_EQ(seenBy("./convert", folder.path()), "/program/bin/config");
+    EXPECT_EQ(seenBy(folder.path() + "/helper", "/"), own);
+    // The printer helper's installing run, too, sees the user's own configuration.
+    QFile::remove(seen);
+    EXPECT_EQ(runner.runForExitCode(folder.path() + "/helper " + quoteCommandLineArgument(seen)), 0);
+    EXPECT_EQ(readAll(seen), own);
 }
 
 TEST(TranscriptProcessRunner, WritesOneLinePerRun)
