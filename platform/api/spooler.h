@@ -49,7 +49,8 @@ public:
     virtual QString profileDevice() = 0;
     // False when no printer of that exact name is installed.
     virtual bool setDefaultPrinter(const QString& name) = 0;
-    // Adds the printer unless one of that name exists; true when it is there afterwards.
+    // Adds the printer unless one of that name exists; true when it is there
+    // afterwards. A name with a comma is refused: the profile value cannot hold it.
     virtual bool addPrinter(const QString& name, const QString& driver, const QString& port) = 0;
     // The printer's level-2 information; nothing when it cannot be opened.
     virtual std::optional<PrinterInfo> printer(const QString& name) = 0;

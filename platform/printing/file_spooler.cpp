@@ -159,7 +159,8 @@ bool FileSpooler::setDefaultPrinter(const QString& name)
 
 bool FileSpooler::addPrinter(const QString& name, const QString& driver, const QString& port)
 {
-    if (name.isEmpty())
+    // The profile value "device,driver,port" could not hold a name with a comma.
+    if (name.isEmpty() || name.contains(QLatin1Char(',')))
         return false;
     bool present = false;
     const bool written = update([&](QJsonObject& store) {

@@ -21,6 +21,9 @@ TEST_F(FileSpoolerTest, KeepsPrintersTheDefaultAndStoredDefaults)
 {
     EXPECT_EQ(spooler.profileDevice(), "");
     ASSERT_TRUE(spooler.addPrinter("Office; \"3rd\" floor $(x)\nü", officeDriver, "/tmp/out dir"));
+    // The profile value "device,driver,port" cannot carry a comma in the name.
+    EXPECT_FALSE(spooler.addPrinter("Office, 3rd floor", officeDriver, ""));
+    EXPECT_FALSE(spooler.addPrinter("", officeDriver, ""));
     ASSERT_TRUE(spooler.addPrinter("Vantamorph", printer_driver::printToFile, "FILE:"));
     EXPECT_TRUE(spooler.addPrinter("VANTAMORPH", printer_driver::printToFile, "FILE:")); // present: harmless
     EXPECT_EQ(spooler.printers().size(), 2);
