@@ -49,6 +49,13 @@ public:
     virtual QString profileDevice() = 0;
     // False when no printer of that exact name is installed.
     virtual bool setDefaultPrinter(const QString& name) = 0;
+    // The user's default printer that a publish set aside and that is to be
+    // made the default again; "" when none is noted.
+    virtual QString pendingRestore() = 0;
+    // Makes name the default and notes restoreTo as the printer to bring back
+    // ("" forgets the note), as one change. The note changes even when no
+    // printer of that name is installed; the default then stays and the result is false.
+    virtual bool switchDefaultPrinter(const QString& name, const QString& restoreTo) = 0;
     // Adds the printer unless one of that name exists; true when it is there
     // afterwards. A name with a comma is refused: the profile value cannot hold it.
     virtual bool addPrinter(const QString& name, const QString& driver, const QString& port) = 0;

@@ -33,6 +33,12 @@ TEST_F(FileSpoolerTest, KeepsPrintersTheDefaultAndStoredDefaults)
     EXPECT_TRUE(spooler.setDefaultPrinter("Vantamorph"));
     EXPECT_FALSE(spooler.setDefaultPrinter("vantamorph")); // exact names only
     EXPECT_EQ(spooler.profileDevice(), "Vantamorph,Vantamorph EPS,FILE:");
+    // The note of the printer to bring back changes with the switch, even a refused one.
+    EXPECT_TRUE(spooler.switchDefaultPrinter("Vantamorph", "Office"));
+    EXPECT_EQ(spooler.pendingRestore(), "Office");
+    EXPECT_FALSE(spooler.switchDefaultPrinter("Gone", ""));
+    EXPECT_EQ(spooler.pendingRestore(), "");
+    EXPECT_EQ(spooler.profileDevice(), "Vantamorph,Vantamorph EPS,FILE:");
 
     PrinterInfo info = *spooler.printer("Vantamorph");
     info.deviceMode = DeviceMode{3, 2, 8};
