@@ -46,11 +46,8 @@ std::optional<QString> SystemPagePrinter::showPrintDialog(const QString& jobName
 
 std::optional<QString> SystemPagePrinter::askOutputFile()
 {
-    const print_texts::PromptText& texts = print_texts::promptFor([this] {
-        QString name;
-        locale_.getLocaleInfo(locale_.systemDefaultLcid(), locale_info::Language, &name);
-        return name;
-    }());
+    const print_texts::PromptText* ofLanguage = print_texts::promptForLanguage(locale_.languageCode());
+    const print_texts::PromptText& texts = ofLanguage ? *ofLanguage : print_texts::promptTable().first();
     ModalWindow prompt(windows_, view_, trace_);
     prompt.setWindow(print_texts::dialogClass, texts.title);
     const int edit = prompt.addControl(print_texts::editClass, QString());

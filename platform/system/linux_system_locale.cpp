@@ -100,7 +100,7 @@ QString LinuxSystemLocale::localeTag()
 
 QString LinuxSystemLocale::languageCode()
 {
-    return localeTag().section(QLatin1Char('_'), 0, 0);
+    return localeTag().section(QLatin1Char('_'), 0, 0).toLower();
 }
 
 quint32 LinuxSystemLocale::systemDefaultLcid()
