@@ -205,5 +205,20 @@ TEST_F(PrintEndToEnd, ACancelledPromptWritesNothingAndOtherDriversCannotPrint)
     EXPECT_TRUE(readFile(vector).startsWith("%!PS-Adobe"));
 }
 
+TEST_F(PrintEndToEnd, WithoutPdftopsGhostscriptWritesTheSamePage)
+{
+    const QPageLayout a3 = EpsWriter::layoutFor(DeviceMode{3, 1, 8});
+    for (const QString& pdftops : {QStringLiteral("pdftops"), root.path() + "/no pdftops"}) {
+        EpsWriter writer(QStringLiteral("gs"), pdftops);
+        const QString path = root.path() + "/page.eps";
+        ASSERT_TRUE(writer.writeEps(path, a3, paintLogo)) << writer.lastError().toStdString();
+        EXPECT_TRUE(readFile(path).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+        expectPageEps(path);
+    }
+    EpsWriter neither(root.path() + "/no gs", root.path() + "/no pdftops");
+    EXPECT_FALSE(neither.writeEps(root.path() + "/none.eps", a3, paintLogo));
+    EXPECT_FALSE(QFile::exists(root.path() + "/none.eps"));
+}
+
 } // namespace
 } // namespace vm::test
