@@ -26,8 +26,6 @@ public:
     // ignores what it cannot honour.
     virtual bool runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int showState,
                             int creationFlags) = 0;
-    // Starts the command line and returns at once; false when the start failed.
-    virtual bool startProcess(const QString& commandLine, const QString& currentFolder, int showState) = 0;
     // Starts the command line in the caller's folder, waits without limit and
     // returns its exit code (-1 when it could not start or crashed).
     virtual int runForExitCode(const QString& commandLine) = 0;

@@ -36,11 +36,6 @@ struct FakeConverter : ProcessRunner {
         }
         return true;
     }
-    bool startProcess(const QString& line, const QString&, int) override
-    {
-        commandLines.append(line);
-        return true;
-    }
     int runForExitCode(const QString& line) override
     {
         commandLines.append(line);
