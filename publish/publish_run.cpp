@@ -55,8 +55,7 @@ void PublishRun::stopWaiting()
 
 void PublishRun::restoreUserPrinter()
 {
-    if (!printer_.PreviousDefaultPrinter.trimmed().isEmpty())
-        printer_.SelectPrinter(printer_.PreviousDefaultPrinter);
+    printer_.RestoreDefaultPrinter();
 }
 
 void PublishRun::end()
