@@ -27,7 +27,6 @@
 #include "platform/system/linux_os_version.h"
 #include "platform/system/linux_process_runner.h"
 #include "platform/system/linux_system_locale.h"
-#include "print/printer_setup.h"
 #include "project/project_flows.h"
 #include "publish/convert_commands.h"
 #include "publish/publishing.h"
@@ -83,7 +82,6 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     LinuxProcessRunner processes;
     giveConverterItsConfiguration(processes, programFolder);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
-    PrinterSetup::RestoreAfterInterruptedPublish(spooler);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};
@@ -137,7 +135,6 @@ int runScript(QApplication& app, const CommandLine& options)
     giveConverterItsConfiguration(realProcesses, programFolder);
     TranscriptProcessRunner processes(realProcesses, transcript);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
-    PrinterSetup::RestoreAfterInterruptedPublish(spooler);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};

@@ -1,6 +1,7 @@
 #include "publish/publishing.h"
 
 #include "canvas/api/player_control.h"
+#include "platform/api/print_services.h"
 #include "publish/magick_setup.h"
 #include "shell/host.h"
 #include "shell/menu_tree.h"
@@ -20,6 +21,9 @@ Publishing::Publishing(Host& host, PrintServices& services)
         if (entry.parent == QLatin1String("mnuPublishLogo") && entry.key != publishDialogItem)
             host.mainMenu.on(entry.key, [this, key = entry.key] { quick_.mnuPublishLogoSub(key); });
 
+    // Only a copy that really runs may take back a printer an earlier run left
+    // switched: a second copy that hands over must not end a publish under way.
+    host.hooks.mainWindowLoaded = [&spooler = services.spooler] { PrinterSetup::RestoreAfterInterruptedPublish(spooler); };
     host.dispatcher.on(QStringLiteral("show publish"), [this](const QString&) { showDialog(); });
     host.dispatcher.on(QStringLiteral("convertdata"), [this](const QString& argument) {
         dialog_.SizeArgument = argument;

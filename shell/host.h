@@ -62,6 +62,7 @@ public:
         std::function<void()> exitQuestion;    // the Exit menu item
         std::function<void()> fillRecentFiles; // after every build of the menu bar
         std::function<void()> collectUserFonts; // fills state.userFontList at start
+        std::function<void()> mainWindowLoaded; // this copy runs: no other copy took over
         std::function<void()> ready;           // the canvas has enabled the menus
     } hooks;
 

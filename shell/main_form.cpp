@@ -33,6 +33,8 @@ void MainForm::Form_Load()
         state.publishAfterSave = false;
         if (host_.hooks.collectUserFonts)
             host_.hooks.collectUserFonts();
+        if (host_.hooks.mainWindowLoaded)
+            host_.hooks.mainWindowLoaded();
     });
 }
 
