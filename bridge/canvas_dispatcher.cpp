@@ -23,6 +23,8 @@ const QStringList& CanvasDispatcher::commandNames()
         QStringLiteral("templatecall"),      QStringLiteral("cropimage"),
         QStringLiteral("vectoreps"),         QStringLiteral("topmenuendisable"),
         QStringLiteral("exit"),
+        // Our own: the answer to the host's autosave request (the logo XML).
+        QStringLiteral("autosave"),
     };
     return names;
 }

@@ -43,6 +43,8 @@ void Host::start()
 
 void Host::endProgram()
 {
+    if (hooks.ending)
+        trap.run(QStringLiteral("frmMain\\EndProgram"), hooks.ending);
     platform.process.endProcess(0);
 }
 

@@ -154,6 +154,10 @@ void ReferenceCanvas::registerCommands()
         editor_->clear();
         post(QStringLiteral("datatosave"), falseText);
     });
+    // Our own: the logo for the host's recovery file. Not a save: the path the
+    // host last named and the unsaved state stay as they are.
+    on("autosave", [this](const QString&) { post(QStringLiteral("autosave"), savedLogo()); });
+    on("recover open", [this](const QString& argument) { recoverFile(argument); });
     on("Open New Template", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.openTemplates(); }); });
     on("drawtemplate", [this](const QString&) {
         editor_->replaceAll(chosenTemplate_.value_or(wizardLogo(QString(), QString(), wizardStyles().value(0))),
@@ -177,6 +181,23 @@ void ReferenceCanvas::openFile(const QString& argument)
     loading_ = false;
     lastPath_ = path;
     post(QStringLiteral("datatosave"), falseText);
+}
+
+void ReferenceCanvas::recoverFile(const QString& argument)
+{
+    // Read like a project file, then kept as unsaved changes of the project
+    // named after the separator ("New" for a logo without a file).
+    logo_xml::ReadResult result = logo_xml::readFile(argument.section(separator, 0, 0));
+    if (!result.document) {
+        post(QStringLiteral("show alerto"), result.error);
+        return;
+    }
+    loading_ = true;
+    editor_->load(std::move(*result.document));
+    loading_ = false;
+    const QString project = argument.section(separator, 1);
+    lastPath_ = project.isEmpty() ? QStringLiteral("New") : project;
+    post(QStringLiteral("datatosave"), trueText);
 }
 
 void ReferenceCanvas::print()

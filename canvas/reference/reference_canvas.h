@@ -68,6 +68,7 @@ private:
     void post(const QString& command, const QString& argument);
     void flush();
     void openFile(const QString& argument);
+    void recoverFile(const QString& argument);
     void print();
     void publishPicture(BitmapCanvas::Picture picture);
     void publishPrinted(bool vector);
