@@ -15,10 +15,11 @@ const QChar fieldSeparator(0x00E6);
 Recovery::Recovery(Host& host, const RecoverySettings& settings)
     : host_(host), settings_(settings), store_(settings.folder), autosave_(host, store_, settings.intervalSeconds)
 {
-    if (settings_.enabled() && !store_.open())
+    // Opened even with autosave off: earlier work is still offered back.
+    if (!store_.open())
         host_.trap.report(offerLabel, RunTimeError(error_number::PathFileAccessError,
                                                    QStringLiteral("The recovery folder %1 cannot be used: "
-                                                                  "autosave is off")
+                                                                  "no autosave")
                                                        .arg(settings_.folder)));
     auto earlier = host_.hooks.ready;
     host_.hooks.ready = [this, earlier] {
@@ -61,7 +62,8 @@ void Recovery::offer()
             }
         }
     });
-    autosave_.start();
+    if (settings_.enabled())
+        autosave_.start();
 }
 
 void Recovery::reportSetAside(const QStringList& files)

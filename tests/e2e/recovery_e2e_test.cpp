@@ -36,11 +36,12 @@ protected:
     }
 
     // Starts a session that adds texts and keeps running; returns once its
-    // autosave holds that many texts.
-    void startEditing(QProcess& process, const QByteArray& prelude, int texts, const QString& desktop)
+    // autosave holds that many texts (those of the prelude included).
+    void startEditing(QProcess& process, const QByteArray& prelude, int texts, const QString& desktop,
+                      int preludeTexts = 0)
     {
         QByteArray script = "wait ready\n" + prelude;
-        for (int index = 0; index < texts; ++index)
+        for (int index = preludeTexts; index < texts; ++index)
             script += "menu \"mnuAddText\"\n";
         script += "wait 60000\n";
         const QStringList before = recoveryFiles(QStringLiteral("*.vmp"));
@@ -96,7 +97,7 @@ TEST_F(RecoverySession, RestoredWorkStaysAttachedToItsProjectFile)
     // One text saved to the project, two more only autosaved.
     startEditing(crashed,
                  "answer savefile \"" + project.toUtf8() + "\"\nmenu \"mnuAddText\"\nkey \"Ctrl+S\"\nwait 500\n", 3,
-                 QString());
+                 QString(), 1);
     killHard(crashed);
     ASSERT_EQ(textsIn(readAll(project)), 1) << "autosave never writes the project file";
 
