@@ -168,17 +168,24 @@ void ReferenceCanvas::registerCommands()
 
 QString ReferenceCanvas::savedLogo() const { return QString::fromUtf8(logo_xml::write(editor_->document())); }
 
-void ReferenceCanvas::openFile(const QString& argument)
+bool ReferenceCanvas::loadFile(const QString& path)
 {
-    const QString path = argument.section(separator, 0, 0);
     logo_xml::ReadResult result = logo_xml::readFile(path);
     if (!result.document) {
         post(QStringLiteral("show alerto"), result.error);
-        return;
+        return false;
     }
     loading_ = true;
     editor_->load(std::move(*result.document));
     loading_ = false;
+    return true;
+}
+
+void ReferenceCanvas::openFile(const QString& argument)
+{
+    const QString path = argument.section(separator, 0, 0);
+    if (!loadFile(path))
+        return;
     lastPath_ = path;
     post(QStringLiteral("datatosave"), falseText);
 }
@@ -187,14 +194,8 @@ void ReferenceCanvas::recoverFile(const QString& argument)
 {
     // Read like a project file, then kept as unsaved changes of the project
     // named after the separator ("New" for a logo without a file).
-    logo_xml::ReadResult result = logo_xml::readFile(argument.section(separator, 0, 0));
-    if (!result.document) {
-        post(QStringLiteral("show alerto"), result.error);
+    if (!loadFile(argument.section(separator, 0, 0)))
         return;
-    }
-    loading_ = true;
-    editor_->load(std::move(*result.document));
-    loading_ = false;
     const QString project = argument.section(separator, 1);
     lastPath_ = project.isEmpty() ? QStringLiteral("New") : project;
     post(QStringLiteral("datatosave"), trueText);

@@ -57,11 +57,8 @@ WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes, D
         file.cancelWriting();
         return failed;
     }
-    if (durability == Durability::Synced && (!file.flush() || ::fsync(file.handle()) != 0)) {
-        const WriteOutcome failed = fileFailure(QFileDevice::WriteError, file.errorString());
-        file.cancelWriting();
-        return failed;
-    }
+    // The commit syncs the bytes before its rename; the rename itself is
+    // durable only once the folder is synced too.
     if (!file.commit())
         return fileFailure(file.error(), file.errorString());
     if (durability == Durability::Synced)
