@@ -122,29 +122,5 @@ TEST_F(RecoveryHostTest, ACrashedCopysLogoIsOfferedOnceAndYesRestoresItAsUnsaved
     EXPECT_TRUE(other.scan(QDateTime::currentDateTimeUtc(), 30).offers.isEmpty());
 }
 
-TEST_F(RecoveryHostTest, NoDiscardsTheLogo)
-{
-    crashedCopy(QStringLiteral("New"), logoXml.toUtf8());
-    forms.clicks.append(QStringLiteral("imgCancel")); // No
-    start();
-    ASSERT_TRUE(asked(QStringLiteral("frmMessageBoxYN")));
-    EXPECT_TRUE(lastMessage().contains(QStringLiteral("new logo"))) << lastMessage().toStdString();
-    EXPECT_FALSE(canvasCommands().join(u' ').contains(QStringLiteral("recover open")));
-    EXPECT_EQ(recoveryFiles(), QStringList{recovery->store().id() + QStringLiteral(".lock")});
-    EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
-    EXPECT_FALSE(host->state.isDirty);
-}
-
-TEST_F(RecoveryHostTest, ADamagedFileIsReportedAndSetAsideWithoutACrash)
-{
-    crashedCopy(QStringLiteral("New"), "<VantamorphLogo><text>cut off");
-    start();
-    EXPECT_FALSE(asked(QStringLiteral("frmMessageBoxYN")));
-    ASSERT_TRUE(asked(QStringLiteral("frmAlert")));
-    EXPECT_TRUE(lastMessage().contains(QStringLiteral("/damaged/"))) << lastMessage().toStdString();
-    EXPECT_TRUE(errorLog().contains("frmMain\\OfferRecovery")) << errorLog().toStdString();
-    EXPECT_EQ(recoveryFiles(), QStringList{recovery->store().id() + QStringLiteral(".lock")});
-}
-
 } // namespace
 } // namespace vm::test
