@@ -1,3 +1,4 @@
+#include "recovery/recovery_settings.h"
 #include "recovery/recovery_store.h"
 
 #include <QDir>
@@ -133,6 +134,32 @@ TEST_F(RecoveryStoreTest, ALogoWithoutItsProjectEntryIsANewLogoAndAMissingFolder
     writeFile(root.path() + QStringLiteral("/blocked"), "a file where a folder should be");
     RecoveryStore blocked(root.path() + QStringLiteral("/blocked/recovery"));
     EXPECT_FALSE(blocked.open());
+}
+
+TEST(RecoverySettingsTest, TheSettingsFileSetsTheIntervalTheEnvironmentOverridesItAndJunkMeansTheDefault)
+{
+    QTemporaryDir home;
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), home.path());
+    RecoverySettings settings = RecoverySettings::fromEnvironment(environment);
+    EXPECT_EQ(settings.intervalSeconds, 60);
+    EXPECT_EQ(settings.folder, home.path() + QStringLiteral("/.local/state/vantamorph/recovery"));
+
+    QDir().mkpath(home.path() + QStringLiteral("/.config/vantamorph"));
+    writeFile(RecoverySettings::settingsFile(environment), "[autosave]\nintervalSeconds=15\n");
+    EXPECT_EQ(RecoverySettings::fromEnvironment(environment).intervalSeconds, 15);
+    environment.insert(QStringLiteral("VANTAMORPH_AUTOSAVE_SECONDS"), QStringLiteral("0.5"));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
+    settings = RecoverySettings::fromEnvironment(environment);
+    EXPECT_EQ(settings.intervalSeconds, 0.5);
+    EXPECT_EQ(settings.folder, home.path() + QStringLiteral("/state/vantamorph/recovery"));
+    environment.insert(QStringLiteral("VANTAMORPH_AUTOSAVE_SECONDS"), QStringLiteral("soon"));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), QStringLiteral("relative/state")); // ignored, as XDG says
+    settings = RecoverySettings::fromEnvironment(environment);
+    EXPECT_EQ(settings.intervalSeconds, 15);
+    EXPECT_EQ(settings.folder, home.path() + QStringLiteral("/.local/state/vantamorph/recovery"));
+    environment.insert(QStringLiteral("VANTAMORPH_AUTOSAVE_SECONDS"), QStringLiteral("0"));
+    EXPECT_FALSE(RecoverySettings::fromEnvironment(environment).enabled());
 }
 
 } // namespace
