@@ -31,6 +31,7 @@
 #include "publish/convert_commands.h"
 #include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
+#include "recovery/recovery.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
@@ -95,8 +96,12 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     Publishing publishing(host, printing);
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
+    // A launch measurement ends at once: it has nothing to autosave or restore.
+    std::optional<Recovery> recovery;
     if (options.quitWhenReady)
         host.hooks.ready = [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); };
+    else
+        recovery.emplace(host, RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     host.start();
     app.exec();
     // The program ends only through the host; the views must not outlive it.
@@ -154,6 +159,7 @@ int runScript(QApplication& app, const CommandLine& options)
     Host host(platform, *canvas, *bitmap, programFolder);
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
+    Recovery recovery(host, RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     host.start();
     session.start();

@@ -26,6 +26,8 @@ const QStringList& CanvasDispatcher::commandNames()
         // Our own: the canvas could not open the file it was sent (path), and a
         // publish it was asked for cannot finish (what failed).
         QStringLiteral("openrefused"),       QStringLiteral("publishfailed"),
+        // Our own: the answer to the host's autosave request (the logo XML).
+        QStringLiteral("autosave"),
     };
     return names;
 }

@@ -43,6 +43,8 @@ void Host::start()
 
 void Host::endProgram()
 {
+    if (hooks.ending)
+        trap.run(QStringLiteral("frmMain\\EndProgram"), hooks.ending);
     // The work folder goes with the program, and only then: a close the user
     // cancelled leaves it for the publishes still to come.
     tempFolder.DeleteTempFolder();

@@ -64,6 +64,7 @@ public:
         std::function<void()> collectUserFonts; // fills state.userFontList at start
         std::function<void()> mainWindowLoaded; // this copy runs: no other copy took over
         std::function<void()> ready;           // the canvas has enabled the menus
+        std::function<void()> ending;          // the program is ending cleanly
     } hooks;
 
     bool toFlash(const QString& command, const QString& argument) { return canvasLink.toFlash(command, argument); }

@@ -154,6 +154,10 @@ void ReferenceCanvas::registerCommands()
         editor_->clear();
         post(QStringLiteral("datatosave"), falseText);
     });
+    // Our own: the logo for the host's recovery file. Not a save: the path the
+    // host last named and the unsaved state stay as they are.
+    on("autosave", [this](const QString&) { post(QStringLiteral("autosave"), savedLogo()); });
+    on("recover open", [this](const QString& argument) { recoverFile(argument); });
     on("Open New Template", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.openTemplates(); }); });
     on("drawtemplate", [this](const QString&) {
         editor_->replaceAll(chosenTemplate_.value_or(wizardLogo(QString(), QString(), wizardStyles().value(0))),
@@ -164,23 +168,41 @@ void ReferenceCanvas::registerCommands()
 
 QString ReferenceCanvas::savedLogo() const { return QString::fromUtf8(logo_xml::write(editor_->document())); }
 
-void ReferenceCanvas::openFile(const QString& argument)
+bool ReferenceCanvas::loadFile(const QString& path)
 {
-    // The path ends at the last separator: it may hold an "æ" of its own.
-    const qsizetype cut = argument.lastIndexOf(separator);
-    const QString path = cut < 0 ? argument : argument.left(cut);
     logo_xml::ReadResult result = logo_xml::readFile(path);
     if (!result.document) {
         // The host made the file current when it asked; it takes that back first.
         post(QStringLiteral("openrefused"), path);
         post(QStringLiteral("show alerto"), result.error);
-        return;
+        return false;
     }
     loading_ = true;
     editor_->load(std::move(*result.document));
     loading_ = false;
+    return true;
+}
+
+void ReferenceCanvas::openFile(const QString& argument)
+{
+    // The path ends at the last separator: it may hold an "æ" of its own.
+    const qsizetype cut = argument.lastIndexOf(separator);
+    const QString path = cut < 0 ? argument : argument.left(cut);
+    if (!loadFile(path))
+        return;
     lastPath_ = path;
     post(QStringLiteral("datatosave"), falseText);
+}
+
+void ReferenceCanvas::recoverFile(const QString& argument)
+{
+    // Read like a project file, then kept as unsaved changes of the project
+    // named after the separator ("New" for a logo without a file).
+    if (!loadFile(argument.section(separator, 0, 0)))
+        return;
+    const QString project = argument.section(separator, 1);
+    lastPath_ = project.isEmpty() ? QStringLiteral("New") : project;
+    post(QStringLiteral("datatosave"), trueText);
 }
 
 void ReferenceCanvas::print()

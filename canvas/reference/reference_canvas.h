@@ -67,7 +67,10 @@ private:
     void registerCommands();
     void post(const QString& command, const QString& argument);
     void flush();
+    // Reads a logo file onto the stage; tells the user when it cannot.
+    bool loadFile(const QString& path);
     void openFile(const QString& argument);
+    void recoverFile(const QString& argument);
     void print();
     void publishPicture(BitmapCanvas::Picture picture);
     void publishPrinted(bool vector);

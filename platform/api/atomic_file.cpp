@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace vm {
 
 namespace {
@@ -22,9 +25,19 @@ WriteOutcome fileFailure(QFileDevice::FileError error, const QString& detail)
                                      QStringLiteral("Path/File access error (%1)").arg(detail));
     }
 }
+
+// The rename lives in the folder: it is durable once the folder is synced.
+void syncFolder(const QString& folder)
+{
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
 } // namespace
 
-WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes)
+WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes, Durability durability)
 {
     const QFileInfo target(path);
     if (!target.dir().exists())
@@ -44,8 +57,12 @@ WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes)
         file.cancelWriting();
         return failed;
     }
+    // The commit syncs the bytes before its rename; the rename itself is
+    // durable only once the folder is synced too.
     if (!file.commit())
         return fileFailure(file.error(), file.errorString());
+    if (durability == Durability::Synced)
+        syncFolder(target.absolutePath());
     return {};
 }
 

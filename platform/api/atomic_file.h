@@ -18,6 +18,10 @@ struct WriteOutcome {
 // target, renamed over it, so a crash or a full disk never leaves a truncated
 // file. A read-only target is refused even though its folder would allow the
 // rename: the user made it read-only.
-WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes);
+// Synced also waits until the bytes and the rename are on the disk, so not
+// even a power loss leaves the target other than old or new.
+enum class Durability { Cached, Synced };
+WriteOutcome writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                 Durability durability = Durability::Cached);
 
 } // namespace vm

@@ -15,6 +15,8 @@ class InstalledProgram {
 public:
     InstalledProgram()
     {
+        // Recovery data of its own: sessions never see another test's or the user's.
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), root.path() + QStringLiteral("/state"));
         const QString source = QStringLiteral(VM_DIST_DIR);
         QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
         while (it.hasNext()) {

@@ -101,6 +101,34 @@ TEST_F(ReferenceCanvasTest, OpenLoadsAndReportsCleanBadFilesLeaveTheStageAlone)
     EXPECT_EQ(driver.canvas.lastPath(), QStringLiteral("New"));
 }
 
+TEST_F(ReferenceCanvasTest, AutosaveIsNotASaveAndARecoveredLogoComesBackAsUnsavedChangesOfItsProject)
+{
+    const QString project = file(QStringLiteral("project.vmp"), logo_xml::write(LogoDocument()));
+    driver.send(QStringLiteral("result open"), project + ae + QStringLiteral("null"));
+    driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));
+    driver.take();
+    driver.send(QStringLiteral("autosave"), QString());
+    EXPECT_EQ(driver.take(), QStringList{QStringLiteral("autosave|") + QString::fromUtf8(logo_xml::write(logo()))});
+    EXPECT_EQ(driver.canvas.lastPath(), project) << "the project the next Save writes stays";
+
+    const QString recovered = file(QStringLiteral("1234-ab.vmp"), logo_xml::write(everyKindLogo()));
+    driver.send(QStringLiteral("recover open"), recovered + ae + project);
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|true"}));
+    EXPECT_EQ(logo(), everyKindLogo());
+    EXPECT_EQ(driver.canvas.lastPath(), project);
+    driver.send(QStringLiteral("recover open"), recovered + ae + QStringLiteral("New"));
+    driver.take();
+    EXPECT_EQ(driver.canvas.lastPath(), QStringLiteral("New"));
+
+    // One the canvas cannot read leaves the stage as it was.
+    driver.send(QStringLiteral("recover open"), file(QStringLiteral("bad.vmp"), "<VantamorphLogo><Te") + ae + project);
+    const QStringList raised = driver.take();
+    ASSERT_EQ(raised.size(), 1);
+    EXPECT_TRUE(raised[0].startsWith(QStringLiteral("show alerto|")));
+    EXPECT_EQ(logo(), everyKindLogo());
+    EXPECT_EQ(driver.canvas.lastPath(), QStringLiteral("New"));
+}
+
 TEST_F(ReferenceCanvasTest, EditingCommandsChangeTheLogoAndReportEachChange)
 {
     driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));

@@ -1,0 +1,169 @@
+#include "tests/e2e/session_runner.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace vm::e2e {
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int textsIn(const QByteArray& logo) { return int(logo.count("<Text ")); }
+
+const QString question = QStringLiteral("dialog frmMessageBoxYN \"Vantamorph did not close properly.");
+
+// The real program with the real canvas, autosaving every half second into a
+// recovery folder of its own.
+class RecoverySession : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
+        program.environment.insert(QStringLiteral("VANTAMORPH_AUTOSAVE_SECONDS"), QStringLiteral("0.5"));
+    }
+
+    QString recoveryFolder() const
+    {
+        return program.environment.value(QStringLiteral("XDG_STATE_HOME")) + QStringLiteral("/vantamorph/recovery");
+    }
+    QStringList recoveryFiles(const QString& pattern = QStringLiteral("*")) const
+    {
+        return QDir(recoveryFolder()).entryList({pattern}, QDir::Files);
+    }
+
+    // Starts a session that adds texts and keeps running; returns once its
+    // autosave holds that many texts (those of the prelude included).
+    void startEditing(QProcess& process, const QByteArray& prelude, int texts, const QString& desktop,
+                      int preludeTexts = 0)
+    {
+        QByteArray script = "wait ready\n" + prelude;
+        for (int index = preludeTexts; index < texts; ++index)
+            script += "menu \"mnuAddText\"\n";
+        script += "wait 60000\n";
+        const QStringList before = recoveryFiles(QStringLiteral("*.vmp"));
+        program.startScript(process, script, desktop);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 15000) {
+            for (const QString& name : recoveryFiles(QStringLiteral("*.vmp")))
+                if (!before.contains(name) && textsIn(readAll(recoveryFolder() + QLatin1Char('/') + name)) == texts)
+                    return;
+            QThread::msleep(50);
+        }
+        FAIL() << "no autosave with " << texts << " texts: " << process.readAllStandardError().toStdString();
+    }
+
+    // The machine dies under the program.
+    static void killHard(QProcess& process)
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    InstalledProgram program;
+};
+
+TEST_F(RecoverySession, KilledWorkComesBackOnYesAndASaveWritesItToANewFile)
+{
+    QProcess crashed;
+    startEditing(crashed, QByteArray(), 3, QString());
+    killHard(crashed);
+
+    const QString target = program.installRoot() + QStringLiteral("recovered.vmp");
+    const auto restored = program.run("answer yesno \"yes\"\nwait ready\nanswer savefile \"" + target.toUtf8()
+                                      + "\"\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
+    ASSERT_EQ(restored.exitCode, 0) << restored.errors.toStdString();
+    const QString all = restored.transcript.join(QLatin1Char('\n'));
+    ASSERT_EQ(matching(restored.transcript, question).size(), 1) << all.toStdString();
+    EXPECT_TRUE(matching(restored.transcript, question)[0].contains(QStringLiteral("autosaved at ")));
+    EXPECT_TRUE(matching(restored.transcript, question)[0].endsWith(QStringLiteral("-> yes")));
+    EXPECT_FALSE(matching(restored.transcript, QStringLiteral("toFlash \"recover open\"")).isEmpty());
+    EXPECT_EQ(textsIn(readAll(target)), 3) << readAll(target).toStdString();
+    EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state IsDirty false")));
+    EXPECT_TRUE(recoveryFiles().isEmpty()) << "a clean exit leaves nothing: " << recoveryFiles().join(u' ').toStdString();
+
+    const auto next = program.run("wait ready\nwait 300\n");
+    EXPECT_TRUE(matching(next.transcript, question).isEmpty());
+}
+
+TEST_F(RecoverySession, RestoredWorkStaysAttachedToItsProjectFile)
+{
+    const QString project = program.installRoot() + QStringLiteral("my logo.vmp");
+    QProcess crashed;
+    // One text saved to the project, two more only autosaved.
+    startEditing(crashed,
+                 "answer savefile \"" + project.toUtf8() + "\"\nmenu \"mnuAddText\"\nkey \"Ctrl+S\"\nwait 500\n", 3,
+                 QString(), 1);
+    killHard(crashed);
+    ASSERT_EQ(textsIn(readAll(project)), 1) << "autosave never writes the project file";
+
+    const auto restored = program.run("answer yesno \"yes\"\nwait ready\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
+    ASSERT_EQ(restored.exitCode, 0) << restored.errors.toStdString();
+    ASSERT_EQ(matching(restored.transcript, question).size(), 1);
+    EXPECT_TRUE(matching(restored.transcript, question)[0].contains(QStringLiteral("(my logo.vmp)")));
+    EXPECT_TRUE(matching(restored.transcript, QStringLiteral("filedialog save")).isEmpty()) << "Save writes there";
+    EXPECT_EQ(textsIn(readAll(project)), 3);
+    EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state CurrentProjectFile \"") + project + QStringLiteral("\"")));
+}
+
+TEST_F(RecoverySession, NoDiscardsAndACleanExitLeavesNothingToRecover)
+{
+    QProcess crashed;
+    startEditing(crashed, QByteArray(), 2, QString());
+    killHard(crashed);
+    const auto declined = program.run("answer yesno \"no\"\nwait ready\nwait 300\ndump state\n");
+    ASSERT_EQ(matching(declined.transcript, question).size(), 1);
+    EXPECT_TRUE(declined.transcript.contains(QStringLiteral("state IsDirty false")));
+    EXPECT_TRUE(matching(program.run("wait ready\nwait 300\n").transcript, question).isEmpty());
+
+    // Unsaved work, autosaved, then Exit without saving.
+    QProcess exiting;
+    program.startScript(exiting, "wait ready\nmenu \"mnuAddText\"\nwait 1500\nanswer yesnocancel \"no\"\nmenu \"mnuExit\"\n",
+                        QString());
+    ASSERT_TRUE(exiting.waitForFinished(20000));
+    EXPECT_EQ(exiting.exitCode(), 0);
+    EXPECT_FALSE(matching(InstalledProgram::transcriptOf(exiting), QStringLiteral("toFlash \"autosave\"")).isEmpty());
+    EXPECT_TRUE(recoveryFiles().isEmpty()) << recoveryFiles().join(u' ').toStdString();
+    EXPECT_TRUE(matching(program.run("wait ready\nwait 300\n").transcript, question).isEmpty());
+}
+
+TEST_F(RecoverySession, TwoRunningCopiesNeverOfferEachOthersWork)
+{
+    QProcess first;
+    startEditing(first, QByteArray(), 2, QStringLiteral("one"));
+    const auto second = program.run("wait ready\nwait 300\n", QStringLiteral("two"));
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.transcript.join(u'\n').toStdString();
+    EXPECT_EQ(recoveryFiles(QStringLiteral("*.vmp")).size(), 1) << "the first copy's work is untouched";
+
+    killHard(first);
+    const auto third = program.run("answer yesno \"no\"\nwait ready\nwait 300\n", QStringLiteral("two"));
+    EXPECT_EQ(matching(third.transcript, question).size(), 1);
+}
+
+TEST_F(RecoverySession, ADamagedRecoveryFileIsReportedOnceAndSetAside)
+{
+    QDir().mkpath(recoveryFolder());
+    QFile damaged(recoveryFolder() + QStringLiteral("/4242-deadbeef.vmp"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("<VantamorphLogo version=\"1\"><Text text=\"cut");
+    damaged.close();
+
+    const auto first = program.run("wait ready\nwait 300\n");
+    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
+    EXPECT_TRUE(matching(first.transcript, question).isEmpty());
+    const QStringList alerts = matching(first.transcript, QStringLiteral("dialog frmAlert \"A recovery file could not be read"));
+    ASSERT_EQ(alerts.size(), 1) << first.transcript.join(u'\n').toStdString();
+    EXPECT_TRUE(QFileInfo::exists(recoveryFolder() + QStringLiteral("/damaged/4242-deadbeef.vmp")));
+    EXPECT_TRUE(program.errorLog().contains("Damaged recovery file set aside")) << program.errorLog().toStdString();
+
+    const auto second = program.run("wait ready\nwait 300\n");
+    EXPECT_TRUE(matching(second.transcript, QStringLiteral("dialog frmAlert")).isEmpty());
+}
+
+} // namespace
+} // namespace vm::e2e
