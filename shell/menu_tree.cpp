@@ -44,6 +44,7 @@ QList<MenuTreeEntry> buildTree()
         item("mnuProject", "mnuSaveAs"),
         separator("mnuProject"),
         item("mnuProject", "mnuPublishLogo", Plain, "", Ctrl, 76),
+        item("mnuProject", "mnuBrandPack"),
         item("mnuProject", "mnuPrintLogo"),
         separator("mnuProject"),
         item("mnuProject", "mnuRecent"),
