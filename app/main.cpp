@@ -92,7 +92,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     Host host(platform, canvas, bitmap, programFolder);
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
-    BrandPackFlow brandPack(host, [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; });
+    const CurrentLogo currentLogo = [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; };
+    publishing.dialog().direct().setCurrentLogo(currentLogo);
+    BrandPackFlow brandPack(host, currentLogo);
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     if (options.quitWhenReady)
@@ -155,9 +157,11 @@ int runScript(QApplication& app, const CommandLine& options)
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
     // Only the real canvas has a logo to pack; the scripted one says there is none.
-    BrandPackFlow brandPack(host, [editing = dynamic_cast<ReferenceCanvas*>(canvas.get())] {
+    const CurrentLogo currentLogo = [editing = dynamic_cast<ReferenceCanvas*>(canvas.get())] {
         return editing ? CanvasLogo{&editing->currentLogo(), &editing->logoRenderer()} : CanvasLogo();
-    });
+    };
+    publishing.dialog().direct().setCurrentLogo(currentLogo);
+    BrandPackFlow brandPack(host, currentLogo);
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     host.start();
     session.start();
@@ -172,6 +176,11 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // stderr carries one line about the run; Qt's own notes (a missing runtime folder, fonts) stay out of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "vantamorph: %s\n", qPrintable(message));
+    });
     QGuiApplication app(argc, argv);
     ExportRun run;
     run.brandPack = !options.brandPackProject.isEmpty();
