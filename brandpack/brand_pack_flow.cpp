@@ -49,13 +49,13 @@ void BrandPackFlow::mnuBrandPack()
         case BrandPackForm::Outcome::Finished:
             tell(QStringLiteral("Your brand pack has been published in %1.").arg(folder));
             break;
+        case BrandPackForm::Outcome::NotRun: // the window was closed before the first file
         case BrandPackForm::Outcome::Cancelled:
             tell(QStringLiteral("The brand pack was cancelled; the files written so far are complete."));
             break;
         case BrandPackForm::Outcome::Failed:
             tell(QStringLiteral("The brand pack could not be written: %1").arg(form_.pack() ? form_.pack()->error().reason : QString()));
             break;
-        case BrandPackForm::Outcome::NotRun: break;
         }
     });
 }

@@ -9,6 +9,7 @@ packages=(
     libpugixml-dev libgtest-dev libgmock-dev
     xvfb xauth
     imagemagick libmagick++-dev ghostscript
+    poppler-utils libxml2-utils
     libfreetype-dev fonts-dejavu-core
 )
 
