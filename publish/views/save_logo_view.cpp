@@ -102,7 +102,7 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
     sizes->setColumnStretch(1, 1);
 
     // A size of the user's own; 0 leaves that side to follow the other.
-    customSize_ = option(QStringLiteral("optCustomSize"), QString());
+    customSize_ = option(QStringLiteral("optCustomSize"), QStringLiteral("Custom size"));
     auto* custom = new QHBoxLayout;
     const auto sideBox = [this](const QString& control) {
         auto* box = new QSpinBox(this);
@@ -118,13 +118,12 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
     };
     customWidth_ = sideBox(QStringLiteral("txtWidth"));
     customHeight_ = sideBox(QStringLiteral("txtHeight"));
+    custom->addWidget(customSize_);
     custom->addWidget(new QLabel(QStringLiteral("Width"), this));
     custom->addWidget(customWidth_);
     custom->addWidget(new QLabel(QStringLiteral("Height"), this));
     custom->addWidget(customHeight_);
     custom->addStretch();
-    sizes->addWidget(customSize_, 3, 0);
-    sizes->addLayout(custom, 3, 1);
     resultSize_ = new QLabel(this);
     resultSize_->setObjectName(QStringLiteral("lblResultSize"));
 
@@ -148,6 +147,7 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
     layout->addLayout(transparent);
     layout->addWidget(sizeHeading);
     layout->addLayout(sizes);
+    layout->addLayout(custom);
     layout->addWidget(resultSize_);
     layout->addSpacing(8);
     layout->addLayout(buttons);
@@ -203,7 +203,6 @@ void SaveLogoView::refreshContent()
     customHeight_->setEnabled(picture);
     customWidth_->setValue(form_.customWidth());
     customHeight_->setValue(form_.customHeight());
-    customSize_->setText(QStringLiteral("Custom size"));
     const QString result = form_.resultSizeText();
     resultSize_->setText(result.isEmpty() ? QString() : QStringLiteral("Result: ") + result);
     refreshing_ = false;
