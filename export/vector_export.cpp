@@ -3,6 +3,8 @@
 #include "platform/printing/eps_writer.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +13,21 @@
 namespace vm::vector_export {
 
 namespace {
+// The renderer for vector files: texts keep being text, except in fonts a
+// reader of the file cannot be expected to have, drawn as outlines instead:
+// the user's imported fonts (the user font list names them) and any this
+// system lacks (the screen shows those in a substitute, and so does the file).
+LogoRenderer vectorRenderer(const LogoRenderer& renderer)
+{
+    LogoRenderer vector = renderer;
+    QFile list(renderer.resources().dataFolder + QStringLiteral("/Font_user.xml"));
+    const QString userFonts = list.open(QIODevice::ReadOnly) ? QString::fromUtf8(list.readAll()) : QString();
+    vector.setTextAsOutlines([userFonts](const QString& family) {
+        return !QFontDatabase::hasFamily(family) || (!family.isEmpty() && userFonts.contains(family, Qt::CaseInsensitive));
+    });
+    return vector;
+}
+
 // The stage scaled onto page, background first.
 void paintStage(QPainter& painter, const LogoDocument& logo, const LogoRenderer& renderer, const QRectF& page,
                 const QColor& background)
@@ -23,7 +40,7 @@ void paintStage(QPainter& painter, const LogoDocument& logo, const LogoRenderer&
     painter.setClipRect(page);
     painter.translate(page.topLeft());
     painter.scale(page.width() / stage.width(), page.height() / stage.height());
-    renderer.draw(painter, logo);
+    vectorRenderer(renderer).draw(painter, logo);
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -103,6 +104,41 @@ TEST_F(LogoExport, SvgIsVectorXmlWithTheExactColoursAndTheTextAsText)
         EXPECT_TRUE(svg.contains(colour)) << colour;
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 400 200\""));
     EXPECT_TRUE(QSvgRenderer(svg).isValid());
+}
+
+TEST_F(LogoExport, ImportedAndMissingFontsBecomeOutlinesInVectorFiles)
+{
+    LogoElement imported = logo.elements[0];
+    imported.text = QStringLiteral("Imported");
+    imported.fontFamily = QStringLiteral("DejaVu Serif");
+    imported.position = QPointF(40, 150);
+    LogoElement missing = imported;
+    missing.text = QStringLiteral("Missing");
+    missing.fontFamily = QStringLiteral("A Font Nobody Has Installed");
+    logo.elements.push_back(imported);
+    logo.elements.push_back(missing);
+    // The user font list names the imported face.
+    QFile list(data() + QStringLiteral("/Font_user.xml"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("<fonts><font name=\"DejaVu Serif\"/></fonts>");
+    list.close();
+
+    ASSERT_TRUE(logo_export::write(path(QStringLiteral("fonts.svg")), ExportFormat::Svg, logo, renderer, {}).ok);
+    const QByteArray svg = readAll(path(QStringLiteral("fonts.svg")));
+    EXPECT_TRUE(svg.contains(">Acme<")) << "an installed font stays text";
+    EXPECT_FALSE(svg.contains("Imported"));
+    EXPECT_FALSE(svg.contains("Missing"));
+    // The outlines are there, in the text's colour, where the screen draws the text.
+    QImage drawn(logo.stageSize, QImage::Format_ARGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    int red = 0;
+    for (int y = 150; y < 230; ++y)
+        for (int x = 40; x < 240; ++x)
+            red += drawn.pixelColor(x, y) == QColor(QStringLiteral("#ff0000"));
+    EXPECT_GT(red, 200);
 }
 
 TEST_F(LogoExport, PdfIsOnePageOfTheStageSizeWithTheTextKept)
