@@ -2,10 +2,12 @@
 // together, for a normal run with a screen or for a scripted session.
 #include "app/scripting/command_line.h"
 #include "app/scripting/script_session.h"
+#include "brandpack/brand_pack_flow.h"
 #include "canvas/player/startup_canvas.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/api/print_services.h"
+#include "export/export_run.h"
 #include "platform/linux/desktop_shell_opener.h"
 #include "platform/linux/immediate_process_control.h"
 #include "platform/linux/linux_network_info.h"
@@ -37,6 +39,7 @@
 #include "shell/views/qt_form_presenter.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -94,6 +97,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     Host host(platform, canvas, bitmap, programFolder);
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
+    const CurrentLogo currentLogo = [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; };
+    publishing.dialog().direct().setCurrentLogo(currentLogo);
+    BrandPackFlow brandPack(host, currentLogo);
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     // A launch measurement ends at once: it has nothing to autosave or restore.
@@ -160,12 +166,45 @@ int runScript(QApplication& app, const CommandLine& options)
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
     Recovery recovery(host, RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
+    // Only the real canvas has a logo to pack; the scripted one says there is none.
+    const CurrentLogo currentLogo = [editing = dynamic_cast<ReferenceCanvas*>(canvas.get())] {
+        return editing ? CanvasLogo{&editing->currentLogo(), &editing->logoRenderer()} : CanvasLogo();
+    };
+    publishing.dialog().direct().setCurrentLogo(currentLogo);
+    BrandPackFlow brandPack(host, currentLogo);
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     host.start();
     session.start();
     app.exec();
     host.endProgram();
     return 0;
+}
+
+// An export run draws with the screen's renderer but opens no window: it needs
+// only a GUI application on the offscreen platform, never a display.
+int runExportCommand(int& argc, char** argv, const CommandLine& options)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // stderr carries one line about the run; Qt's own notes (a missing runtime folder, fonts) stay out of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "vantamorph: %s\n", qPrintable(message));
+    });
+    QGuiApplication app(argc, argv);
+    ExportRun run;
+    run.brandPack = !options.brandPackProject.isEmpty();
+    run.project = run.brandPack ? options.brandPackProject : options.exportProject;
+    run.out = options.outPath;
+    run.options.width = options.width;
+    run.options.height = options.height;
+    run.options.transparent = options.transparent;
+    if (!options.background.isEmpty())
+        run.options.background = QColor(options.background);
+    const ExportRunResult result = runExport(run, logo_export::resourcesFor(QCoreApplication::applicationDirPath()));
+    if (!result.message.isEmpty())
+        std::fprintf(stderr, "vantamorph: %s\n", qPrintable(result.message));
+    return result.exitCode;
 }
 
 } // namespace
@@ -178,11 +217,21 @@ int main(int argc, char** argv)
     for (int index = 0; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));
     const CommandLine options = parseCommandLine(arguments);
+    // Export runs report a bad argument in one line, as converters do.
+    const bool exportArguments = std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
+        return argument.startsWith(QLatin1String("--export")) || argument.startsWith(QLatin1String("--brand-pack"));
+    });
+    if (!options.ok() && exportArguments && !options.helpRequested) {
+        std::fprintf(stderr, "vantamorph: %s\n", qPrintable(options.error));
+        return CommandLine::usageExitCode;
+    }
     if (!options.ok() || options.helpRequested) {
         const QString text = (options.ok() ? QString() : options.error + QLatin1Char('\n')) + commandLineUsage(arguments.value(0));
         std::fputs(qPrintable(text), options.ok() ? stdout : stderr);
         return options.ok() ? 0 : CommandLine::usageExitCode;
     }
+    if (options.exporting())
+        return runExportCommand(argc, argv, options);
     // A scripted session needs no screen.
     if (options.scripted())
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -45,7 +45,8 @@ SaveLogoForm::SaveLogoForm(Host& host, PrintServices& services)
       automation_(host, services.locale, [this] {
           return PrintTargetState{format_ == VectorEps, TargetFolder, TargetFileName, PrintedEpsName};
       }),
-      run_(host, printerSetup_)
+      run_(host, printerSetup_),
+      direct_(host)
 {
 }
 
@@ -60,6 +61,8 @@ SaveLogoForm::Choice SaveLogoForm::choiceFor(Format format)
     case VectorEps: return {QStringLiteral("veps"), QStringLiteral(".eps"), QStringLiteral("dovector"), false};
     case TransparentPng: return {QStringLiteral("png"), QStringLiteral(".png"), QStringLiteral("transparentpng"), true};
     case TransparentGif: return {QStringLiteral("gif"), QStringLiteral(".gif"), QStringLiteral("transparentgif"), true};
+    case Svg: return {QStringLiteral("svg"), QStringLiteral(".svg"), QString(), false};
+    case Pdf: return {QStringLiteral("pdf"), QStringLiteral(".pdf"), QString(), false};
     case NoFormat: break;
     }
     return {QStringLiteral("jpg"), QStringLiteral(".jpg"), QStringLiteral("doPublish"), false};
@@ -99,11 +102,11 @@ void SaveLogoForm::ensureLoaded()
 void SaveLogoForm::optExtension_Click(int index)
 {
     host_.trap.run(QStringLiteral("frmSaveLogo\\optExtension_Click"), [&] {
-        if (index < Png || index > VectorEps)
+        if ((index < Png || index > VectorEps) && index != Svg && index != Pdf)
             return;
         EnableDisableTransparent();
         format_ = Format(index);
-        ShowSize(index != Eps && index != VectorEps);
+        ShowSize(index != Eps && index != VectorEps && index != Svg && index != Pdf);
     });
 }
 
@@ -118,7 +121,7 @@ void SaveLogoForm::transparent_Click(int index)
 
 void SaveLogoForm::EnableDisable()
 {
-    if (format_ >= Png && format_ <= VectorEps)
+    if ((format_ >= Png && format_ <= VectorEps) || format_ == Svg || format_ == Pdf)
         format_ = NoFormat;
 }
 
@@ -140,6 +143,7 @@ void SaveLogoForm::selectSize(PublishSize size)
     if (size != PublishSize::Full && !smallSizesEnabled_)
         return;
     size_ = size;
+    customSize_ = false;
 }
 
 void SaveLogoForm::click(const QString& control)
@@ -161,6 +165,12 @@ void SaveLogoForm::click(const QString& control)
         transparent_Click(control.mid(11).toInt());
     else if (sizes.contains(control))
         selectSize(sizes.value(control));
+    else if (control == QLatin1String("optCustomSize"))
+        selectCustomSize();
+    else if (control.startsWith(QLatin1String("txtWidth=")))
+        setCustomWidth(control.mid(9).toInt());
+    else if (control.startsWith(QLatin1String("txtHeight=")))
+        setCustomHeight(control.mid(10).toInt());
     if (presenter_ && host_.platform.forms.isLoaded(*this))
         presenter_->refresh(*this);
 }
@@ -222,6 +232,8 @@ void SaveLogoForm::deleteLeftover(const QString& path)
 
 bool SaveLogoForm::publish()
 {
+    if (directRoute())
+        return publishDirect();
     HostState& state = host_.state;
     ResumeNext statement(host_.trap, publishLabel);
     const QString sep = path_style::separator;
@@ -297,6 +309,82 @@ bool SaveLogoForm::publish()
         unloadDialog();
     });
     return true;
+}
+
+void SaveLogoForm::selectCustomSize()
+{
+    // The custom size is for pictures: the vector files and the printed EPS keep the stage.
+    static const QList<Format> pictures = {Png, Jpg, Gif, Tiff, TransparentPng, TransparentGif};
+    if (!pictures.contains(format_))
+        return;
+    customSize_ = true;
+    size_ = PublishSize::Full;
+}
+
+void SaveLogoForm::setCustomWidth(int width)
+{
+    customWidth_ = std::clamp(width, 0, export_format::maxSide);
+    selectCustomSize();
+}
+
+void SaveLogoForm::setCustomHeight(int height)
+{
+    customHeight_ = std::clamp(height, 0, export_format::maxSide);
+    selectCustomSize();
+}
+
+bool SaveLogoForm::directRoute() const
+{
+    return format_ == Svg || format_ == Pdf || (customSize_ && format_ != Eps && format_ != VectorEps && format_ != NoFormat);
+}
+
+QSize SaveLogoForm::resultSize() const
+{
+    const QSize stage = direct_.stageSize();
+    if (stage.isEmpty())
+        return {};
+    if (customSize_ && directRoute() && format_ != Svg && format_ != Pdf)
+        return export_format::scaledSize(stage, customWidth_, customHeight_);
+    switch (size_) {
+    // The converter fits these into a box, as here.
+    case PublishSize::Quarter:
+        return export_format::scaledSize(stage, int(convert_commands::quarterSide(stage.width())),
+                                         int(convert_commands::quarterSide(stage.height())));
+    case PublishSize::Thumbnail: return export_format::scaledSize(stage, 100, 100);
+    case PublishSize::Full: break;
+    }
+    return stage;
+}
+
+QString SaveLogoForm::resultSizeText() const
+{
+    const QSize size = resultSize();
+    if (size.isEmpty())
+        return {};
+    const bool vector = format_ == Svg || format_ == Pdf || format_ == Eps || format_ == VectorEps;
+    return QStringLiteral("%1 x %2 %3").arg(size.width()).arg(size.height()).arg(vector ? QStringLiteral("points") : QStringLiteral("pixels"));
+}
+
+bool SaveLogoForm::publishDirect()
+{
+    bool written = false;
+    host_.trap.run(QStringLiteral("frmSaveLogo\\PublishDirect"), [&] {
+        ExportOptions options;
+        if (customSize_ && format_ != Svg && format_ != Pdf) {
+            options.width = customWidth_;
+            options.height = customHeight_;
+        }
+        options.transparent = format_ == TransparentPng || format_ == TransparentGif;
+        static const QHash<int, ExportFormat> formats = {
+            {Png, ExportFormat::Png}, {Jpg, ExportFormat::Jpg},  {Gif, ExportFormat::Gif},
+            {Tiff, ExportFormat::Tiff}, {TransparentPng, ExportFormat::Png}, {TransparentGif, ExportFormat::Gif},
+            {Svg, ExportFormat::Svg}, {Pdf, ExportFormat::Pdf},
+        };
+        written = direct_.publish(formats.value(format_, ExportFormat::Png), options, this);
+        if (written)
+            unloadDialog();
+    });
+    return written;
 }
 
 void SaveLogoForm::runConverter(const QString& commandLine, bool sizeGiven)

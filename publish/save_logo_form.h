@@ -5,6 +5,7 @@
 #include "print/printer_setup.h"
 #include "publish/convert_commands.h"
 #include "publish/publish_run.h"
+#include "publish/direct_publish.h"
 
 #include <QHash>
 
@@ -18,9 +19,10 @@ struct PrintServices;
 // printer (EPS, cropped and converted here) or the bitmap canvas.
 class SaveLogoForm : public Form {
 public:
-    // The eight format options: optExtension 0..5, transparent 6 and 7.
+    // The eight format options: optExtension 0..5, transparent 6 and 7; then
+    // the vector files drawn straight from the canvas: optExtension 8 and 9.
     enum Format { NoFormat = -1, Png = 0, Eps = 1, Jpg = 2, Gif = 3, Tiff = 4, VectorEps = 5, TransparentPng = 6,
-                  TransparentGif = 7 };
+                  TransparentGif = 7, Svg = 8, Pdf = 9 };
 
     SaveLogoForm(Host& host, PrintServices& services);
 
@@ -50,6 +52,20 @@ public:
 
     static bool CheckWritePermission(const QString& folder);
 
+    // A size of the user's own (optCustomSize, txtWidth=N, txtHeight=N; 0 for
+    // "not given"), for the raster formats; published straight from the canvas.
+    void selectCustomSize();
+    void setCustomWidth(int width);
+    void setCustomHeight(int height);
+    bool customSize() const { return customSize_; }
+    int customWidth() const { return customWidth_; }
+    int customHeight() const { return customHeight_; }
+    // The exact size of the result: pixels, or points for the vector files;
+    // empty when the canvas has no logo.
+    QSize resultSize() const;
+    QString resultSizeText() const;
+    DirectPublish& direct() { return direct_; }
+
     // What the view shows and the quick publish reads.
     Format format() const { return format_; }
     PublishSize size() const { return size_; }
@@ -77,6 +93,8 @@ private:
     };
     static Choice choiceFor(Format format);
     bool publish();
+    bool directRoute() const;
+    bool publishDirect();
     void runConverter(const QString& commandLine, bool sizeGiven);
     void deleteLeftover(const QString& path);
     void createImageFailed(int number, const QString& description);
@@ -91,6 +109,10 @@ private:
     PublishSize size_ = PublishSize::Full;
     bool smallSizesEnabled_ = true;
     bool loaded_ = false;
+    DirectPublish direct_;
+    bool customSize_ = false;
+    int customWidth_ = 0;
+    int customHeight_ = 0;
 };
 
 } // namespace vm

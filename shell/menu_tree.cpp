@@ -48,6 +48,7 @@ QList<MenuTreeEntry> buildTree()
         item("mnuProject", "mnuSaveAs"),
         separator("mnuProject"),
         item("mnuProject", "mnuPublishLogo"),
+        item("mnuProject", "mnuBrandPack"),
         item("mnuProject", "mnuPrintLogo"),
         separator("mnuProject"),
         item("mnuProject", "mnuRecent"),

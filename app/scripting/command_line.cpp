@@ -1,10 +1,15 @@
 #include "app/scripting/command_line.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace vm {
+
+namespace {
+constexpr int maxExportSide = 20000;
+} // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
@@ -33,6 +38,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
             result.quitWhenReady = true;
             continue;
         }
+        if (option == QLatin1String("--transparent") && !hasValue) {
+            result.transparent = true;
+            continue;
+        }
+        if (option == QLatin1String("--width") || option == QLatin1String("--height")) {
+            if (!hasValue && index + 1 < arguments.size())
+                value = arguments[++index];
+            bool number = false;
+            const int pixels = value.toInt(&number);
+            if (!number || pixels < 1 || pixels > maxExportSide)
+                return fail(option + QStringLiteral(" must be a whole number of pixels from 1 to ") + QString::number(maxExportSide)
+                            + QStringLiteral(", not \"") + value + QLatin1Char('"'));
+            (option == QLatin1String("--width") ? result.width : result.height) = pixels;
+            continue;
+        }
         if (option == QLatin1String("--canvas")) {
             if (!hasValue && index + 1 < arguments.size()) {
                 value = arguments[++index];
@@ -54,6 +74,14 @@ CommandLine parseCommandLine(const QStringList& arguments)
             target = &result.transcriptPath;
         else if (option == QLatin1String("--desktop"))
             target = &result.desktopName;
+        else if (option == QLatin1String("--export"))
+            target = &result.exportProject;
+        else if (option == QLatin1String("--brand-pack"))
+            target = &result.brandPackProject;
+        else if (option == QLatin1String("--out"))
+            target = &result.outPath;
+        else if (option == QLatin1String("--background"))
+            target = &result.background;
         else
             return fail(QStringLiteral("unknown option: ") + option);
         if (!hasValue) {
@@ -66,6 +94,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
         *target = value;
         desktopGiven = desktopGiven || target == &result.desktopName;
     }
+    if (!result.exportProject.isEmpty() && !result.brandPackProject.isEmpty())
+        return fail(QStringLiteral("--export and --brand-pack cannot be used together"));
+    if (result.exporting() && (result.scripted() || result.quitWhenReady))
+        return fail(QStringLiteral("--export and --brand-pack run without --script and --quit-when-ready"));
+    if (result.exporting() && result.outPath.isEmpty())
+        return fail(QStringLiteral("--export and --brand-pack need --out"));
+    if (!result.outPath.isEmpty() && !result.exporting())
+        return fail(QStringLiteral("--out needs --export or --brand-pack"));
+    const bool pictureOptions = result.width || result.height || result.transparent || !result.background.isEmpty();
+    if (pictureOptions && result.exportProject.isEmpty())
+        return fail(QStringLiteral("--width, --height, --transparent and --background need --export"));
+    if (!result.background.isEmpty() && !QColor::isValidColorName(result.background))
+        return fail(QStringLiteral("--background: unknown colour \"") + result.background + QLatin1Char('"'));
+    if (result.transparent && !result.background.isEmpty())
+        return fail(QStringLiteral("--transparent and --background cannot be used together"));
     if (!result.transcriptPath.isEmpty() && result.scriptPath.isEmpty())
         return fail(QStringLiteral("--transcript needs --script"));
     if (canvasGiven && result.scriptPath.isEmpty())
@@ -79,12 +122,29 @@ QString commandLineUsage(const QString& program)
 {
     const QString name = program.isEmpty() ? QStringLiteral("vantamorph") : QFileInfo(program).fileName();
     return QStringLiteral("usage: ") + name
-           + QStringLiteral(" [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]\n"
-                            "  --script FILE      run FILE headless, answering from it, and write a transcript\n"
+           + QStringLiteral(" [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]\n")
+           + QStringLiteral("       ") + name
+           + QStringLiteral(" --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]\n")
+           + QStringLiteral("       ") + name + QStringLiteral(" --brand-pack LOGO.vmp --out FOLDER\n")
+           + QStringLiteral("  --script FILE      run FILE headless, answering from it, and write a transcript\n"
                             "  --transcript OUT   write the transcript to OUT instead of stdout\n"
                             "  --canvas KIND      the canvas of a scripted session: scripted (default) or reference\n"
                             "  --desktop NAME     the desktop whose copies of the program see each other\n"
-                            "  --quit-when-ready  end as soon as the menus are ready (start-up checks and timing)\n");
+                            "  --quit-when-ready  end as soon as the menus are ready (start-up checks and timing)\n"
+                            "Export without a window (no display needed):\n"
+                            "  --export LOGO.vmp  write the logo to the file --out names; its extension picks the\n"
+                            "                     format: png, jpg, gif, tiff, eps, svg or pdf\n"
+                            "  --brand-pack LOGO.vmp\n"
+                            "                     write the brand pack (logo.svg/.pdf/.eps, PNGs, favicon.ico, icons,\n"
+                            "                     social pictures and brand-pack.html) into the folder --out names\n"
+                            "  --out PATH         the file or folder written\n"
+                            "  --width N          the picture's width in pixels (1 to 20000), the aspect kept\n"
+                            "  --height N         the picture's height in pixels (1 to 20000); with --width the\n"
+                            "                     largest size inside both\n"
+                            "  --transparent      leave the empty stage see-through (png, gif, tiff, svg, pdf)\n"
+                            "  --background COLOR draw the stage on COLOR (#rrggbb or a name) instead of its own\n"
+                            "Exit status: 0 when written; 1 when the project, target or sizes are wrong or writing\n"
+                            "failed (nothing is created or changed by bad input); 2 for unknown options.\n");
 }
 
 QString uniqueDesktopName()

@@ -7,6 +7,8 @@ namespace vm {
 
 // What the program was started with:
 //   vantamorph [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]
+//   vantamorph --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]
+//   vantamorph --brand-pack LOGO.vmp --out FOLDER
 struct CommandLine {
     static constexpr int usageExitCode = 2;
 
@@ -18,8 +20,18 @@ struct CommandLine {
     bool quitWhenReady = false; // end once the menus are ready
     QString error;          // set when the arguments make no sense
 
+    // An export run without a window: the project, and the file or folder written.
+    QString exportProject;
+    QString brandPackProject;
+    QString outPath;
+    int width = 0;  // 0: not given
+    int height = 0;
+    bool transparent = false;
+    QString background; // a colour name, empty for the logo's own
+
     bool ok() const { return error.isEmpty(); }
     bool scripted() const { return !scriptPath.isEmpty(); }
+    bool exporting() const { return !exportProject.isEmpty() || !brandPackProject.isEmpty(); }
 };
 
 // arguments[0] is the program itself.

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
 
 namespace vm {
@@ -75,9 +76,22 @@ void LogoRenderer::drawContent(QPainter& painter, const LogoElement& element, co
         painter.save();
         painter.translate(box.topLeft());
         painter.scale(box.width() / natural.width(), box.height() / natural.height());
-        painter.setFont(textFont(element));
-        painter.setPen(element.color);
-        painter.drawText(QRectF(QPointF(0, 0), natural), Qt::AlignLeft | Qt::AlignTop, displayText(element));
+        const QFont font = textFont(element);
+        if (outlined_ && outlined_(font.family())) {
+            // Line by line from the top, as drawText lays out a top-aligned text.
+            const QFontMetricsF metrics(font);
+            QPainterPath outline;
+            qreal baseline = metrics.ascent();
+            for (const QString& line : displayText(element).split(QLatin1Char('\n'))) {
+                outline.addText(QPointF(0, baseline), font, line);
+                baseline += metrics.lineSpacing();
+            }
+            painter.fillPath(outline, element.color);
+        } else {
+            painter.setFont(font);
+            painter.setPen(element.color);
+            painter.drawText(QRectF(QPointF(0, 0), natural), Qt::AlignLeft | Qt::AlignTop, displayText(element));
+        }
         painter.restore();
         break;
     }

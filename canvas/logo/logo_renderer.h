@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -27,6 +28,9 @@ public:
 
     void setResources(LogoResources resources);
     const LogoResources& resources() const { return resources_; }
+    // Texts whose font family this accepts are drawn as filled outlines, not as
+    // text: a vector file then shows them without the font.
+    void setTextAsOutlines(std::function<bool(const QString& family)> outlined) { outlined_ = std::move(outlined); }
 
     // The elements in stage coordinates, without the background.
     void draw(QPainter& painter, const LogoDocument& logo) const;
@@ -49,6 +53,7 @@ private:
     static void drawPlaceholder(QPainter& painter, const QRectF& box);
 
     LogoResources resources_;
+    std::function<bool(const QString& family)> outlined_;
     mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_;
     mutable QHash<QString, QImage> pictures_;
 };

@@ -63,7 +63,7 @@ protected:
 const std::vector<std::vector<std::string>> kMenus = {
     {"mnuProject", "mnuEdit", "mnuObject", "mnuPanels", "mnuMHelp"},
     {"mnuNewProject", "mnuNewTemplate", "mnuOpenProject", "mnuSave", "mnuSaveAs", "mnuPublishLogo",
-     "mnuPrintLogo", "mnuRecent", "mnuExit"},
+     "mnuBrandPack", "mnuPrintLogo", "mnuRecent", "mnuExit"},
     {"mnuUndo", "mnuCut", "mnuCopy", "mnuPaste", "mnuDelete", "mnuSendToBack", "mnuBringToFront",
      "mnuGroupAll"},
     {"mnuAddText", "mnuAddSymbol", "mnuAddImage", "mnuBondingObjects"},

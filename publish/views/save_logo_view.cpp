@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace vm {
@@ -80,6 +81,12 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
         formats_ << button;
         transparent->addWidget(button);
     }
+    // The vector files drawn straight from the canvas.
+    for (int index : {8, 9}) {
+        QRadioButton* button = option(QStringLiteral("optExtension%1").arg(index), index == 8 ? QStringLiteral("SVG") : QStringLiteral("PDF"));
+        formats_ << button;
+        formats->addWidget(button, 2, index - 8);
+    }
 
     auto* sizes = new QGridLayout;
     const QStringList sizeOptions = {QStringLiteral("optFullSize"), QStringLiteral("optQuarter"), QStringLiteral("optThumbnail")};
@@ -93,6 +100,32 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
         sizes->addWidget(label, index, 1);
     }
     sizes->setColumnStretch(1, 1);
+
+    // A size of the user's own; 0 leaves that side to follow the other.
+    customSize_ = option(QStringLiteral("optCustomSize"), QStringLiteral("Custom size"));
+    auto* custom = new QHBoxLayout;
+    const auto sideBox = [this](const QString& control) {
+        auto* box = new QSpinBox(this);
+        box->setObjectName(control);
+        box->setRange(0, 20000);
+        box->setSpecialValueText(QStringLiteral("auto"));
+        box->setSuffix(QStringLiteral(" px"));
+        connect(box, &QSpinBox::valueChanged, this, [this, control](int value) {
+            if (!refreshing_)
+                form_.click(control + QLatin1Char('=') + QString::number(value));
+        });
+        return box;
+    };
+    customWidth_ = sideBox(QStringLiteral("txtWidth"));
+    customHeight_ = sideBox(QStringLiteral("txtHeight"));
+    custom->addWidget(customSize_);
+    custom->addWidget(new QLabel(QStringLiteral("Width"), this));
+    custom->addWidget(customWidth_);
+    custom->addWidget(new QLabel(QStringLiteral("Height"), this));
+    custom->addWidget(customHeight_);
+    custom->addStretch();
+    resultSize_ = new QLabel(this);
+    resultSize_->setObjectName(QStringLiteral("lblResultSize"));
 
     const auto click = [this](const QString& control) { form_.click(control); };
     auto* buttons = new QHBoxLayout;
@@ -114,6 +147,8 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
     layout->addLayout(transparent);
     layout->addWidget(sizeHeading);
     layout->addLayout(sizes);
+    layout->addLayout(custom);
+    layout->addWidget(resultSize_);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
@@ -157,8 +192,19 @@ void SaveLogoView::refreshContent()
         const bool enabled = index == 0 || form_.smallSizesEnabled();
         sizes_[index]->setEnabled(enabled);
         sizeLabels_[index]->setEnabled(enabled);
-        sizes_[index]->setChecked(int(form_.size()) == index);
+        sizes_[index]->setChecked(!form_.customSize() && int(form_.size()) == index);
     }
+    const bool picture = form_.format() != SaveLogoForm::Eps && form_.format() != SaveLogoForm::VectorEps
+                         && form_.format() != SaveLogoForm::Svg && form_.format() != SaveLogoForm::Pdf
+                         && form_.format() != SaveLogoForm::NoFormat;
+    customSize_->setEnabled(picture);
+    customSize_->setChecked(picture && form_.customSize());
+    customWidth_->setEnabled(picture);
+    customHeight_->setEnabled(picture);
+    customWidth_->setValue(form_.customWidth());
+    customHeight_->setValue(form_.customHeight());
+    const QString result = form_.resultSizeText();
+    resultSize_->setText(result.isEmpty() ? QString() : QStringLiteral("Result: ") + result);
     refreshing_ = false;
 }
 

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QRadioButton;
+class QSpinBox;
 
 namespace vm {
 
@@ -30,7 +31,11 @@ private:
     QLabel* clickableLabel(const QString& control);
 
     SaveLogoForm& form_;
-    QList<QRadioButton*> formats_;     // optExtension 0..5, transparent 6 and 7
+    QList<QRadioButton*> formats_;     // optExtension 0..5, transparent 6 and 7, optExtension 8 and 9
+    QRadioButton* customSize_ = nullptr;
+    QSpinBox* customWidth_ = nullptr;
+    QSpinBox* customHeight_ = nullptr;
+    QLabel* resultSize_ = nullptr;
     QList<QRadioButton*> sizes_;       // full, quarter, thumbnail
     QList<QLabel*> sizeLabels_;
     QList<QLabel*> captioned_;         // labels whose text is a language caption (object name = key)

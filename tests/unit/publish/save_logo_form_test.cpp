@@ -159,3 +159,90 @@ TEST_F(PublishDialogTest, CreateImageCropsAndResizes)
 
 } // namespace
 } // namespace vm::test
+
+namespace vm::test {
+namespace {
+
+// SVG, PDF and pictures of the user's own size come straight from the canvas's
+// logo through its renderer: no printer is chosen and the canvas is not asked.
+TEST_F(PublishDialogTest, VectorFilesAndCustomSizesAreDrawnStraightFromTheLogo)
+{
+    LogoDocument logo;
+    logo.stageSize = QSize(400, 200);
+    logo.background = Qt::yellow;
+    LogoElement text;
+    text.text = QStringLiteral("Acme");
+    text.position = QPointF(20, 20);
+    text.size = QSizeF(200, 60);
+    logo.elements = {text};
+    const LogoRenderer renderer;
+    SaveLogoForm& form = dialog();
+    form.direct().setCurrentLogo([&] { return CanvasLogo{&logo, &renderer}; });
+    form.Form_Load();
+
+    form.click(QStringLiteral("optExtension8"));
+    EXPECT_EQ(form.format(), SaveLogoForm::Svg);
+    EXPECT_FALSE(form.smallSizesEnabled());
+    form.click(QStringLiteral("optCustomSize")); // pictures only
+    EXPECT_FALSE(form.customSize());
+    EXPECT_EQ(form.resultSizeText(), QStringLiteral("400 x 200 points"));
+    dialogs.fileAnswers.enqueue(out(QStringLiteral("logo.png")));
+    EXPECT_TRUE(form.imgSave_Click());
+    QFile svg(out(QStringLiteral("logo.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<text"));
+    EXPECT_EQ(dialogs.fileDialogs.last().filter, QStringLiteral("SVG (*.svg)|*.svg"));
+
+    form.Form_Load();
+    form.click(QStringLiteral("optExtension9"));
+    dialogs.fileAnswers.enqueue(out(QStringLiteral("logo")));
+    EXPECT_TRUE(form.imgSave_Click());
+    QFile pdf(out(QStringLiteral("logo.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    form.Form_Load();
+    form.click(QStringLiteral("optExtension0"));
+    form.click(QStringLiteral("txtWidth=1000"));
+    EXPECT_TRUE(form.customSize());
+    EXPECT_EQ(form.resultSize(), QSize(1000, 500));
+    form.click(QStringLiteral("txtHeight=300")); // both: the largest inside the box
+    EXPECT_EQ(form.resultSizeText(), QStringLiteral("600 x 300 pixels"));
+    dialogs.fileAnswers.enqueue(out(QStringLiteral("big.png")));
+    EXPECT_TRUE(form.imgSave_Click());
+    EXPECT_EQ(QImage(out(QStringLiteral("big.png"))).size(), QSize(600, 300));
+    // A listed size goes back to the canvas's route.
+    form.click(QStringLiteral("lblQuarter"));
+    EXPECT_FALSE(form.customSize());
+    EXPECT_EQ(form.resultSize(), QSize(100, 50));
+
+    EXPECT_TRUE(trace.matching(QStringLiteral("toFlash")).isEmpty()) << "the canvas was not asked";
+    EXPECT_EQ(defaultPrinter(), QStringLiteral("Office")) << "the printer was not switched";
+    EXPECT_EQ(dialogs.messageBoxes.size(), 0);
+    EXPECT_EQ(forms.shownForms().count(QStringLiteral("frmAlert")), 3) << "each publish says it is done";
+}
+
+TEST_F(PublishDialogTest, StraightRoutesRefuseWithoutALogoOrWithTooLargeASize)
+{
+    SaveLogoForm& form = dialog();
+    form.Form_Load();
+    form.click(QStringLiteral("optExtension9"));
+    EXPECT_FALSE(form.imgSave_Click());
+    ASSERT_EQ(dialogs.messageBoxes.size(), 1);
+    EXPECT_EQ(dialogs.messageBoxes[0].text, QStringLiteral("There is no logo to publish."));
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
+    EXPECT_TRUE(form.resultSizeText().isEmpty());
+
+    LogoDocument logo;
+    logo.stageSize = QSize(400, 200);
+    const LogoRenderer renderer;
+    form.direct().setCurrentLogo([&] { return CanvasLogo{&logo, &renderer}; });
+    form.click(QStringLiteral("optExtension2"));
+    form.click(QStringLiteral("txtHeight=15000")); // 30000 wide
+    EXPECT_FALSE(form.imgSave_Click());
+    EXPECT_TRUE(dialogs.messageBoxes.last().text.contains(QStringLiteral("30000x15000")));
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty()) << "refused before asking for a file";
+}
+
+} // namespace
+} // namespace vm::test

@@ -39,5 +39,42 @@ TEST(CommandLine, ReadsTheSessionOptionsAndRefusesOthers)
     }
 }
 
+TEST(CommandLine, ReadsExportRunsAndRefusesWhatCannotBeExported)
+{
+    const CommandLine picture = parse({"--export", "logo.vmp", "--out=logo.png", "--width", "800", "--height=600", "--transparent"});
+    ASSERT_TRUE(picture.ok()) << picture.error.toStdString();
+    EXPECT_TRUE(picture.exporting());
+    EXPECT_FALSE(picture.scripted());
+    EXPECT_EQ(picture.exportProject, QStringLiteral("logo.vmp"));
+    EXPECT_EQ(picture.outPath, QStringLiteral("logo.png"));
+    EXPECT_EQ(picture.width, 800);
+    EXPECT_EQ(picture.height, 600);
+    EXPECT_TRUE(picture.transparent);
+    EXPECT_EQ(parse({"--export", "a.vmp", "--out", "a.jpg", "--background", "#ff8800"}).background, QStringLiteral("#ff8800"));
+    const CommandLine pack = parse({"--brand-pack", "logo.vmp", "--out", "brand"});
+    EXPECT_TRUE(pack.ok());
+    EXPECT_EQ(pack.brandPackProject, QStringLiteral("logo.vmp"));
+
+    const QList<QPair<QStringList, const char*>> refused = {
+        {{"--export", "a.vmp", "--out", "a.png", "--width", "0"}, "--width"},
+        {{"--export", "a.vmp", "--out", "a.png", "--height", "20001"}, "--height"},
+        {{"--export", "a.vmp", "--out", "a.png", "--width", "12px"}, "12px"},
+        {{"--export", "a.vmp", "--out", "a.png", "--width"}, "--width"},
+        {{"--export", "a.vmp"}, "--out"},
+        {{"--out", "a.png"}, "--out"},
+        {{"--export", "a.vmp", "--brand-pack", "a.vmp", "--out", "x"}, "together"},
+        {{"--brand-pack", "a.vmp", "--out", "x", "--transparent"}, "--export"},
+        {{"--export", "a.vmp", "--out", "a.png", "--background", "not-a-colour"}, "not-a-colour"},
+        {{"--export", "a.vmp", "--out", "a.png", "--background", "red", "--transparent"}, "together"},
+        {{"--export", "a.vmp", "--out", "a.png", "--script", "s.vms"}, "--script"},
+    };
+    for (const auto& [arguments, named] : refused) {
+        const CommandLine options = parse(arguments);
+        EXPECT_FALSE(options.ok()) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(options.error.contains(QLatin1String(named))) << options.error.toStdString();
+    }
+    EXPECT_TRUE(commandLineUsage(QString()).contains(QStringLiteral("--brand-pack LOGO.vmp --out FOLDER")));
+}
+
 } // namespace
 } // namespace vm

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 namespace vm::test {
@@ -77,6 +78,33 @@ TEST_F(SaveLogoViewTest, OptionsFollowTheFormAndClicksReachIt)
     EXPECT_TRUE(forms.isLoaded(*dialog));
     view->close();
     EXPECT_FALSE(forms.isLoaded(*dialog));
+}
+
+TEST_F(SaveLogoViewTest, VectorFormatsAndACustomSizeShowTheResultBeforePublishing)
+{
+    LogoDocument logo; // 507 x 397
+    const LogoRenderer renderer;
+    dialog->direct().setCurrentLogo([&] { return CanvasLogo{&logo, &renderer}; });
+    auto* result = view->findChild<QLabel*>(QStringLiteral("lblResultSize"));
+    auto* width = view->findChild<QSpinBox*>(QStringLiteral("txtWidth"));
+    ASSERT_TRUE(result && width);
+
+    clickOption("optExtension8");
+    EXPECT_EQ(dialog->format(), SaveLogoForm::Svg);
+    EXPECT_TRUE(option("optExtension8")->isChecked());
+    EXPECT_FALSE(option("optCustomSize")->isEnabled()) << "vector files keep the stage";
+    EXPECT_EQ(result->text(), QStringLiteral("Result: 507 x 397 points"));
+
+    clickOption("optExtension0");
+    EXPECT_TRUE(option("optCustomSize")->isEnabled());
+    width->setValue(1014);
+    EXPECT_TRUE(dialog->customSize());
+    EXPECT_TRUE(option("optCustomSize")->isChecked());
+    EXPECT_FALSE(option("optFullSize")->isChecked());
+    EXPECT_EQ(result->text(), QStringLiteral("Result: 1014 x 794 pixels"));
+    clickOption("optThumbnail");
+    EXPECT_FALSE(dialog->customSize());
+    EXPECT_EQ(result->text(), QStringLiteral("Result: 100 x 78 pixels"));
 }
 
 } // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "export/brand_pack.h"
+#include "platform/api/form.h"
+
+#include <QObject>
+#include <memory>
+
+namespace vm {
+
+class Host;
+
+// The brand pack's progress window: it writes the pack one file per turn of
+// the event loop while it is shown, says which file it is on, and offers
+// Cancel, which stops before the next file (a file being written is finished,
+// never left half-written). It unloads itself when the pack ends.
+class BrandPackForm : public Form {
+public:
+    enum class Outcome { NotRun, Finished, Cancelled, Failed };
+
+    explicit BrandPackForm(Host& host);
+    ~BrandPackForm() override;
+
+    QString name() const override { return QStringLiteral("frmBrandPack"); }
+    FormContent content() const override;
+    void onLoad() override;
+    void click(const QString& control) override;
+    void closeBox() override { cancel(); }
+
+    // The pack the next showing writes; the form owns it from now on.
+    void prepare(std::unique_ptr<BrandPack> pack);
+    void cancel() { cancelled_ = true; }
+
+    Outcome outcome() const { return outcome_; }
+    const BrandPack* pack() const { return pack_.get(); }
+
+private:
+    void scheduleStep();
+    void step();
+    void finish(Outcome outcome);
+
+    Host& host_;
+    std::unique_ptr<BrandPack> pack_;
+    QObject timerContext_; // pending steps die with the form
+    bool cancelled_ = false;
+    Outcome outcome_ = Outcome::NotRun;
+};
+
+} // namespace vm

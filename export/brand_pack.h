@@ -1,0 +1,75 @@
+#pragma once
+
+#include "canvas/logo/logo_renderer.h"
+#include "platform/api/atomic_file.h"
+
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace vm {
+
+// One file of a brand pack as the page lists it.
+struct BrandFile {
+    QString name;    // "favicon.ico"
+    QString size;    // "16x16, 32x32, 48x48", "1200x630", "507x397 (vector)"
+    qint64 bytes = 0;
+};
+
+// Everything a logo is needed as, written into one folder one file per step,
+// so a caller can show progress and stop between files: each file is written
+// whole or not at all, and a stop leaves only complete files behind. The
+// pictures are scaled from one rendering of the logo.
+class BrandPack {
+public:
+    BrandPack(LogoDocument logo, const LogoRenderer& renderer, QString folder);
+    ~BrandPack();
+
+    // The names of the files, in the order they are written; the page comes last.
+    static QStringList fileNames();
+    // Why a pack cannot go into path (a folder, or one its writable parent can
+    // hold); empty when it can. Nothing is created by asking.
+    static QString folderProblem(const QString& path);
+
+    int stepCount() const { return int(steps_.size()); }
+    int stepsDone() const { return done_; }
+    bool finished() const { return done_ == stepCount(); }
+    // The file the next step writes.
+    QString nextFile() const;
+    // Writes the next file; false, with error() set, when it could not be written.
+    bool runNextStep();
+    // Every step in turn, until one fails or keepGoing (asked before each step) says stop.
+    bool run(const std::function<bool()>& keepGoing = {});
+    const WriteOutcome& error() const { return error_; }
+    const QList<BrandFile>& written() const { return written_; }
+
+    // The logo's colours as #RRGGBB (background first) and the font families its texts use.
+    static QStringList palette(const LogoDocument& logo);
+    static QStringList fonts(const LogoDocument& logo);
+
+private:
+    struct Step {
+        QString name;
+        std::function<WriteOutcome(const QString& path, QString& size)> write;
+    };
+    void addSteps();
+    void addPicture(const QString& name, std::function<QImage()> make);
+    const QImage& master();
+    QRect content();
+    WriteOutcome writePicture(const QString& path, const QImage& picture, QString& size);
+
+    LogoDocument logo_;
+    const LogoRenderer& renderer_;
+    QString folder_;
+    std::vector<Step> steps_;
+    int done_ = 0;
+    WriteOutcome error_;
+    QList<BrandFile> written_;
+    std::optional<QImage> master_;
+    std::optional<QRect> content_;
+};
+
+} // namespace vm

@@ -1,0 +1,76 @@
+#include "export/export_run.h"
+
+#include "canvas/logo/logo_xml.h"
+#include "export/brand_pack.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vm {
+
+namespace {
+constexpr int failedExitCode = 1;
+
+ExportRunResult failed(QString message)
+{
+    return {failedExitCode, message.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified()};
+}
+
+// A file we may replace or create in a folder we may write to; empty when so.
+QString targetProblem(const QString& path)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("%1 is a folder, not a file").arg(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 cannot be written").arg(folder.filePath());
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("%1 cannot be replaced").arg(path);
+    return {};
+}
+
+} // namespace
+
+ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
+{
+    if (run.project.isEmpty() || run.out.isEmpty())
+        return failed(QStringLiteral("a project and --out are both needed"));
+    if (!QFileInfo(run.project).isFile())
+        return failed(QStringLiteral("the project %1 does not exist").arg(run.project));
+    const logo_xml::ReadResult read = logo_xml::readFile(run.project);
+    if (!read.document)
+        return failed(QStringLiteral("the project %1 cannot be used: %2").arg(run.project, read.error));
+    const LogoDocument& logo = *read.document;
+    LogoRenderer renderer(resources);
+
+    if (run.brandPack) {
+        if (run.options.width || run.options.height || run.options.transparent || run.options.background.isValid())
+            return failed(QStringLiteral("--width, --height, --transparent and --background go with --export only"));
+        if (const QString problem = BrandPack::folderProblem(run.out); !problem.isEmpty())
+            return failed(problem);
+        if (!QDir().mkpath(run.out))
+            return failed(QStringLiteral("the folder %1 cannot be created").arg(run.out));
+        BrandPack pack(logo, renderer, QDir(run.out).absolutePath());
+        if (!pack.run())
+            return failed(QStringLiteral("the brand pack stopped at %1").arg(pack.error().reason));
+        return {};
+    }
+
+    const std::optional<ExportFormat> format = export_format::fromPath(run.out);
+    if (!format)
+        return failed(QStringLiteral("%1: unknown extension \"%2\" (use png, jpg, gif, tiff, eps, svg or pdf)")
+                          .arg(run.out, QFileInfo(run.out).suffix()));
+    if (const QString problem = targetProblem(run.out); !problem.isEmpty())
+        return failed(problem);
+    if (const QString problem = logo_export::checkOptions(logo, run.options); !problem.isEmpty())
+        return failed(problem);
+    const WriteOutcome written = logo_export::write(run.out, *format, logo, renderer, run.options);
+    if (!written.ok)
+        return failed(QStringLiteral("%1 was not written: %2").arg(run.out, written.reason));
+    return {};
+}
+
+} // namespace vm

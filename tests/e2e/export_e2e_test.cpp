@@ -1,0 +1,181 @@
+#include "tests/e2e/session_runner.h"
+
+#include <QDirIterator>
+#include <QImageReader>
+#include <QStandardPaths>
+
+namespace vm::e2e {
+namespace {
+
+// The installed program started from a terminal without a display.
+class ExportCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(out(QString()));
+        // A project as the program saves it: a red text on a light stage.
+        QFile project(out(QStringLiteral("logo.vmp")));
+        ASSERT_TRUE(project.open(QIODevice::WriteOnly));
+        project.write("<VantamorphLogo version=\"1\" width=\"507\" height=\"397\" background=\"#f0f0f0\">"
+                      "<Text x=\"40\" y=\"100\" width=\"300\" height=\"90\" color=\"#cc0000\" font=\"DejaVu Sans\" size=\"48\" text=\"Acme\"/>"
+                      "</VantamorphLogo>");
+    }
+
+    QString out(const QString& name) const { return program.root_path() + QStringLiteral("/out/") + name; }
+
+    struct Run {
+        int exitCode = -1;
+        QByteArray output;
+        QByteArray errors;
+    };
+    Run run(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        process.setProcessEnvironment(environment);
+        process.start(program.file(QStringLiteral("vantamorph")), arguments);
+        Run result;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return result;
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.output = process.readAllStandardOutput();
+        result.errors = process.readAllStandardError();
+        return result;
+    }
+
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(out(QString()), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile file(path);
+            files.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<dir>"));
+        }
+        return files;
+    }
+
+    InstalledProgram program;
+};
+
+TEST_F(ExportCommand, WritesEachFormatAtItsSizeWithoutADisplay)
+{
+    const Run png = run({QStringLiteral("--export"), out(QStringLiteral("logo.vmp")), QStringLiteral("--out"),
+                         out(QStringLiteral("logo.png")), QStringLiteral("--width"), QStringLiteral("1014"),
+                         QStringLiteral("--transparent")});
+    ASSERT_EQ(png.exitCode, 0) << png.errors.toStdString();
+    EXPECT_TRUE(png.errors.isEmpty()) << png.errors.toStdString();
+    const QImage picture(out(QStringLiteral("logo.png")));
+    EXPECT_EQ(picture.size(), QSize(1014, 794));
+    EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0);
+
+    const Run jpg = run({QStringLiteral("--export=") + out(QStringLiteral("logo.vmp")), QStringLiteral("--out=") + out(QStringLiteral("logo.jpg")),
+                         QStringLiteral("--height=100"), QStringLiteral("--background"), QStringLiteral("#0000ff")});
+    ASSERT_EQ(jpg.exitCode, 0) << jpg.errors.toStdString();
+    QImageReader reader(out(QStringLiteral("logo.jpg")));
+    EXPECT_EQ(reader.format(), "jpeg");
+    EXPECT_EQ(reader.size(), QSize(128, 100));
+    EXPECT_GT(reader.read().pixelColor(1, 1).blue(), 230);
+
+    for (const char* name : {"logo.svg", "logo.pdf", "logo.gif", "logo.tiff"})
+        EXPECT_EQ(run({QStringLiteral("--export"), out(QStringLiteral("logo.vmp")), QStringLiteral("--out"), out(QLatin1String(name))}).exitCode, 0)
+            << name;
+    QFile svg(out(QStringLiteral("logo.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray svgText = svg.readAll();
+    EXPECT_TRUE(svgText.contains("<text")) << "the text stays text";
+    EXPECT_TRUE(svgText.contains("#cc0000"));
+    EXPECT_EQ(QImageReader(out(QStringLiteral("logo.gif"))).format(), "gif");
+    EXPECT_EQ(QImageReader(out(QStringLiteral("logo.tiff"))).size(), QSize(507, 397));
+
+    if (!QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty()) {
+        EXPECT_EQ(run({QStringLiteral("--export"), out(QStringLiteral("logo.vmp")), QStringLiteral("--out"), out(QStringLiteral("logo.eps"))}).exitCode, 0);
+        QFile eps(out(QStringLiteral("logo.eps")));
+        ASSERT_TRUE(eps.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(eps.read(23).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+    }
+}
+
+TEST_F(ExportCommand, BadInputSaysWhatInOneLineAndWritesNothing)
+{
+    QFile damaged(out(QStringLiteral("damaged.vmp")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("<VantamorphLogo version=\"1\"><te");
+    damaged.close();
+    const QString logo = out(QStringLiteral("logo.vmp"));
+    const QString png = out(QStringLiteral("new.png"));
+    const QStringList exportLogo{QStringLiteral("--export"), logo, QStringLiteral("--out")};
+    const QList<std::tuple<const char*, QStringList, const char*>> cases = {
+        {"missing project", {QStringLiteral("--export"), out(QStringLiteral("gone.vmp")), QStringLiteral("--out"), png}, "gone.vmp"},
+        {"damaged project", {QStringLiteral("--export"), damaged.fileName(), QStringLiteral("--out"), png}, "damaged"},
+        {"unknown extension", exportLogo + QStringList{out(QStringLiteral("new.webp"))}, "webp"},
+        {"folder missing", exportLogo + QStringList{out(QStringLiteral("no/such/new.png"))}, "no/such"},
+        {"folder is a file", exportLogo + QStringList{logo + QStringLiteral("/new.png")}, "logo.vmp"},
+        {"width 0", exportLogo + QStringList{png, QStringLiteral("--width"), QStringLiteral("0")}, "--width"},
+        {"height too big", exportLogo + QStringList{png, QStringLiteral("--height"), QStringLiteral("20001")}, "--height"},
+        {"width not a number", exportLogo + QStringList{png, QStringLiteral("--width"), QStringLiteral("wide")}, "wide"},
+        {"scaled past the limit", exportLogo + QStringList{png, QStringLiteral("--height"), QStringLiteral("19000")}, "20000"},
+        {"unknown colour", exportLogo + QStringList{png, QStringLiteral("--background"), QStringLiteral("nocolour")}, "nocolour"},
+        {"no --out", {QStringLiteral("--export"), logo}, "--out"},
+        {"pack into a file", {QStringLiteral("--brand-pack"), logo, QStringLiteral("--out"), logo}, "not a folder"},
+        {"pack of a missing project", {QStringLiteral("--brand-pack"), out(QStringLiteral("gone.vmp")), QStringLiteral("--out"), out(QStringLiteral("pack"))}, "gone.vmp"},
+    };
+    for (const auto& [what, arguments, named] : cases) {
+        const auto before = snapshot();
+        const Run result = run(arguments);
+        EXPECT_NE(result.exitCode, 0) << what;
+        EXPECT_NE(result.exitCode, -1) << what << ": no crash";
+        EXPECT_TRUE(result.output.isEmpty()) << what;
+        EXPECT_EQ(result.errors.count('\n'), 1) << what << ": " << result.errors.toStdString();
+        EXPECT_TRUE(result.errors.startsWith("vantamorph: ")) << what;
+        EXPECT_TRUE(result.errors.contains(named)) << what << ": " << result.errors.toStdString();
+        EXPECT_EQ(snapshot(), before) << what;
+    }
+}
+
+TEST_F(ExportCommand, HelpDocumentsBothAndTheBrandPackFillsItsFolder)
+{
+    const Run help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* option : {"--export", "--brand-pack", "--out", "--width", "--height", "--transparent", "--background"})
+        EXPECT_TRUE(help.output.contains(option)) << option;
+
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        GTEST_SKIP() << "Ghostscript is not installed";
+    const Run pack = run({QStringLiteral("--brand-pack"), out(QStringLiteral("logo.vmp")), QStringLiteral("--out"), out(QStringLiteral("pack"))});
+    ASSERT_EQ(pack.exitCode, 0) << pack.errors.toStdString();
+    const QStringList files = QDir(out(QStringLiteral("pack"))).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), 16) << files.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(QImageReader(out(QStringLiteral("pack/apple-touch-icon.png"))).size(), QSize(180, 180));
+}
+
+// The menu route: the real canvas, a folder named in the save dialog, the progress window.
+TEST_F(ExportCommand, BrandPackFromTheMenu)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty())
+        GTEST_SKIP() << "Ghostscript is not installed";
+    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
+    const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\nanswer savefile \"" + out(QStringLiteral("menu-pack")).toUtf8()
+                              + "\"\nmenu \"mnuBrandPack\"\nwait idle\nmenu \"mnuExit\"\n";
+    const auto result = program.run(script, QString(), 60000);
+    const QString transcript = result.transcript.join(QLatin1Char('\n'));
+    EXPECT_TRUE(transcript.contains(QStringLiteral("window frmBrandPack shown"))) << transcript.toStdString();
+    EXPECT_TRUE(transcript.contains(QStringLiteral("msgbox \"Your brand pack has been published in"))) << transcript.toStdString();
+    EXPECT_EQ(QDir(out(QStringLiteral("menu-pack"))).entryList(QDir::Files).size(), 16);
+    EXPECT_EQ(QImageReader(out(QStringLiteral("menu-pack/social-banner.png"))).size(), QSize(1200, 630));
+
+    // The scripted canvas has no logo: the user is told, nothing is asked.
+    program.extraArguments.clear();
+    const auto none = program.run("wait ready\nmenu \"mnuBrandPack\"\nwait idle\nmenu \"mnuExit\"\n");
+    const QString told = none.transcript.join(QLatin1Char('\n'));
+    EXPECT_TRUE(told.contains(QStringLiteral("msgbox \"There is no logo to publish.\""))) << told.toStdString();
+    EXPECT_FALSE(told.contains(QStringLiteral("filedialog")));
+}
+
+} // namespace
+} // namespace vm::e2e
