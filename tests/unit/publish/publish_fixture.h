@@ -11,7 +11,8 @@ namespace vm::test {
 // The converter as a test sees it: every command line is kept; a crop leaves
 // a picture of the cropped size at its target and any other line copies its
 // source there, as convert would (unless produce is off: a broken converter).
-struct FakeConverter : RecordingProcessRunner {
+struct FakeConverter : ProcessRunner {
+    QStringList commandLines;
     bool produce = true;
     bool runProcess(const QString& line, const QString& folder, int, int, int) override
     {
@@ -34,6 +35,16 @@ struct FakeConverter : RecordingProcessRunner {
             QFile::copy(source, target);
         }
         return true;
+    }
+    bool startProcess(const QString& line, const QString&, int) override
+    {
+        commandLines.append(line);
+        return true;
+    }
+    int runForExitCode(const QString& line) override
+    {
+        commandLines.append(line);
+        return 0;
     }
 };
 
