@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <cctype>
@@ -49,13 +48,10 @@ protected:
     void SetUp() override {
         doc_ = loadXml(kProgram + "/Xml/english.xml");
         for (pugi::xml_node item : doc_.child("Root").child("LANGUAGEOPTIONS").children("CONVERTERITEM")) {
-            const std::string name = item.attribute("NAME").value();
-            ++counts_[name];
-            texts_[name] = item.attribute("VALUE").value();
+            texts_[item.attribute("NAME").value()] = item.attribute("VALUE").value();
         }
     }
     pugi::xml_document doc_;
-    std::map<std::string, int> counts_;
     std::map<std::string, std::string> texts_;
 };
 
@@ -70,20 +66,6 @@ const std::vector<std::vector<std::string>> kMenus = {
     {"mnuShowColor", "mnuShowTools", "mnuArrangeAll"},
     {"mnuHelp", "mnuQuick", "mnuVantamorphWeb", "mnuResourceTagline", "mnuAboutUS", "mnuCopyrightInfo"},
 };
-
-const std::vector<std::string> kOtherKeys = {
-    "mnuFromTemplate", "mnuTextStyle", "mnuLanguage",
-    "cmdOk", "cmdYes", "cmdNo", "cmdCancel", "cmdPublish",
-    "lblSavingMessage", "lblSaveFileFormat", "lblSelectFormat", "lblSelectSize", "lblFullSize",
-    "lblThumbnail", "lblQuarter", "lblTransparentPNG", "lblTransparentGIF", "lblTransparentlogo",
-    "msgYNSaveLogoPrj", "msgYNCSaveChanges", "msgYNFileOverwrite", "lblSaveMsg", "alertNotFount",
-    "msgYNNoPrinter", "alertLogoPub",
-};
-
-std::string withoutMnemonic(std::string text) {
-    if (const auto at = text.find('&'); at != std::string::npos) text.erase(at, 1);
-    return text;
-}
 
 TEST_F(LanguageFile, MenuMnemonicsAreUsableAndDistinctWithinEachMenu) {
     for (const auto& menu : kMenus) {
@@ -153,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(ProgramFolder, Movies,
 
 const QString kSourceHistory = QStringLiteral(VM_TEST_SOURCE_DIR "/App.Config");
 
-int stage(const QString& mode, const QString& src, const QString& dst) {
+// Runs the staging script; a failure it is not expected to have fails the test with its output.
+int stage(const QString& mode, const QString& src, const QString& dst, bool mayFail = false) {
     QProcess cmake;
     cmake.setProgram(QStringLiteral(VM_TEST_CMAKE));
     cmake.setArguments({"-DMODE=" + mode, "-DSRC=" + src, "-DDST=" + dst, "-P",
@@ -161,7 +144,7 @@ int stage(const QString& mode, const QString& src, const QString& dst) {
     cmake.setProcessChannelMode(QProcess::MergedChannels);
     cmake.start();
     if (!cmake.waitForFinished(60000)) return -1;
-    if (cmake.exitCode() != 0) ADD_FAILURE() << cmake.readAll().toStdString();
+    if (cmake.exitCode() != 0 && !mayFail) ADD_FAILURE() << cmake.readAll().toStdString();
     return cmake.exitStatus() == QProcess::NormalExit ? cmake.exitCode() : -1;
 }
 
@@ -214,12 +197,7 @@ TEST(Staging, LinkIsRepointedAndAMissingSourceFails) {
     ASSERT_EQ(stage("link", kSourceHistory, link), 0);
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), QFileInfo(kSourceHistory).absoluteFilePath());
 
-    QProcess cmake;
-    cmake.start(QStringLiteral(VM_TEST_CMAKE), {"-DMODE=copy", "-DSRC=" + dir.filePath("absent"),
-                                                 "-DDST=" + dir.filePath("out"), "-P",
-                                                 QStringLiteral(VM_TEST_STAGE_SCRIPT)});
-    ASSERT_TRUE(cmake.waitForFinished(60000));
-    EXPECT_NE(cmake.exitCode(), 0);
+    EXPECT_NE(stage("copy", dir.filePath("absent"), dir.filePath("out"), true), 0);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out")));
 }
 

@@ -27,6 +27,11 @@ protected:
         action();
         settle(10);
     }
+    void save()
+    {
+        QString target = host->state.currentProjectFile;
+        menu([&] { flows->mnuSave(target); });
+    }
 
     ReferenceCanvas reference{QStringLiteral("skwFlash"), trace};
     std::unique_ptr<ProjectFlows> flows;
@@ -43,10 +48,7 @@ TEST_F(CanvasHostTest, SaveNewOpenSaveThroughTheHostGivesTheSameBytes)
 
     const QString path = root.path() + QStringLiteral("/bakery.vmp");
     dialogs.fileAnswers.enqueue(path);
-    menu([&] {
-        QString target = host->state.currentProjectFile;
-        flows->mnuSave(target);
-    });
+    save();
     const QByteArray saved = readFile(path);
     ASSERT_FALSE(saved.isEmpty());
     EXPECT_FALSE(host->state.isDirty);
@@ -63,10 +65,7 @@ TEST_F(CanvasHostTest, SaveNewOpenSaveThroughTheHostGivesTheSameBytes)
     EXPECT_FALSE(host->state.isDirty);
 
     QFile::remove(path);
-    menu([&] {
-        QString target = host->state.currentProjectFile;
-        flows->mnuSave(target);
-    });
+    save();
     EXPECT_EQ(readFile(path), saved);
 }
 

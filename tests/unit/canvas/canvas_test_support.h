@@ -73,13 +73,16 @@ public:
         settle();
     }
 
-    // What the host's toFlash does.
+    // What the host's toFlash does. The canvas answers later, never from
+    // inside the host's call.
     void send(const QString& command, const QString& argument)
     {
+        const qsizetype answers = raised.size();
         canvas.setVariable(QStringLiteral("commandVB"), command);
         canvas.setVariable(QStringLiteral("argsVB"), argument);
         canvas.tGotoFrame(QStringLiteral("/Interaction"), 2);
         canvas.tPlay(QStringLiteral("/Interaction"));
+        EXPECT_EQ(raised.size(), answers) << "answered inside the host's call: " << command.toStdString();
         settle();
     }
 

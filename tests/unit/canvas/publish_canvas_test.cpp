@@ -229,21 +229,17 @@ TEST_F(PublishCanvasTest, PrintedPublishPutsTheStageWhereTheHostCropsAndReportsI
     ASSERT_EQ(printer.jobs.size(), 1);
     EXPECT_EQ(take(), QStringList(QStringLiteral("skwFlash:convertdata|507") + ae + QStringLiteral("397")));
 
-    const QImage& page = printer.page;
     const QPoint origin(34, 45);
-    // The stage's corners are on the page, the pixels just outside are paper.
-    EXPECT_EQ(page.pixelColor(origin), stageColour);
-    EXPECT_EQ(page.pixelColor(origin + QPoint(506, 396)), stageColour);
-    EXPECT_EQ(page.pixelColor(origin - QPoint(1, 0)), paper);
-    EXPECT_EQ(page.pixelColor(origin - QPoint(0, 1)), paper);
-    EXPECT_EQ(page.pixelColor(origin + QPoint(507, 396)), paper);
-    EXPECT_EQ(page.pixelColor(origin + QPoint(506, 397)), paper);
-    // One point per stage pixel, and nothing drawn past the stage's edge.
-    EXPECT_EQ(page.pixelColor(origin + QPoint(100, 100)), QColor(Qt::blue));
-    EXPECT_EQ(page.pixelColor(origin + QPoint(159, 139)), QColor(Qt::blue));
-    EXPECT_EQ(page.pixelColor(origin + QPoint(160, 120)), stageColour);
-    EXPECT_EQ(page.pixelColor(origin + QPoint(500, 220)), QColor(Qt::blue));
-    EXPECT_EQ(page.pixelColor(origin + QPoint(520, 220)), paper);
+    const QList<QPair<QPoint, QColor>> pixels = {
+        // The stage's corners are on the page, the pixels just outside are paper.
+        {{0, 0}, stageColour}, {{506, 396}, stageColour}, {{-1, 0}, paper}, {{0, -1}, paper},
+        {{507, 396}, paper},   {{506, 397}, paper},
+        // One point per stage pixel, and nothing drawn past the stage's edge.
+        {{100, 100}, Qt::blue}, {{159, 139}, Qt::blue}, {{160, 120}, stageColour}, {{500, 220}, Qt::blue},
+        {{520, 220}, paper},
+    };
+    for (const auto& [offset, colour] : pixels)
+        EXPECT_EQ(printer.page.pixelColor(origin + offset), colour) << offset.x() << "," << offset.y();
 
     send(QStringLiteral("dovector"));
     EXPECT_EQ(printer.jobs.size(), 2);

@@ -216,62 +216,46 @@ TEST_F(ProjectFlowsTest, OpenQuestions)
     EXPECT_TRUE(dialogs.fileDialogs.last().hideReadOnly);
     EXPECT_EQ(sentCommands(), QStringList({openCommand(other)}));
 
-    withFile();
-    dirty();
-    dialogs.fileAnswers.enqueue(other);
-    forms.clicks = {QStringLiteral("cmdNo")};
-    host->mainMenu.route(QStringLiteral("mnuOpenProject"));
-    EXPECT_EQ(sentCommands(), QStringList({openCommand(other)}));
+    // The menu, the canvas's own open button and the history ask alike.
+    const auto recentEntryOf = [&](const QString& path) {
+        for (const QString& entry : recentMenu())
+            if (entry.section(QLatin1Char('='), 1) == path)
+                return entry.section(QLatin1Char('='), 0, 0);
+        return QString();
+    };
+    const std::function<void()> opens[] = {
+        [&] { dialogs.fileAnswers.enqueue(other); host->mainMenu.route(QStringLiteral("mnuOpenProject")); },
+        [&] { dialogs.fileAnswers.enqueue(other); canvasSays(QStringLiteral("show open"), QString()); },
+        [&] { host->mainMenu.route(recentEntryOf(other)); },
+    };
+    for (const auto& open : opens) {
+        withFile();
+        dirty();
+        forms.clicks = {QStringLiteral("cmdNo")};
+        open();
+        EXPECT_EQ(sentCommands(), QStringList({openCommand(other)}));
 
-    // Yes with a file: the open waits for the save to be written.
-    withFile();
-    dirty();
-    dialogs.fileAnswers.enqueue(other);
-    forms.clicks = {QStringLiteral("cmdYes")};
-    canvasSays(QStringLiteral("show open"), QString());
-    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing)}));
-    canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo/>"));
-    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing), openCommand(other)}));
+        // Yes with a file: the open waits for the save instead of overwriting its request.
+        withFile();
+        dirty();
+        forms.clicks = {QStringLiteral("cmdYes")};
+        open();
+        EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing)}));
+        EXPECT_TRUE(host->state.isDirty);
+        canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo/>"));
+        EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing), openCommand(other)}));
 
-    // Yes without a file, save dialog cancelled: nothing opens, not even later.
-    flows->ShowNew();
-    baseline = canvas.received().size();
-    dirty();
-    dialogs.fileAnswers.enqueue(other);
-    forms.clicks = {QStringLiteral("cmdYes")};
-    host->mainMenu.route(QStringLiteral("mnuOpenProject"));
-    EXPECT_TRUE(sentCommands().isEmpty());
-    EXPECT_TRUE(flows->SaveIt(existing + ae + QStringLiteral("<logo/>")));
-    EXPECT_TRUE(sentCommands().isEmpty());
-}
-
-TEST_F(ProjectFlowsTest, RecentOpenQuestions)
-{
-    writeConfig({other, "Nothing", "Nothing", "Nothing", "Nothing"});
-    withFile(); // existing becomes entry 1, other entry 2
-    dirty();
-    forms.clicks = {QStringLiteral("cmdNo")};
-    host->mainMenu.route(QStringLiteral("mnuFile2"));
-    EXPECT_EQ(sentCommands(), QStringList({openCommand(other)}));
-
-    // Yes: the open waits for the save instead of overwriting its request.
-    withFile();
-    dirty();
-    forms.clicks = {QStringLiteral("cmdYes")};
-    host->mainMenu.route(QStringLiteral("mnuFile2"));
-    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing)}));
-    EXPECT_TRUE(host->state.isDirty);
-    canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo/>"));
-    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing), openCommand(other)}));
-
-    // Yes without a file and a cancelled save dialog: nothing opens.
-    flows->ShowNew();
-    baseline = canvas.received().size();
-    dirty();
-    forms.clicks = {QStringLiteral("cmdYes")};
-    host->mainMenu.route(QStringLiteral("mnuFile1"));
-    EXPECT_TRUE(sentCommands().isEmpty());
-    EXPECT_FALSE(host->state.openAfterSave);
+        // Yes without a file, save dialog cancelled: nothing opens, not even later.
+        flows->ShowNew();
+        baseline = canvas.received().size();
+        dirty();
+        forms.clicks = {QStringLiteral("cmdYes")};
+        open();
+        EXPECT_TRUE(sentCommands().isEmpty());
+        EXPECT_FALSE(host->state.openAfterSave);
+        EXPECT_TRUE(flows->SaveIt(existing + ae + QStringLiteral("<logo/>")));
+        EXPECT_TRUE(sentCommands().isEmpty());
+    }
 }
 
 TEST_F(ProjectFlowsTest, CloseAndExitQuestions)

@@ -1,73 +1,13 @@
-#include "app/scripting/script_session.h"
-#include "canvas/player/startup_canvas.h"
-#include "platform/scripted/answer_queue.h"
-#include "platform/scripted/scripted_form_presenter.h"
-#include "platform/scripted/scripted_shell_opener.h"
-#include "platform/scripted/scripted_system_dialogs.h"
 #include "scripting_test_support.h"
-#include "shell/host.h"
-#include "tests/fakes/fake_platform.h"
-
-#include <QEventLoop>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 namespace vm {
 namespace {
 
-// Records the exit instead of ending the test, and stops the session's loop.
-struct StoppingProcessControl : ProcessControl {
-    QList<int> exits;
-    QEventLoop* loop = nullptr;
-    void endProcess(int exitCode) override
-    {
-        exits.append(exitCode);
-        if (loop)
-            loop->quit();
-    }
-};
+using test::Session;
 
-// The real host in a temporary program folder, with the scripted platform.
-struct Session {
-    explicit Session(bool withMovies = true) : folder(withMovies)
-    {
-        os.documents = folder.documents();
-    }
-
-    // Runs the script from the start of the program to its exit.
-    QStringList run(const char* script)
-    {
-        QEventLoop loop;
-        process.loop = &loop;
-        ScriptSession session(host, canvas, bitmap, answers, trace, ScriptParser::parse(script));
-        host.start();
-        session.start();
-        QTimer::singleShot(10000, &loop, [&] { ADD_FAILURE() << "the session did not end"; loop.quit(); });
-        loop.exec();
-        process.loop = nullptr;
-        return trace.lines;
-    }
-
-    test::ProgramFolder folder;
-    test::RecordingTrace trace;
-    AnswerQueue answers;
-    WindowRegistry windows;
-    ScriptedFormPresenter forms{windows, trace, answers};
-    ScriptedSystemDialogs dialogs{trace, answers};
-    test::FakeOsFacts os;
-    test::FakeRights rights;
-    ScriptedShellOpener shell{trace};
-    test::FakeNetworkInfo network;
-    StoppingProcessControl process;
-    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, trace};
-    StartupCanvas canvas{QStringLiteral("skwFlash"), trace};
-    MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), trace};
-    Host host{platform, canvas, bitmap, folder.programFolder()};
-};
-
-qsizetype indexOf(const QStringList& lines, const QString& start, qsizetype from = 0)
+qsizetype indexOf(const QStringList& lines, const QString& start)
 {
-    for (qsizetype index = from; index < lines.size(); ++index)
+    for (qsizetype index = 0; index < lines.size(); ++index)
         if (lines[index].startsWith(start))
             return index;
     return -1;
@@ -88,16 +28,9 @@ TEST(ScriptSession, StartsTheProgramAndDumpsItsMenuAndState)
                                           "answer yesno \"no\"\n");
     const QString all = lines.join(QLatin1Char('\n'));
 
-    // The main window loads: the language goes to the canvas twice, then both movies load.
-    const qsizetype firstLanguage = indexOf(lines, R"(toFlash "chlang" "0")");
-    const qsizetype secondLanguage = indexOf(lines, R"(toFlash "chlang" "0")", firstLanguage + 1);
-    const qsizetype canvasMovie = indexOf(lines, R"(movie "skwFlash" )");
-    const qsizetype bitmapMovie = indexOf(lines, R"(movie "ShockwaveFlash1" )");
-    ASSERT_GE(firstLanguage, 0) << all.toStdString();
-    EXPECT_LT(firstLanguage, secondLanguage);
-    EXPECT_LT(secondLanguage, canvasMovie);
-    EXPECT_LT(canvasMovie, bitmapMovie);
-    EXPECT_EQ(indexOf(lines, "window frmSplash shown"), 0);
+    // The splash comes first and hands over to the main window (the start-up
+    // order of languages and movies is pinned by the shell's start-up test).
+    EXPECT_EQ(indexOf(lines, "window frmSplash shown"), 0) << all.toStdString();
     EXPECT_LT(indexOf(lines, "window frmMain shown"), indexOf(lines, "window frmSplash unloaded"));
 
     // The menu is there once the canvas has announced itself.

@@ -1,17 +1,5 @@
-#include "platform/scripted/scripted_form_presenter.h"
-#include "platform/scripted/scripted_shell_opener.h"
-#include "platform/scripted/scripted_system_dialogs.h"
 #include "platform/scripted/script_transcript.h"
 #include "scripting_test_support.h"
-#include "shell/host_state.h"
-#include "shell/language.h"
-#include "shell/log/error_log.h"
-#include "shell/log/error_trap.h"
-#include "shell/message_dialogs.h"
-#include "tests/fakes/fake_platform.h"
-
-#include <QFile>
-#include <gtest/gtest.h>
 
 namespace vm {
 namespace {
@@ -23,22 +11,17 @@ struct NamedForm : Form {
     QString formName;
 };
 
-// The shell's own message dialogs over the scripted presenter.
+// The shell's own message dialogs over the scripted presenter, owned by the main window.
 struct DialogsFixture : ::testing::Test {
-    test::ProgramFolder folder;
-    test::RecordingTrace trace;
-    AnswerQueue answers;
-    WindowRegistry windows;
-    ScriptedFormPresenter presenter{windows, trace, answers};
-    ScriptedSystemDialogs systemDialogs{trace, answers};
-    ErrorLog log{folder.programFolder(), trace};
-    ErrorTrap trap{log};
-    Language language{folder.programFolder(), trap, systemDialogs};
-    HostState state;
-    MessageDialogs dialogs{presenter, language, trap, state};
-    NamedForm owner{QStringLiteral("frmMain")};
+    test::Session session;
+    test::RecordingTrace& trace = session.trace;
+    AnswerQueue& answers = session.answers;
+    WindowRegistry& windows = session.windows;
+    ScriptedFormPresenter& presenter = session.forms;
+    MessageDialogs& dialogs = session.host.messages;
+    Form& owner = session.host.mainForm;
 
-    void SetUp() override { language.LoadLanguage(0); }
+    void SetUp() override { session.host.language.LoadLanguage(0); }
 };
 
 TEST_F(DialogsFixture, QuestionsTakeTheQueuedAnswer)

@@ -86,16 +86,9 @@ TEST_F(LanguageTest, MenuCaptionCacheHoldsTheThirtySixKeys)
     EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuFromTemplate")), QStringLiteral(""));
 }
 
-TEST(ShippedLanguageFileTest, HoldsEveryKeyTheProgramLooksUp)
+TEST_F(LanguageTest, TheShippedFileHoldsEveryKeyTheProgramLooksUp)
 {
-    QTemporaryDir folder;
-    QDir(folder.path()).mkpath(QStringLiteral("Xml"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/Xml/english.xml"), folder.path() + QStringLiteral("/Xml/english.xml")));
-    test::RecordingTrace trace;
-    test::FakeSystemDialogs dialogs;
-    ErrorLog log(folder.path(), trace);
-    ErrorTrap trap(log);
-    Language language(folder.path(), trap, dialogs);
     language.LoadLanguage(0);
     language.LoadMenuCaptions();
 

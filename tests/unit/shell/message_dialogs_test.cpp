@@ -14,26 +14,29 @@ protected:
     MessageDialogs& messages() { return host->messages; }
 };
 
-TEST_F(MessageDialogsTest, YesNoAnswers)
+TEST_F(MessageDialogsTest, YesNoAnswersAndTheCloseBoxKeepsThePreviousOne)
 {
-    forms.clicks = {QStringLiteral("imgOK"), QStringLiteral("cmdNo"), QStringLiteral("cmdYes"), QStringLiteral("imgCancel")};
+    forms.clicks = {QStringLiteral("imgOK"), QStringLiteral("cmdNo"), QStringLiteral("imgCancel"), QStringLiteral("cmdYes")};
     EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
     EXPECT_EQ(messages().yesNoForm().GetReturn(), 255);
     EXPECT_FALSE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
     EXPECT_EQ(messages().yesNoForm().GetReturn(), 0);
-    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
     EXPECT_FALSE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
+    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
+    // No queued click: the fake closes the dialog with its close box.
+    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("Save?"), &host->mainForm));
     EXPECT_TRUE(loggedLabels().isEmpty());
     EXPECT_EQ(forms.shown.last().message, QStringLiteral("Save?"));
     EXPECT_EQ(forms.shown.last().owner, QStringLiteral("frmMain"));
 }
 
-TEST_F(MessageDialogsTest, YesNoCancelAnswersAndEnter)
+TEST_F(MessageDialogsTest, YesNoCancelAnswersEnterAndTheCloseBox)
 {
     forms.clicks = {QStringLiteral("cmdYes"), QStringLiteral("imgNo"), QStringLiteral("cmdCancel")};
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 1);
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 0);
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
+    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2); // closed
 
     // Enter is OK/Yes; Escape and other keys do nothing.
     MessageBoxYNCForm& form = messages().yesNoCancelForm();
@@ -44,24 +47,11 @@ TEST_F(MessageDialogsTest, YesNoCancelAnswersAndEnter)
     EXPECT_EQ(form.GetReturn(), 1);
 }
 
-TEST_F(MessageDialogsTest, ClosedByTheWindowKeepsThePreviousAnswer)
-{
-    forms.clicks = {QStringLiteral("cmdCancel")};
-    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
-    // No queued click: the fake closes the dialog with its close box.
-    EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
-    forms.clicks = {QStringLiteral("cmdYes")};
-    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("?"), nullptr));
-    EXPECT_TRUE(messages().MessageBoxYN(QStringLiteral("?"), nullptr));
-}
-
 TEST_F(MessageDialogsTest, CaptionsComeFromTheLanguageFile)
 {
     messages().yesNoCancelForm().setMessage(QStringLiteral("m"));
     const FormContent content = messages().yesNoCancelForm().content();
     ASSERT_EQ(content.buttons.size(), 3);
-    EXPECT_EQ(content.buttons[0].label, QStringLiteral("cmdYes"));
-    EXPECT_EQ(content.buttons[0].image, QStringLiteral("imgOK"));
     EXPECT_EQ(content.buttons[0].caption, QStringLiteral("Yes"));
     EXPECT_EQ(content.buttons[2].caption, QStringLiteral("Cancel"));
 }
