@@ -29,6 +29,8 @@
 #include "project/project_flows.h"
 #include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
+#include "resources/clipart_and_pictures.h"
+#include "resources/raster_policy.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
@@ -50,14 +52,25 @@ void reportSpoolerProblem(const QString& problem)
     std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
 }
 
-// Tools start with the program's own converter configuration.
-QProcessEnvironment converterEnvironment(const QString& programFolder)
+// Tools start with a converter configuration of the program's own (config
+// names the folder; empty when it could not be written).
+QProcessEnvironment environmentWithConfig(const QString& config)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const QString config = Publishing::prepareConverterConfig(programFolder);
     if (!config.isEmpty())
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
     return environment;
+}
+
+QProcessEnvironment converterEnvironment(const QString& programFolder)
+{
+    return environmentWithConfig(Publishing::prepareConverterConfig(programFolder));
+}
+
+// The picture crop's converter reads raster pictures only.
+QProcessEnvironment rasterConverterEnvironment(const QString& programFolder)
+{
+    return environmentWithConfig(raster_policy::prepare(raster_policy::folder(programFolder)));
 }
 
 int runWithScreen(QApplication& app, const CommandLine& options)
@@ -89,6 +102,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     Host host(platform, canvas, bitmap, programFolder);
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
+    LinuxProcessRunner rasterConverter;
+    rasterConverter.setEnvironment(rasterConverterEnvironment(programFolder));
+    ClipArtAndPictures resources(host, rasterConverter);
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     if (options.quitWhenReady)
@@ -150,6 +166,10 @@ int runScript(QApplication& app, const CommandLine& options)
     Host host(platform, *canvas, *bitmap, programFolder);
     ProjectFlows projects(host);
     Publishing publishing(host, printing);
+    LinuxProcessRunner realRasterConverter;
+    realRasterConverter.setEnvironment(rasterConverterEnvironment(programFolder));
+    TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
+    ClipArtAndPictures resources(host, rasterConverter);
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     host.start();
     session.start();
