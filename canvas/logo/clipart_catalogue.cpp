@@ -2,6 +2,7 @@
 
 #include "canvas/logo/logo_renderer.h"
 
+#include <QRegularExpression>
 #include <pugixml.hpp>
 
 namespace vm {
@@ -12,6 +13,25 @@ QString utf8(const char* text) { return QString::fromUtf8(text).trimmed(); }
 bool loadDocument(pugi::xml_document& document, const QString& path)
 {
     return bool(document.load_file(path.toLocal8Bit().constData()));
+}
+
+QStringList searchTermsOf(const ClipArtSymbol& symbol)
+{
+    static const QRegularExpression wordBreak(QStringLiteral("[^\\w]+"));
+    QStringList terms;
+    const auto addWithWords = [&terms](const QString& text) {
+        const QString lower = text.toLower();
+        terms.append(lower);
+        const QStringList words = lower.split(wordBreak, Qt::SkipEmptyParts);
+        if (words.size() > 1)
+            terms.append(words);
+    };
+    addWithWords(symbol.id);
+    addWithWords(symbol.category);
+    for (const QString& keyword : symbol.keywords)
+        addWithWords(keyword);
+    terms.removeDuplicates();
+    return terms;
 }
 } // namespace
 
@@ -45,6 +65,7 @@ ClipArtCatalogue ClipArtCatalogue::load(const QString& dataFolder)
                 if (symbol.id.isEmpty() || !isPlainFileName(file))
                     continue;
                 symbol.path = folder + file;
+                symbol.searchTerms = searchTermsOf(symbol);
                 category.symbols.append(symbol);
             }
         }
@@ -61,23 +82,32 @@ int ClipArtCatalogue::symbolCount() const
     return count;
 }
 
-QList<ClipArtSymbol> ClipArtCatalogue::search(const QString& query) const
+QList<const ClipArtSymbol*> ClipArtCatalogue::search(const QString& query, const QString& category) const
 {
-    const QStringList words = query.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QList<ClipArtSymbol> found;
-    for (const ClipArtCategory& category : categories_) {
-        for (const ClipArtSymbol& symbol : category.symbols) {
+    const QStringList words = query.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<const ClipArtSymbol*> found;
+    for (const ClipArtCategory& candidate : categories_) {
+        if (!category.isEmpty() && candidate.name != category)
+            continue;
+        for (const ClipArtSymbol& symbol : candidate.symbols) {
             const bool matches = std::all_of(words.begin(), words.end(), [&](const QString& word) {
-                if (symbol.id.startsWith(word, Qt::CaseInsensitive) || category.name.startsWith(word, Qt::CaseInsensitive))
-                    return true;
-                return std::any_of(symbol.keywords.begin(), symbol.keywords.end(),
-                                   [&](const QString& keyword) { return keyword.startsWith(word, Qt::CaseInsensitive); });
+                return std::any_of(symbol.searchTerms.begin(), symbol.searchTerms.end(),
+                                   [&](const QString& term) { return term.startsWith(word); });
             });
             if (matches)
-                found.append(symbol);
+                found.append(&symbol);
         }
     }
     return found;
+}
+
+const ClipArtSymbol* ClipArtCatalogue::find(const QString& path) const
+{
+    for (const ClipArtCategory& category : categories_)
+        for (const ClipArtSymbol& symbol : category.symbols)
+            if (symbol.path == path)
+                return &symbol;
+    return nullptr;
 }
 
 } // namespace vm

@@ -154,6 +154,7 @@ TEST_F(ReferenceCanvasTest, EditorWidgetDrivesTheSameProtocol)
     driver.send(QStringLiteral("drawnewlogo"), QStringLiteral("True"));
     ClipArtDialog* browser = widget->clipArtDialog();
     ASSERT_TRUE(browser && browser->isVisible());
+    browser->setCategory(QStringLiteral("Nature"));
     browser->setQuery(QStringLiteral("leaf"));
     EXPECT_EQ(browser->shownSymbols(), QStringList({"ClipArts/Nature/leaf.svg"}));
     browser->setColour(QColor(0x3c, 0x9a, 0x3f));
