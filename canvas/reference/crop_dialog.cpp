@@ -171,8 +171,8 @@ QImage CropDialog::result() const
 void CropDialog::showResult()
 {
     const QImage cropped = result();
-    result_->setPixmap(QPixmap::fromImage(
-        cropped.scaled(cropped.size().boundedTo(QSize(resultSide - 4, resultSide - 4)), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // Shown as large as the box allows; the line below says its real size.
+    result_->setPixmap(QPixmap::fromImage(cropped.scaled(QSize(resultSide - 4, resultSide - 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     size_->setText(tr("%1 × %2 pixels").arg(cropped.width()).arg(cropped.height()));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <algorithm>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
@@ -23,11 +24,23 @@ public:
             const QFileInfo info = it.fileInfo();
             if (info.isSymLink())
                 QFile::link(info.symLinkTarget(), target);
+            // Sessions draw only our own symbols; the library's 1,500 others (checked by the
+            // data tests) would make every copy and its removal take seconds.
+            else if (isLibrarySymbol(path.mid(source.size())))
+                continue;
             else if (info.isDir())
                 QDir().mkpath(target);
             else
                 QFile::copy(path, target);
         }
+    }
+
+    static bool isLibrarySymbol(const QString& relative)
+    {
+        static const QStringList own = {"/datasrc/ClipArts/Geometric/", "/datasrc/ClipArts/Nature/",
+                                        "/datasrc/ClipArts/Business/", "/datasrc/ClipArts/Abstract/"};
+        return relative.startsWith(QLatin1String("/datasrc/ClipArts/")) && relative.endsWith(QLatin1String(".svg"))
+               && std::none_of(own.begin(), own.end(), [&](const QString& folder) { return relative.startsWith(folder); });
     }
 
     QString root_path() const { return root.path(); }
