@@ -2,7 +2,6 @@
 
 #include "canvas/logo/logo_renderer.h"
 
-#include <QRegularExpression>
 #include <pugixml.hpp>
 
 namespace vm {
@@ -15,22 +14,35 @@ bool loadDocument(pugi::xml_document& document, const QString& path)
     return bool(document.load_file(path.toLocal8Bit().constData()));
 }
 
+// The text in lower case, and its words when it has several ("arrow-circle-up", "maps & travel").
+void addTerms(QStringList& terms, const QString& text)
+{
+    const QString lower = text.toLower();
+    terms.append(lower);
+    qsizetype start = -1;
+    bool several = false;
+    for (qsizetype index = 0; index <= lower.size(); ++index) {
+        const bool inWord = index < lower.size() && lower.at(index).isLetterOrNumber();
+        if (inWord && start < 0) {
+            start = index;
+        } else if (!inWord && start >= 0) {
+            if (start > 0 || index < lower.size())
+                several = true;
+            if (several)
+                terms.append(lower.mid(start, index - start));
+            start = -1;
+        }
+    }
+}
+
 QStringList searchTermsOf(const ClipArtSymbol& symbol)
 {
-    static const QRegularExpression wordBreak(QStringLiteral("[^\\w]+"));
     QStringList terms;
-    const auto addWithWords = [&terms](const QString& text) {
-        const QString lower = text.toLower();
-        terms.append(lower);
-        const QStringList words = lower.split(wordBreak, Qt::SkipEmptyParts);
-        if (words.size() > 1)
-            terms.append(words);
-    };
-    addWithWords(symbol.id);
-    addWithWords(symbol.category);
+    terms.reserve(4 * (symbol.keywords.size() + 2));
+    addTerms(terms, symbol.id);
+    addTerms(terms, symbol.category);
     for (const QString& keyword : symbol.keywords)
-        addWithWords(keyword);
-    terms.removeDuplicates();
+        addTerms(terms, keyword);
     return terms;
 }
 } // namespace
