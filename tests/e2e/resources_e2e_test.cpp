@@ -14,14 +14,7 @@ class ResourcesSession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
-        // Publishing prints through the print-to-file printer of a spooler of the test's own.
-        program.environment.insert(QStringLiteral("VANTAMORPH_SPOOLER_DIR"), program.root_path() + QStringLiteral("/spool"));
-        QProcess installer;
-        installer.setProcessEnvironment(program.environment);
-        installer.start(program.file(QStringLiteral("VantamorphPrinter")), {});
-        ASSERT_TRUE(installer.waitForFinished(10000));
-        ASSERT_EQ(installer.exitCode(), 0);
+        useRealCanvasAndOwnPrinter(program);
         QDir().mkpath(program.root_path() + QStringLiteral("/out"));
     }
     QString path(const QString& relative) const { return program.root_path() + QLatin1Char('/') + relative; }

@@ -111,6 +111,19 @@ private:
     mutable int scripts_ = 0;
 };
 
+// Sessions with the real canvas that publish: the print-to-file printer installed
+// in a spooler of the program's own.
+inline void useRealCanvasAndOwnPrinter(InstalledProgram& program)
+{
+    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
+    program.environment.insert(QStringLiteral("VANTAMORPH_SPOOLER_DIR"), program.root_path() + QStringLiteral("/spool"));
+    QProcess installer;
+    installer.setProcessEnvironment(program.environment);
+    installer.start(program.file(QStringLiteral("VantamorphPrinter")), {});
+    ASSERT_TRUE(installer.waitForFinished(10000));
+    ASSERT_EQ(installer.exitCode(), 0);
+}
+
 inline QStringList matching(const QStringList& lines, const QString& prefix)
 {
     QStringList found;

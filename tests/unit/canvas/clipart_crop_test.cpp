@@ -12,40 +12,23 @@
 namespace vm::test {
 namespace {
 
-class CanvasResourcesTest : public ::testing::Test {
+class CanvasResourcesTest : public LoadedCanvasTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(root.isValid());
-        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
-        QDir().mkpath(root.path() + QStringLiteral("/LogoImages"));
-        QImage picture(40, 20, QImage::Format_RGB32);
-        picture.fill(Qt::blue);
-        picture.save(root.path() + QStringLiteral("/LogoImages/photo.png"));
-        driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
-        driver.take();
+        LoadedCanvasTest::SetUp();
         widget = static_cast<EditorWidget*>(driver.canvas.view());
         widget->resize(800, 600);
         widget->show();
     }
 
-    void useLibrary(const QString& dataFolder)
-    {
-        LogoResources resources = driver.canvas.editor().renderer().resources();
-        resources.dataFolder = dataFolder;
-        driver.canvas.editor().renderer().setResources(resources);
-    }
     QString datasrc(const QString& relative) const { return root.path() + QStringLiteral("/datasrc/") + relative; }
-    const LogoDocument& logo() { return driver.canvas.editor().document(); }
 
-    QTemporaryDir root;
-    CanvasDriver driver;
     EditorWidget* widget = nullptr;
 };
 
 TEST_F(CanvasResourcesTest, TheBrowserOpensWithTheWholeLibraryAndDrawsOnlyWhatIsInSight)
 {
-    useLibrary(sourceDataFolder());
     widget->openClipArt();
     ClipArtDialog* browser = widget->clipArtDialog();
     ASSERT_TRUE(browser && browser->isVisible());

@@ -10,33 +10,14 @@
 namespace vm::test {
 namespace {
 
-class ReferenceCanvasTest : public ::testing::Test {
+class ReferenceCanvasTest : public LoadedCanvasTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
-        QDir().mkpath(root.path() + QStringLiteral("/LogoImages"));
-        QImage picture(40, 20, QImage::Format_RGB32);
-        picture.fill(Qt::blue);
-        picture.save(root.path() + QStringLiteral("/LogoImages/photo.png"));
-        driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
-        LogoResources resources = driver.canvas.editor().renderer().resources();
-        resources.dataFolder = sourceDataFolder();
-        driver.canvas.editor().renderer().setResources(resources);
-        driver.take();
-    }
-
     QString file(const QString& name, const QByteArray& bytes)
     {
         const QString path = root.path() + QLatin1Char('/') + name;
         writeFile(path, bytes);
         return path;
     }
-    const LogoDocument& logo() { return driver.canvas.editor().document(); }
-
-    QTemporaryDir root;
-    CanvasDriver driver;
 };
 
 TEST(ReferenceCanvasStart, AnnouncesItselfInOrderOnlyOnceAMovieLoads)
