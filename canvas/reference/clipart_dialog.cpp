@@ -35,7 +35,6 @@ ClipArtDialog::ClipArtDialog(const ClipArtCatalogue& catalogue, const LogoRender
     symbols_->setViewMode(QListView::IconMode);
     symbols_->setIconSize(QSize(ClipArtModel::thumbnailSide, ClipArtModel::thumbnailSide));
     symbols_->setGridSize(QSize(118, 100));
-    symbols_->setTextElideMode(Qt::ElideMiddle);
     symbols_->setUniformItemSizes(true); // the layout never asks every symbol for its size
     symbols_->setResizeMode(QListView::Adjust);
     symbols_->setMovement(QListView::Static);
