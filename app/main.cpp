@@ -34,6 +34,8 @@
 #include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
 #include "recovery/recovery.h"
+#include "resources/clipart_and_pictures.h"
+#include "resources/raster_policy.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
@@ -56,16 +58,30 @@ void reportSpoolerProblem(const QString& problem)
     std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
 }
 
-// The converter starts with the program's own converter configuration; every
-// other tool (the printer helper, for one) with the user's.
-void giveConverterItsConfiguration(LinuxProcessRunner& processes, const QString& programFolder)
+// Tools start with a converter configuration of the program's own (config
+// names the folder; empty when it could not be written).
+QProcessEnvironment environmentWithConfig(const QString& config)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const QString config = Publishing::prepareConverterConfig(programFolder);
+    if (!config.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    return environment;
+}
+
+// Only the converter (bin/convert) starts with the given configuration; every
+// other tool (the printer helper, for one) with the user's.
+void giveConverterItsConfiguration(LinuxProcessRunner& processes, const QString& programFolder, const QString& config)
+{
     if (config.isEmpty())
         return;
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    processes.setProgramEnvironment(splitCommandLine(convert_commands::converter(programFolder)).value(0), environment);
+    processes.setProgramEnvironment(splitCommandLine(convert_commands::converter(programFolder)).value(0),
+                                    environmentWithConfig(config));
+}
+
+// The picture crop's converter reads raster pictures only.
+QString rasterConverterConfig(const QString& programFolder)
+{
+    return raster_policy::prepare(raster_policy::folder(programFolder));
 }
 
 int runWithScreen(QApplication& app, const CommandLine& options)
@@ -84,7 +100,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner processes;
-    giveConverterItsConfiguration(processes, programFolder);
+    giveConverterItsConfiguration(processes, programFolder, Publishing::prepareConverterConfig(programFolder));
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
@@ -100,6 +116,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     const CurrentLogo currentLogo = [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; };
     publishing.dialog().direct().setCurrentLogo(currentLogo);
     BrandPackFlow brandPack(host, currentLogo);
+    LinuxProcessRunner rasterConverter;
+    giveConverterItsConfiguration(rasterConverter, programFolder, rasterConverterConfig(programFolder));
+    ClipArtAndPictures resources(host, rasterConverter);
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     // A launch measurement ends at once: it has nothing to autosave or restore.
@@ -143,7 +162,7 @@ int runScript(QApplication& app, const CommandLine& options)
     // printing through the print windows without a screen (the automation answers them).
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner realProcesses;
-    giveConverterItsConfiguration(realProcesses, programFolder);
+    giveConverterItsConfiguration(realProcesses, programFolder, Publishing::prepareConverterConfig(programFolder));
     TranscriptProcessRunner processes(realProcesses, transcript);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
     LinuxSystemLocale locale;
@@ -172,6 +191,10 @@ int runScript(QApplication& app, const CommandLine& options)
     };
     publishing.dialog().direct().setCurrentLogo(currentLogo);
     BrandPackFlow brandPack(host, currentLogo);
+    LinuxProcessRunner realRasterConverter;
+    giveConverterItsConfiguration(realRasterConverter, programFolder, rasterConverterConfig(programFolder));
+    TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
+    ClipArtAndPictures resources(host, rasterConverter);
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     host.start();
     session.start();

@@ -13,6 +13,7 @@ struct HostState {
     QString tempRoot;       // parent of the work folder "tmpEPS"
     bool keepTempFolder = false;
     QString imageFolder;    // set by the canvas's crop request
+    QString currentImageName; // the picture last uploaded or cropped, inside imageFolder
 
     // Project
     QString currentProjectFile = QStringLiteral("New");

@@ -212,6 +212,8 @@ void ScriptSession::dumpState()
     text("PendingOpenPath", state.pendingOpenPath);
     boolean("PublishAfterSave", state.publishAfterSave);
     boolean("KeepTempFolder", state.keepTempFolder);
+    text("ImageFolder", state.imageFolder);
+    text("CurrentImageName", state.currentImageName);
     text("TempRoot", state.tempRoot);
     text("InstallRoot", state.installRoot);
     boolean("QuickPublishing", state.quickPublishing);

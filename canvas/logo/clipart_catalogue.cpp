@@ -13,6 +13,38 @@ bool loadDocument(pugi::xml_document& document, const QString& path)
 {
     return bool(document.load_file(path.toLocal8Bit().constData()));
 }
+
+// The text in lower case, and its words when it has several ("arrow-circle-up", "maps & travel").
+void addTerms(QStringList& terms, const QString& text)
+{
+    const QString lower = text.toLower();
+    terms.append(lower);
+    qsizetype start = -1;
+    bool several = false;
+    for (qsizetype index = 0; index <= lower.size(); ++index) {
+        const bool inWord = index < lower.size() && lower.at(index).isLetterOrNumber();
+        if (inWord && start < 0) {
+            start = index;
+        } else if (!inWord && start >= 0) {
+            if (start > 0 || index < lower.size())
+                several = true;
+            if (several)
+                terms.append(lower.mid(start, index - start));
+            start = -1;
+        }
+    }
+}
+
+QStringList searchTermsOf(const ClipArtSymbol& symbol)
+{
+    QStringList terms;
+    terms.reserve(4 * (symbol.keywords.size() + 2));
+    addTerms(terms, symbol.id);
+    addTerms(terms, symbol.category);
+    for (const QString& keyword : symbol.keywords)
+        addTerms(terms, keyword);
+    return terms;
+}
 } // namespace
 
 ClipArtCatalogue ClipArtCatalogue::load(const QString& dataFolder)
@@ -45,6 +77,7 @@ ClipArtCatalogue ClipArtCatalogue::load(const QString& dataFolder)
                 if (symbol.id.isEmpty() || !isPlainFileName(file))
                     continue;
                 symbol.path = folder + file;
+                symbol.searchTerms = searchTermsOf(symbol);
                 category.symbols.append(symbol);
             }
         }
@@ -61,23 +94,32 @@ int ClipArtCatalogue::symbolCount() const
     return count;
 }
 
-QList<ClipArtSymbol> ClipArtCatalogue::search(const QString& query) const
+QList<const ClipArtSymbol*> ClipArtCatalogue::search(const QString& query, const QString& category) const
 {
-    const QStringList words = query.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QList<ClipArtSymbol> found;
-    for (const ClipArtCategory& category : categories_) {
-        for (const ClipArtSymbol& symbol : category.symbols) {
+    const QStringList words = query.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<const ClipArtSymbol*> found;
+    for (const ClipArtCategory& candidate : categories_) {
+        if (!category.isEmpty() && candidate.name != category)
+            continue;
+        for (const ClipArtSymbol& symbol : candidate.symbols) {
             const bool matches = std::all_of(words.begin(), words.end(), [&](const QString& word) {
-                if (symbol.id.startsWith(word, Qt::CaseInsensitive) || category.name.startsWith(word, Qt::CaseInsensitive))
-                    return true;
-                return std::any_of(symbol.keywords.begin(), symbol.keywords.end(),
-                                   [&](const QString& keyword) { return keyword.startsWith(word, Qt::CaseInsensitive); });
+                return std::any_of(symbol.searchTerms.begin(), symbol.searchTerms.end(),
+                                   [&](const QString& term) { return term.startsWith(word); });
             });
             if (matches)
-                found.append(symbol);
+                found.append(&symbol);
         }
     }
     return found;
+}
+
+const ClipArtSymbol* ClipArtCatalogue::find(const QString& path) const
+{
+    for (const ClipArtCategory& category : categories_)
+        for (const ClipArtSymbol& symbol : category.symbols)
+            if (symbol.path == path)
+                return &symbol;
+    return nullptr;
 }
 
 } // namespace vm

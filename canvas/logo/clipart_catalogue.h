@@ -11,6 +11,9 @@ struct ClipArtSymbol {
     QString id;
     QStringList keywords;
     QString path; // below the data folder: "ClipArts/<category>/<file>.svg"
+    // What a search word may start: identifier, its parts, category, keywords
+    // and their words, in lower case.
+    QStringList searchTerms;
 };
 
 struct ClipArtCategory {
@@ -27,8 +30,11 @@ public:
 
     const QList<ClipArtCategory>& categories() const { return categories_; }
     int symbolCount() const;
-    // Symbols matching every word of the query (identifier or keyword prefix, any case).
-    QList<ClipArtSymbol> search(const QString& query) const;
+    // Symbols matching every word of the query (a word starts a name, a
+    // category or a keyword, any case), in catalogue order; category limits
+    // the search to one category when not empty.
+    QList<const ClipArtSymbol*> search(const QString& query, const QString& category = QString()) const;
+    const ClipArtSymbol* find(const QString& path) const;
 
 private:
     QList<ClipArtCategory> categories_;

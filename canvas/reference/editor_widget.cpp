@@ -1,6 +1,7 @@
 #include "canvas/reference/editor_widget.h"
 
 #include "canvas/reference/clipart_dialog.h"
+#include "canvas/reference/crop_dialog.h"
 #include "canvas/reference/logo_editor.h"
 #include "canvas/reference/reference_canvas.h"
 #include "canvas/reference/stage_items.h"
@@ -131,7 +132,7 @@ EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
     quickHelp_->setText(tr("<h3>Quick help</h3>"
                            "<p><b>Text</b> adds a text; double-click it to type, Enter to finish.</p>"
                            "<p><b>Symbol</b> opens the clip-art browser: search by keyword, pick a colour.</p>"
-                           "<p><b>Picture</b> adds a picture from your computer.</p>"
+                           "<p><b>Picture</b> adds a picture from your computer; <b>Crop</b> cuts and scales it.</p>"
                            "<p>Drag to move. Corner handles resize, the round handle rotates.</p>"
                            "<p>The <b>Colour</b> and <b>Tools</b> panels change the selected elements.</p>"
                            "<p><b>Wizard</b> starts a logo from your company name.</p>"
@@ -176,6 +177,10 @@ void EditorWidget::buildToolbar()
     add(tr("Text"), tr("Add a text"), [this] { editor_.addText(tr("Your Text")); });
     add(tr("Symbol"), tr("Add a clip-art symbol"), [this] { openClipArt(); });
     add(tr("Picture"), tr("Add a picture"), [this] { canvas_.requestPicture(); });
+    add(tr("Crop"), tr("Crop and scale the selected picture"), [this] {
+        if (!openCrop())
+            canvas_.alert(tr("Select a picture to crop."));
+    });
     toolbar_->addSeparator();
     add(tr("Undo"), tr("Undo the last change"), [this] { editor_.undo(); });
     add(tr("Cut"), tr("Cut"), [this] { editor_.cut(); });
@@ -469,16 +474,45 @@ void EditorWidget::endTextEdit()
 }
 
 ClipArtDialog* EditorWidget::clipArtDialog() const { return clipArt_.data(); }
+CropDialog* EditorWidget::cropDialog() const { return crop_.data(); }
 
 void EditorWidget::openClipArt()
 {
     if (!clipArt_) {
-        clipArt_ = new ClipArtDialog(editor_.renderer(), this);
+        clipArt_ = new ClipArtDialog(canvas_.clipArtCatalogue(), editor_.renderer(), this);
         clipArt_->setAttribute(Qt::WA_DeleteOnClose);
         connect(clipArt_, &ClipArtDialog::symbolChosen, this,
                 [this](const QString& path, const QColor& colour) { editor_.addSymbol(path, colour); });
+        connect(clipArt_, &ClipArtDialog::keywordRequested, this,
+                [this](const QString& category, const QString& id, const QString& keyword) {
+                    canvas_.requestKeyword(category, id, keyword);
+                });
     }
     clipArt_->open();
+}
+
+void EditorWidget::clipArtChanged()
+{
+    if (clipArt_)
+        clipArt_->catalogueChanged();
+}
+
+bool EditorWidget::openCrop()
+{
+    for (const LogoElement* element : editor_.selectedElements()) {
+        if (element->kind != ElementKind::Picture || !isPlainFileName(element->picture))
+            continue;
+        const QImage picture(editor_.renderer().resources().imageFolder + QLatin1Char('/') + element->picture);
+        if (picture.isNull())
+            return false;
+        delete crop_.data();
+        crop_ = new CropDialog(picture, element->picture, this);
+        crop_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(crop_, &CropDialog::cropRequested, this, [this](const QString& argument) { canvas_.requestCrop(argument); });
+        crop_->open();
+        return true;
+    }
+    return false;
 }
 
 void EditorWidget::openWizard()

@@ -16,6 +16,7 @@ class QToolButton;
 namespace vm {
 
 class ClipArtDialog;
+class CropDialog;
 class ElementItem;
 class LogoEditor;
 class ReferenceCanvas;
@@ -37,9 +38,13 @@ public:
     void resourcesChanged();
 
     void openClipArt();
+    // The crop tool for the selected picture; false when no picture is selected.
+    bool openCrop();
+    void clipArtChanged();
     void openWizard();
     void openTemplates();
     ClipArtDialog* clipArtDialog() const;
+    CropDialog* cropDialog() const;
 
     // In-place text editing of a text on the stage.
     bool beginTextEdit(quint64 id);
@@ -78,6 +83,7 @@ private:
     QGraphicsTextItem* textEditor_ = nullptr;
     quint64 editedId_ = 0;
     QPointer<ClipArtDialog> clipArt_;
+    QPointer<CropDialog> crop_;
     bool selectionShown_ = true;
     bool rebuilding_ = false;
     bool syncingPanels_ = false;

@@ -184,6 +184,10 @@ void LogoEditor::setPicture(quint64 id, const QString& fileName)
         if (element == document.elements.end() || element->kind != ElementKind::Picture || element->picture == fileName)
             return false;
         element->picture = fileName;
+        // A cropped picture keeps its width on the stage and takes its own proportions.
+        const QSizeF natural = renderer_.pictureSize(fileName);
+        if (!natural.isEmpty())
+            element->size.setHeight(element->size.width() * natural.height() / natural.width());
         return true;
     });
 }

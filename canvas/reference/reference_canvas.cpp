@@ -44,6 +44,8 @@ void ReferenceCanvas::movieLoaded()
     // The catalogue and pictures sit beside the movie's folder: <root>/flash/LogoMain.swf.
     const QString root = QFileInfo(QFileInfo(movie()).absolutePath()).absolutePath();
     editor_->renderer().setResources({root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")});
+    if (clipArt_)
+        *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
     if (widget_)
         widget_->resourcesChanged();
     for (const char* command : {"fmloaded", "isloaded", "fmactivemenu"})
@@ -107,6 +109,14 @@ void ReferenceCanvas::registerCommands()
             }
         }
         editor.addPicture(name);
+    });
+    // A list of the catalogue got a keyword: read the library again so the browser shows and finds it.
+    on("result keyword", [this](const QString&) {
+        if (!clipArt_)
+            return;
+        *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
+        if (widget_)
+            widget_->clipArtChanged();
     });
     on("ShowSelection", [this, whenView](const QString& argument) {
         selectionShown_ = argument.compare(trueText, Qt::CaseInsensitive) == 0;
@@ -271,6 +281,20 @@ void ReferenceCanvas::requestOpen() { post(QStringLiteral("show open"), QString(
 void ReferenceCanvas::requestSave() { post(QStringLiteral("show save"), lastPath_ + separator + savedLogo()); }
 void ReferenceCanvas::requestPublish() { post(QStringLiteral("show publish"), QString()); }
 void ReferenceCanvas::requestPicture() { post(QStringLiteral("fnbrowseimage"), QString()); }
+void ReferenceCanvas::requestCrop(const QString& argument) { post(QStringLiteral("cropimage"), argument); }
+void ReferenceCanvas::alert(const QString& message) { post(QStringLiteral("show alerto"), message); }
+
+void ReferenceCanvas::requestKeyword(const QString& category, const QString& id, const QString& keyword)
+{
+    post(QStringLiteral("add keyword"), category + separator + id + separator + keyword);
+}
+
+const ClipArtCatalogue& ReferenceCanvas::clipArtCatalogue()
+{
+    if (!clipArt_)
+        clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
+    return *clipArt_;
+}
 
 void ReferenceCanvas::setQuickHelp(bool shown, bool tellHost)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/logo/clipart_catalogue.h"
 #include "canvas/player/movie_player.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/logo_editor.h"
@@ -54,6 +55,15 @@ public:
     void requestSave();
     void requestPublish();
     void requestPicture();
+    // The user's own keyword for a clip-art symbol; the host answers "result keyword".
+    void requestKeyword(const QString& category, const QString& id, const QString& keyword);
+    // The crop tool's "cropimage" argument; the host answers "cropedimage".
+    void requestCrop(const QString& argument);
+    // A message for the user, shown by the host.
+    void alert(const QString& message);
+
+    // The clip-art library, read when first needed and again when a keyword was added.
+    const ClipArtCatalogue& clipArtCatalogue();
     void setQuickHelp(bool shown, bool tellHost);
     void textEditing(bool editing);
     void finishWizard(const LogoDocument& logo, bool publish);
@@ -89,6 +99,7 @@ private:
     bool quickHelpShown_ = false;
     bool loading_ = false;
     std::optional<LogoDocument> chosenTemplate_;
+    std::optional<ClipArtCatalogue> clipArt_;
 };
 
 } // namespace vm

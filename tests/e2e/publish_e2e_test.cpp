@@ -13,13 +13,7 @@ class PublishSession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
-        program.environment.insert(QStringLiteral("VANTAMORPH_SPOOLER_DIR"), program.root_path() + QStringLiteral("/spool"));
-        QProcess installer;
-        installer.setProcessEnvironment(program.environment);
-        installer.start(program.file(QStringLiteral("VantamorphPrinter")), {});
-        ASSERT_TRUE(installer.waitForFinished(10000));
-        ASSERT_EQ(installer.exitCode(), 0);
+        useRealCanvasAndOwnPrinter(program);
         QDir().mkpath(outFolder());
     }
     QString outFolder() const { return program.root_path() + QStringLiteral("/out"); }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 
 namespace vm::test {
 
@@ -91,6 +92,35 @@ public:
     Trace trace;
     ReferenceCanvas canvas;
     QStringList raised;
+};
+
+// A loaded canvas in a folder of its own, with a 40 x 20 picture photo.png
+// in its picture folder and the shipped clip-art library.
+class LoadedCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
+        QDir().mkpath(root.path() + QStringLiteral("/LogoImages"));
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        picture.save(root.path() + QStringLiteral("/LogoImages/photo.png"));
+        driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+        useLibrary(sourceDataFolder());
+        driver.take();
+    }
+
+    void useLibrary(const QString& dataFolder)
+    {
+        LogoResources resources = driver.canvas.editor().renderer().resources();
+        resources.dataFolder = dataFolder;
+        driver.canvas.editor().renderer().setResources(resources);
+    }
+    const LogoDocument& logo() { return driver.canvas.editor().document(); }
+
+    QTemporaryDir root;
+    CanvasDriver driver;
 };
 
 } // namespace vm::test

@@ -10,33 +10,14 @@
 namespace vm::test {
 namespace {
 
-class ReferenceCanvasTest : public ::testing::Test {
+class ReferenceCanvasTest : public LoadedCanvasTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
-        QDir().mkpath(root.path() + QStringLiteral("/LogoImages"));
-        QImage picture(40, 20, QImage::Format_RGB32);
-        picture.fill(Qt::blue);
-        picture.save(root.path() + QStringLiteral("/LogoImages/photo.png"));
-        driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
-        LogoResources resources = driver.canvas.editor().renderer().resources();
-        resources.dataFolder = sourceDataFolder();
-        driver.canvas.editor().renderer().setResources(resources);
-        driver.take();
-    }
-
     QString file(const QString& name, const QByteArray& bytes)
     {
         const QString path = root.path() + QLatin1Char('/') + name;
         writeFile(path, bytes);
         return path;
     }
-    const LogoDocument& logo() { return driver.canvas.editor().document(); }
-
-    QTemporaryDir root;
-    CanvasDriver driver;
 };
 
 TEST(ReferenceCanvasStart, AnnouncesItselfInOrderOnlyOnceAMovieLoads)
@@ -179,6 +160,7 @@ TEST_F(ReferenceCanvasTest, EditorWidgetDrivesTheSameProtocol)
     driver.send(QStringLiteral("drawnewlogo"), QStringLiteral("True"));
     ClipArtDialog* browser = widget->clipArtDialog();
     ASSERT_TRUE(browser && browser->isVisible());
+    browser->setCategory(QStringLiteral("Nature"));
     browser->setQuery(QStringLiteral("leaf"));
     EXPECT_EQ(browser->shownSymbols(), QStringList({"ClipArts/Nature/leaf.svg"}));
     browser->setColour(QColor(0x3c, 0x9a, 0x3f));

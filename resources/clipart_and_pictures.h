@@ -1,0 +1,25 @@
+#pragma once
+
+#include "resources/clipart_keywords.h"
+#include "resources/picture_crop.h"
+#include "resources/picture_upload.h"
+
+namespace vm {
+
+// The resources the canvas asks of the host, each plugged into the canvas
+// command table: keywords for clip-art symbols, picture upload and crop.
+struct ClipArtAndPictures {
+    // rasterConverter runs the crop's converter under the raster-only policy;
+    // clock gives the time that names new pictures.
+    ClipArtAndPictures(Host& host, ProcessRunner& rasterConverter,
+                       const std::function<QDateTime()>& clock = &QDateTime::currentDateTime)
+        : keywords(host), upload(host, clock), crop(host, rasterConverter, clock)
+    {
+    }
+
+    ClipArtKeywords keywords;
+    PictureUpload upload;
+    PictureCrop crop;
+};
+
+} // namespace vm

@@ -1,0 +1,111 @@
+#include "resources/clipart_keywords.h"
+
+#include "platform/api/atomic_file.h"
+#include "platform/api/path_style.h"
+#include "platform/api/run_time_error.h"
+#include "shell/host.h"
+
+#include <pugixml.hpp>
+#include <sstream>
+
+namespace vm {
+
+namespace {
+const QChar fieldSeparator(0x00E6);
+// The declaration stays: the files keep the head they were shipped with.
+constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_declaration;
+
+// The whole text of a node, as a DOM's text property gives it.
+QString nodeText(const pugi::xml_node& node)
+{
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+        return QString::fromUtf8(node.value());
+    QString text;
+    for (const pugi::xml_node& child : node.children())
+        text += nodeText(child);
+    return text;
+}
+
+void setNodeText(pugi::xml_node node, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+        node.set_value(bytes.constData());
+        return;
+    }
+    while (node.first_child())
+        node.remove_child(node.first_child());
+    node.append_child(pugi::node_pcdata).set_value(bytes.constData());
+}
+
+void loadOrFail(pugi::xml_document& document, const QString& path)
+{
+    const pugi::xml_parse_result result = document.load_file(path.toLocal8Bit().constData(), parseOptions);
+    if (!result)
+        throw RunTimeError(error_number::FileNotFound,
+                           QStringLiteral("The file %1 could not be read: %2").arg(path, QString::fromUtf8(result.description())));
+}
+
+void saveOrFail(const pugi::xml_document& document, const QString& path)
+{
+    std::ostringstream text;
+    document.save(text, "  ", pugi::format_default, pugi::encoding_utf8);
+    const std::string bytes = text.str();
+    const WriteOutcome written = writeFileAtomically(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
+    if (!written.ok)
+        throw RunTimeError(written.errorNumber, written.reason);
+}
+} // namespace
+
+ClipArtKeywords::ClipArtKeywords(Host& host) : host_(host)
+{
+    host_.dispatcher.on(QStringLiteral("add keyword"), [this](const QString& argument) { AddKeyword(argument); });
+}
+
+QString ClipArtKeywords::appendKeyword(const QString& keywords, const QString& keyword)
+{
+    return keywords.isEmpty() ? keyword : keywords + QLatin1Char(',') + keyword;
+}
+
+void ClipArtKeywords::AddKeyword(const QString& argument)
+{
+    const qsizetype first = argument.indexOf(fieldSeparator);
+    const qsizetype second = first < 0 ? -1 : argument.indexOf(fieldSeparator, first + 1);
+    const QString category = argument.left(first < 0 ? argument.size() : first);
+    const QString identifier = first < 0 ? QString() : argument.mid(first + 1, second < 0 ? -1 : second - first - 1);
+    const QString keyword = second < 0 ? QString() : argument.mid(second + 1);
+
+    const QString& installRoot = host_.state.installRoot;
+    const QString& sep = path_style::separator;
+    pugi::xml_document catalogue;
+    loadOrFail(catalogue, installRoot + QStringLiteral("datasrc") + sep + QStringLiteral("VM_Logos.xml"));
+    for (const pugi::xml_node& categoryNode : catalogue.document_element().children("Category")) {
+        if (QString::fromUtf8(categoryNode.first_attribute().value()) != category)
+            continue;
+        for (const pugi::xml_node& listNode : categoryNode.children()) {
+            const QString listPath = installRoot + QStringLiteral("datasrc") + sep + QStringLiteral("ClipArts") + sep
+                                     + category + sep + nodeText(listNode);
+            pugi::xml_document list;
+            loadOrFail(list, listPath);
+            pugi::xml_node symbol;
+            for (const pugi::xml_node& candidate : list.document_element().children()) {
+                if (nodeText(candidate.first_child()) == identifier) {
+                    symbol = candidate;
+                    break;
+                }
+            }
+            if (!symbol)
+                continue;
+            const pugi::xml_node keywordNode = symbol.first_child().next_sibling();
+            if (!keywordNode)
+                throw RunTimeError(error_number::ObjectVariableNotSet,
+                                   QStringLiteral("The symbol %1 in %2 has no keyword list").arg(identifier, listPath));
+            setNodeText(keywordNode, appendKeyword(nodeText(keywordNode), keyword));
+            saveOrFail(list, listPath);
+            host_.toFlash(QStringLiteral("result keyword"), listPath);
+            host_.messages.Alert(QStringLiteral("Keyword has been added successfully."), &host_.mainForm);
+        }
+    }
+}
+
+} // namespace vm

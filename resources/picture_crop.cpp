@@ -1,0 +1,130 @@
+#include "resources/picture_crop.h"
+
+#include "platform/api/path_style.h"
+#include "platform/api/process_runner.h"
+#include "platform/api/run_time_error.h"
+#include "publish/convert_commands.h"
+#include "shell/host.h"
+
+#include <QFileInfo>
+
+namespace vm {
+
+namespace {
+const QChar fieldSeparator(0x00E6);
+constexpr int hiddenWindow = 0;
+constexpr int highPriorityClass = 128;
+
+QString number(const QString& text)
+{
+    return convert_commands::generalForm(convert_commands::leadingNumber(text));
+}
+
+// What a file looked like before the converter ran: a result must be new or changed.
+struct FileStamp {
+    explicit FileStamp(const QString& path)
+    {
+        const QFileInfo info(path);
+        exists = info.isFile();
+        if (exists) {
+            modified = info.lastModified();
+            size = info.size();
+        }
+    }
+    bool operator==(const FileStamp&) const = default;
+    bool exists = false;
+    QDateTime modified;
+    qint64 size = 0;
+};
+} // namespace
+
+const QString PictureCrop::failureMessage = QStringLiteral("The picture could not be cropped.");
+
+PictureCrop::PictureCrop(Host& host, ProcessRunner& converter, std::function<QDateTime()> clock)
+    : host_(host), converter_(converter), clock_(std::move(clock))
+{
+    host_.dispatcher.on(QStringLiteral("cropimage"), [this](const QString& argument) {
+        host_.state.imageFolder = host_.state.installRoot + QStringLiteral("LogoImages") + path_style::separator;
+        SaveCropedImage(argument);
+    });
+}
+
+PictureCrop::Request PictureCrop::parseRequest(const QString& argument)
+{
+    Request request;
+    const QStringList fields = argument.split(fieldSeparator);
+    if (fields.size() < 6)
+        return request;
+    request.x = number(fields[0]);
+    request.y = number(fields[1]);
+    request.height = number(fields[2]);
+    request.width = number(fields[3]);
+    request.source = fields[4].trimmed();
+    request.scale = number(fields[5]);
+    return request;
+}
+
+QString PictureCrop::quotedPath(const QString& path)
+{
+    const QString quoted = quoteCommandLineArgument(path);
+    if (quoted.startsWith(QLatin1Char('"')))
+        return quoted;
+    // Backslashes before the closing quote would escape it.
+    qsizetype trailing = 0;
+    while (trailing < path.size() && path.at(path.size() - 1 - trailing) == QLatin1Char('\\'))
+        ++trailing;
+    return QLatin1Char('"') + path + QString(trailing, QLatin1Char('\\')) + QLatin1Char('"');
+}
+
+QString PictureCrop::cropCommand(const QString& programFolder, const Request& request, const QString& source,
+                                 const QString& target, bool cropAgain)
+{
+    return convert_commands::converter(programFolder) + QStringLiteral(" -quality 100 -scale ") + request.scale
+           + (cropAgain ? QStringLiteral("%  -crop ") : QStringLiteral("% -crop ")) + request.width + QLatin1Char('x')
+           + request.height + QLatin1Char('+') + request.x + QLatin1Char('+') + request.y + QLatin1Char(' ')
+           + quotedPath(source) + QLatin1Char(' ') + quotedPath(target);
+}
+
+void PictureCrop::SaveCropedImage(const QString& argument)
+{
+    HostState& state = host_.state;
+    const QString label = QStringLiteral("frmMain\\SaveCropedImage");
+    const bool ran = host_.trap.run(label, [&] {
+        if (state.imageFolder.trimmed().isEmpty() || argument.isEmpty())
+            return;
+        const Request request = parseRequest(argument);
+        const QString earlierName = state.currentImageName;
+        QString source;
+        QString target;
+        if (!request.source.isEmpty()) {
+            const QTime now = clock_().time();
+            state.currentImageName = QString::number(now.hour()) + QString::number(now.minute())
+                                     + QString::number(now.second()) + request.source;
+            source = state.imageFolder + request.source;
+            target = state.installRoot + QStringLiteral("LogoImages") + path_style::separator + state.currentImageName;
+        } else {
+            source = state.imageFolder + state.currentImageName;
+            target = state.imageFolder + QStringLiteral("CI") + state.currentImageName;
+        }
+        const FileStamp before(target);
+        const bool started = converter_.runProcess(cropCommand(state.programFolder, request, source, target, request.source.isEmpty()),
+                                                   state.programFolder, ProcessRunner::noTimeLimit, hiddenWindow,
+                                                   highPriorityClass);
+        const FileStamp after(target);
+        if (!started || !after.exists || after.size == 0 || after == before) {
+            // The canvas keeps the picture it shows; a later crop again starts from it.
+            state.currentImageName = earlierName;
+            throw RunTimeError(error_number::FileNotFound,
+                               QStringLiteral("The converter did not write %1 from %2").arg(target, source));
+        }
+        if (request.source.isEmpty())
+            state.currentImageName = QStringLiteral("CI") + state.currentImageName;
+    });
+    if (!ran) {
+        host_.messages.Alert(failureMessage, &host_.mainForm);
+        return;
+    }
+    host_.toFlash(QStringLiteral("cropedimage"), state.currentImageName);
+}
+
+} // namespace vm

@@ -1,0 +1,90 @@
+#include "resources/picture_upload.h"
+
+#include "platform/api/atomic_file.h"
+#include "platform/api/path_style.h"
+#include "platform/api/system_dialogs.h"
+#include "shell/host.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vm {
+
+namespace {
+const QString title = QStringLiteral("Vantamorph");
+
+void tell(SystemDialogs& dialogs, const QString& text)
+{
+    dialogs.messageBox(text, title, message_box::Buttons::Ok, message_box::Icon::None);
+}
+} // namespace
+
+const QString PictureUpload::dialogFilter = QStringLiteral("Pictures (*.jpeg;*.gif;*.jpg;*.png)|*.jpeg;*.gif;*.jpg;*.png");
+
+PictureUpload::PictureUpload(Host& host, std::function<QDateTime()> clock) : host_(host), clock_(std::move(clock))
+{
+    host_.dispatcher.on(QStringLiteral("fnbrowseimage"), [this](const QString&) { BrowseImage(); });
+}
+
+QString PictureUpload::timeStampedName(const QDateTime& when, const QString& fileName)
+{
+    const QDate date = when.date();
+    const QTime time = when.time();
+    QString name;
+    for (const int part : {date.day(), date.month(), date.year(), time.hour(), time.minute(), time.second()})
+        name += QString::number(part);
+    return name + fileName;
+}
+
+bool PictureUpload::hasPictureExtension(const QString& name)
+{
+    const QString extension = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+    return extension == QLatin1String("jpeg") || extension == QLatin1String("gif") || extension == QLatin1String("jpg")
+           || extension == QLatin1String("png");
+}
+
+bool PictureUpload::isRasterPicture(const QByteArray& head)
+{
+    return head.startsWith("\xFF\xD8\xFF") || head.startsWith("GIF87a") || head.startsWith("GIF89a")
+           || head.startsWith("\x89PNG\r\n\x1A\n");
+}
+
+void PictureUpload::BrowseImage()
+{
+    // A failure here (a copy that is refused) leaves quietly: the canvas simply gets no picture.
+    try {
+        SystemDialogs& dialogs = host_.platform.dialogs;
+        FileDialogRequest request;
+        request.title = QStringLiteral("Select Image");
+        request.filter = dialogFilter;
+        const QString chosen = dialogs.openFile(request);
+        if (chosen.size() < 2)
+            return;
+        const QString name = timeStampedName(clock_(), QFileInfo(chosen).fileName());
+        HostState& state = host_.state;
+        state.imageFolder = state.installRoot + QStringLiteral("LogoImages") + path_style::separator;
+        const bool exists = QFileInfo(chosen).isFile();
+        if (!exists)
+            tell(dialogs, QStringLiteral("File does not exists."));
+        const QString typeMessage = QStringLiteral("Only .jpeg, .gif, .jpg or .png files are allowed to upload.");
+        if (!hasPictureExtension(name)) {
+            tell(dialogs, typeMessage);
+            return;
+        }
+        QFile source(chosen);
+        if (!exists || !source.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray picture = source.readAll();
+        if (!isRasterPicture(picture)) {
+            tell(dialogs, typeMessage);
+            return;
+        }
+        if (!writeFileAtomically(state.imageFolder + name, picture).ok)
+            return;
+        state.currentImageName = name;
+        host_.toFlash(QStringLiteral("resultimage"), name);
+    } catch (...) {
+    }
+}
+
+} // namespace vm

@@ -1,0 +1,140 @@
+#include "tests/unit/resources/resources_fixture.h"
+
+#include <QBuffer>
+
+namespace vm::test {
+namespace {
+
+const QString typeMessage = QStringLiteral("Only .jpeg, .gif, .jpg or .png files are allowed to upload.");
+
+// A one-pixel GIF: Qt writes no GIF of its own.
+const QByteArray gifPicture = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
+
+QByteArray picture(const char* format)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+class PictureUploadTest : public ResourcesFixture {
+protected:
+    void SetUp() override
+    {
+        ResourcesFixture::SetUp();
+        start();
+        host->state.currentProjectFile = QStringLiteral("/logos/open.vmp");
+    }
+
+    QString offer(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = root.path() + QStringLiteral("/pick/") + name;
+        writeFile(path, bytes);
+        dialogs.fileAnswers.enqueue(path);
+        return path;
+    }
+    void browse() { canvasSays(QStringLiteral("fnbrowseimage"), QString()); }
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const auto& call : dialogs.messageBoxes)
+            texts.append(call.text + QStringLiteral(" title=") + call.title);
+        return texts;
+    }
+    QStringList uploaded() const { return QDir(imageFolder()).entryList(QDir::Files | QDir::Hidden); }
+};
+
+TEST(PictureUploadNames, TimeStampHasNoPadding)
+{
+    EXPECT_EQ(PictureUpload::timeStampedName(QDateTime(QDate(2026, 12, 5), QTime(18, 27, 3)), QStringLiteral("logo.png")),
+              QStringLiteral("512202618273logo.png"));
+    EXPECT_EQ(PictureUpload::timeStampedName(QDateTime(QDate(2027, 1, 1), QTime(0, 2, 3)), QStringLiteral("a b.gif")),
+              QStringLiteral("11202702" "3a b.gif"));
+    EXPECT_TRUE(PictureUpload::hasPictureExtension(QStringLiteral("photo.JPG")));
+    EXPECT_TRUE(PictureUpload::hasPictureExtension(QStringLiteral("x.tar.jpeg")));
+    EXPECT_FALSE(PictureUpload::hasPictureExtension(QStringLiteral("photo.bmp")));
+    EXPECT_FALSE(PictureUpload::hasPictureExtension(QStringLiteral("512202618273png")));
+}
+
+TEST_F(PictureUploadTest, APictureIsCopiedUnderItsTimeStampedNameAndTheProjectStays)
+{
+    const QByteArray jpeg = picture("JPEG");
+    offer(QStringLiteral("photo.JPG"), jpeg);
+    browse();
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+    EXPECT_EQ(dialogs.fileDialogs[0].title, QStringLiteral("Select Image"));
+    EXPECT_EQ(dialogs.fileDialogs[0].filter, QStringLiteral("Pictures (*.jpeg;*.gif;*.jpg;*.png)|*.jpeg;*.gif;*.jpg;*.png"));
+    EXPECT_TRUE(dialogs.fileDialogs[0].fileName.isEmpty());
+    const QString name = QStringLiteral("512202618273photo.JPG");
+    EXPECT_EQ(sentCommands(), QStringList({"resultimage|" + name}));
+    EXPECT_EQ(readFile(imageFolder() + name), jpeg);
+    EXPECT_EQ(host->state.currentImageName, name);
+    EXPECT_EQ(host->state.imageFolder, imageFolder());
+    EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("/logos/open.vmp"));
+    EXPECT_TRUE(messages().isEmpty());
+
+    // The same file again within the second replaces the first copy.
+    const QByteArray gif = gifPicture;
+    offer(QStringLiteral("photo.JPG"), gif);
+    browse();
+    EXPECT_EQ(readFile(imageFolder() + name), gif);
+    EXPECT_EQ(uploaded(), QStringList({name}));
+
+    // PNG content is accepted as well.
+    now = now.addSecs(1);
+    offer(QStringLiteral("logo.png"), picture("PNG"));
+    browse();
+    EXPECT_EQ(sentCommands().last(), QStringLiteral("resultimage|512202618274logo.png"));
+}
+
+TEST_F(PictureUploadTest, OtherTypesAndOtherContentAreRefusedWithTheTypeMessage)
+{
+    offer(QStringLiteral("photo.bmp"), picture("BMP"));
+    browse();
+    // PostScript under a picture's name: the converter would read it as PostScript.
+    offer(QStringLiteral("photo.png"), "%!PS-Adobe-3.0\n0 0 moveto showpage\n");
+    browse();
+    offer(QStringLiteral("empty.gif"), QByteArray());
+    browse();
+    EXPECT_EQ(messages(), QStringList(3, typeMessage + QStringLiteral(" title=Vantamorph")));
+    EXPECT_TRUE(sentCommands().isEmpty());
+    EXPECT_TRUE(uploaded().isEmpty());
+    EXPECT_TRUE(loggedLabels().isEmpty());
+}
+
+TEST_F(PictureUploadTest, AMissingFileOrACancelCopiesNothing)
+{
+    dialogs.fileAnswers.enqueue(root.path() + QStringLiteral("/gone.png"));
+    browse();
+    EXPECT_EQ(messages(), QStringList({"File does not exists. title=Vantamorph"}));
+    dialogs.fileAnswers.enqueue(root.path() + QStringLiteral("/gone.txt"));
+    browse();
+    EXPECT_EQ(messages().mid(1), QStringList({"File does not exists. title=Vantamorph", typeMessage + " title=Vantamorph"}));
+    dialogs.fileAnswers.enqueue(QStringLiteral("x"));
+    browse();
+    browse(); // cancelled
+    EXPECT_EQ(messages().size(), 3);
+    EXPECT_TRUE(sentCommands().isEmpty());
+    EXPECT_TRUE(uploaded().isEmpty());
+    EXPECT_TRUE(host->state.currentImageName.isEmpty());
+}
+
+TEST_F(PictureUploadTest, ARefusedCopyLeavesQuietly)
+{
+    offer(QStringLiteral("logo.png"), picture("PNG"));
+    // The picture folder is a file: nothing can be copied into it, whoever the user is.
+    QDir(imageFolder()).removeRecursively();
+    writeFile(root.path() + QStringLiteral("/LogoImages"), "not a folder");
+    browse();
+    EXPECT_TRUE(sentCommands().isEmpty());
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(loggedLabels().isEmpty());
+    EXPECT_TRUE(host->state.currentImageName.isEmpty());
+}
+
+} // namespace
+} // namespace vm::test
