@@ -1,6 +1,6 @@
 #include "tests/unit/resources/resources_fixture.h"
 
-#include "platform/printing/linux_process_runner.h"
+#include "platform/system/linux_process_runner.h"
 #include "resources/raster_policy.h"
 
 namespace vm::test {
@@ -110,7 +110,7 @@ protected:
         const QString config = raster_policy::prepare(raster_policy::folder(programFolder));
         ASSERT_FALSE(config.isEmpty());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        runner.setEnvironment(environment);
+        runner.setProgramEnvironment(programFolder + QStringLiteral("/bin/convert"), environment);
         start(runner);
     }
     void crop(const QString& source)

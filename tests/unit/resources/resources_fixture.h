@@ -27,7 +27,6 @@ struct FakeCropConverter : ProcessRunner {
         }
         return true;
     }
-    bool startProcess(const QString&, const QString&, int) override { return false; }
     int runForExitCode(const QString&) override { return -1; }
 };
 
