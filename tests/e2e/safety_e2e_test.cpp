@@ -13,6 +13,13 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 QByteArray quoted(const QString& text)
 {
     return '"' + text.toUtf8().replace("\\", "\\\\").replace("\"", "\\\"") + '"';
@@ -90,10 +97,7 @@ TEST_F(SafetySession, CanvasStatementsWaitForTheMovieAndPathsKeepTheirSeparator)
 {
     const QString odd = out(QStringLiteral("bl\u00e6k.vmp"));
     const QString cut = out(QStringLiteral("bl"));
-    QFile neighbour(cut);
-    ASSERT_TRUE(neighbour.open(QIODevice::WriteOnly));
-    neighbour.write("someone else's");
-    neighbour.close();
+    writeAll(cut, "someone else's");
     // The first statement comes before the movie has loaded: it waits instead of being dropped.
     const QByteArray script = "canvas \"datatosave\" \"true\"\nwait ready\nanswer savefile " + quoted(odd)
                               + "\nkey \"Ctrl+S\"\ncanvas \"show save\" \"" + odd.toUtf8() + ae + "<logo/>\"\ndump state\n";
@@ -110,10 +114,7 @@ TEST_F(SafetySession, ARefusedOpenKeepsTheLogoItsFileAndTheHistory)
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     const QString good = out(QStringLiteral("good.vmp"));
     const QString damaged = out(QStringLiteral("damaged.vmp"));
-    QFile broken(damaged);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("<VantamorphLogo version=\"1\"><text");
-    broken.close();
+    writeAll(damaged, "<VantamorphLogo version=\"1\"><text");
     const QByteArray history = readAll(program.file(QStringLiteral("App.Config")));
     const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\nanswer savefile " + quoted(good)
                               + "\nkey \"Ctrl+S\"\nwait 300\n"
@@ -134,10 +135,7 @@ TEST_F(SafetySession, ADeclinedOverwriteKeepsTheLogoAndACancelledCloseKeepsPubli
 {
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     const QString existing = out(QStringLiteral("existing.vmp"));
-    QFile file(existing);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("theirs");
-    file.close();
+    writeAll(existing, "theirs");
     const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\n"
                               // New, Yes, an existing file, No to replacing it: nothing happens.
                               "answer yesnocancel \"yes\"\nanswer savefile " + quoted(existing)
