@@ -32,6 +32,7 @@
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
+#include "templates/template_mode.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -88,6 +89,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     canvas.setBitmapCanvas(&bitmap);
     Host host(platform, canvas, bitmap, programFolder);
     ProjectFlows projects(host);
+    TemplateMode templates(host, projects);
     Publishing publishing(host, printing);
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
@@ -137,8 +139,10 @@ int runScript(QApplication& app, const CommandLine& options)
     SystemPagePrinter pagePrinter(windows, spooler, locale, nullptr, &transcript);
     std::unique_ptr<MoviePlayer> canvas;
     std::unique_ptr<MoviePlayer> bitmap;
+    ReferenceCanvas* reference = nullptr;
     if (options.referenceCanvas) {
         auto editing = std::make_unique<ReferenceCanvas>(canvasControl, transcript, &pagePrinter);
+        reference = editing.get();
         auto drawing = std::make_unique<BitmapCanvas>(bitmapControl, transcript, *editing);
         editing->setBitmapCanvas(drawing.get());
         canvas = std::move(editing);
@@ -149,8 +153,19 @@ int runScript(QApplication& app, const CommandLine& options)
     }
     Host host(platform, *canvas, *bitmap, programFolder);
     ProjectFlows projects(host);
+    TemplateMode templates(host, projects);
     Publishing publishing(host, printing);
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
+    if (reference)
+        session.setGalleryHandler([reference](const QString& category, const QString& name) {
+            if (!reference->galleryOpen())
+                return QStringLiteral("not open");
+            if (category.isEmpty() && name.isEmpty()) {
+                reference->leaveTemplates();
+                return QString();
+            }
+            return reference->pickTemplate(category, name) ? QString() : QStringLiteral("no such template");
+        });
     host.start();
     session.start();
     app.exec();
