@@ -126,6 +126,7 @@ void ProjectFlows::mnuSaveAs()
 
 void ProjectFlows::reportUnsaved(const QString& path, const QString& reason)
 {
+    host_.state.isDirty = true;
     closeSaving();
     host_.messages.Alert(QStringLiteral("The logo could not be saved to \"%1\": %2. The file on disk was not changed.")
                              .arg(path, reason),

@@ -43,8 +43,9 @@ private:
     void showSaving();
     void closeSaving();
     void requestSave(const QString& path);
-    // The save ended without a file: tell the user why; the old file, IsDirty
-    // and the waiting flags stay as they were.
+    // The save ended without a file: tell the user why. The old file and the
+    // waiting flags stay as they were, and the logo counts as unsaved again
+    // (a question may have cleared IsDirty when it asked for the save).
     void reportUnsaved(const QString& path, const QString& reason);
 
     Host& host_;

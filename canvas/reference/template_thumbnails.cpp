@@ -2,6 +2,7 @@
 
 #include "canvas/logo/logo_renderer.h"
 
+#include <QIcon>
 #include <QPainter>
 
 namespace vm {
@@ -61,7 +62,14 @@ QVariant TemplateThumbnails::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: return entry->name;
     case Qt::ToolTipRole: return entry->category + QStringLiteral(": ") + entry->name;
-    case Qt::DecorationRole: return thumbnail(*entry);
+    case Qt::DecorationRole: {
+        // The chosen design keeps its true colours: the frame around it shows the choice.
+        QIcon icon;
+        const QPixmap picture = thumbnail(*entry);
+        icon.addPixmap(picture, QIcon::Normal);
+        icon.addPixmap(picture, QIcon::Selected);
+        return icon;
+    }
     default: return {};
     }
 }

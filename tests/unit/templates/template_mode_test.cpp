@@ -29,7 +29,7 @@ protected:
         return (windows.style(host->mainForm.window) & window_style::SysMenu) == window_style::SysMenu;
     }
     bool galleryOpened() const { return sentCommands().contains(QStringLiteral("Open New Template|True")); }
-    qsizetype questionsAsked() const { return forms.shownForms().count(QStringLiteral("frmYesNoCancel")); }
+    qsizetype questionsAsked() const { return forms.shownForms().count(QStringLiteral("frmMessageBoxYNC")); }
 
     std::unique_ptr<TemplateMode> templates;
 };
@@ -118,6 +118,17 @@ TEST_F(TemplateModeTest, YesSavesAndLeavesTheGalleryClosed)
     // The canvas answers and the file is written.
     canvasSays(QStringLiteral("show save"), file + ae + QStringLiteral("<logo>saved</logo>"));
     EXPECT_EQ(readFile(file), QByteArray("<logo>saved</logo>"));
+
+    // A save that fails after the question leaves the logo unsaved, not lost.
+    dirty();
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    forms.clicks = {QStringLiteral("cmdYes")};
+    host->mainMenu.route(QStringLiteral("mnuNewTemplate"));
+    EXPECT_FALSE(host->state.isDirty);
+    canvasSays(QStringLiteral("show save"), file + ae + QStringLiteral("<logo>lost?</logo>"));
+    EXPECT_EQ(readFile(file), QByteArray("<logo>saved</logo>"));
+    EXPECT_TRUE(host->state.isDirty);
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     // A logo without a file whose save dialog is cancelled keeps its changes.
     flows->ShowNew();
