@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -173,7 +174,13 @@ void EditorWidget::buildToolbar()
     };
     add(tr("New"), tr("Start a new logo"), [this] { canvas_.requestNew(); });
     add(tr("Open"), tr("Open a logo"), [this] { canvas_.requestOpen(); });
-    add(tr("Save"), tr("Save the logo"), [this] { canvas_.requestSave(); });
+    QAction* save = add(tr("Save"), tr("Save the logo; the arrow also keeps it as a template"), [this] { canvas_.requestSave(); });
+    // Saving as a template sits under Save: the toolbar has no room for another button.
+    auto* saveMenu = new QMenu(this);
+    saveMenu->addAction(tr("Save as Template…"), this, [this] { saveAsTemplate(); });
+    save->setMenu(saveMenu);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(save)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
     add(tr("Publish"), tr("Publish the logo as an image"), [this] { canvas_.requestPublish(); });
     toolbar_->addSeparator();
     add(tr("Text"), tr("Add a text"), [this] { editor_.addText(tr("Your Text")); });
@@ -193,7 +200,7 @@ void EditorWidget::buildToolbar()
     toolbar_->addSeparator();
     add(tr("Panels"), tr("Show the colour and text tools panels"), [this] { arrangePanels(); });
     add(tr("Wizard"), tr("New logo wizard"), [this] { openWizard(); });
-    add(tr("Save as Template"), tr("Keep this logo as a template of your own"), [this] { saveAsTemplate(); });
+
     add(tr("Help"), tr("Quick help"), [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); });
 }
 

@@ -70,8 +70,8 @@ TemplateGallery::TemplateGallery(const LogoRenderer& renderer, QWidget* parent)
     emptyHint_->setObjectName(QStringLiteral("galleryEmpty"));
     emptyHint_->setAlignment(Qt::AlignCenter);
     emptyHint_->setWordWrap(true);
-    emptyHint_->setText(tr("No templates of your own yet.\nDesign a logo and choose \"Save as Template\" in the "
-                           "canvas toolbar: it appears here."));
+    emptyHint_->setText(tr("No templates of your own yet.\nDesign a logo and choose \"Save as Template\" from the "
+                           "arrow beside Save in the canvas toolbar: it appears here."));
     emptyHint_->hide();
 
     use_->setObjectName(QStringLiteral("galleryUse"));
