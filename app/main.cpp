@@ -5,6 +5,7 @@
 #include "canvas/player/startup_canvas.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
+#include "platform/api/print_services.h"
 #include "platform/linux/desktop_shell_opener.h"
 #include "platform/linux/immediate_process_control.h"
 #include "platform/linux/linux_network_info.h"
@@ -12,11 +13,8 @@
 #include "platform/linux/linux_rights.h"
 #include "platform/linux/local_desktop_channel.h"
 #include "platform/linux/qt_system_dialogs.h"
-#include "platform/api/print_services.h"
 #include "platform/print_views/qt_modal_window_view.h"
 #include "platform/printing/file_spooler.h"
-#include "platform/printing/linux_process_runner.h"
-#include "platform/printing/linux_system_locale.h"
 #include "platform/printing/system_page_printer.h"
 #include "platform/scripted/answer_queue.h"
 #include "platform/scripted/script_parser.h"
@@ -26,7 +24,12 @@
 #include "platform/scripted/scripted_system_dialogs.h"
 #include "platform/scripted/transcript_process_control.h"
 #include "platform/scripted/transcript_process_runner.h"
+#include "platform/system/linux_os_version.h"
+#include "platform/system/linux_process_runner.h"
+#include "platform/system/linux_system_locale.h"
+#include "print/printer_setup.h"
 #include "project/project_flows.h"
+#include "publish/convert_commands.h"
 #include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
 #include "shell/host.h"
@@ -51,14 +54,16 @@ void reportSpoolerProblem(const QString& problem)
     std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
 }
 
-// Tools start with the program's own converter configuration.
-QProcessEnvironment converterEnvironment(const QString& programFolder)
+// The converter starts with the program's own converter configuration; every
+// other tool (the printer helper, for one) with the user's.
+void giveConverterItsConfiguration(LinuxProcessRunner& processes, const QString& programFolder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString config = Publishing::prepareConverterConfig(programFolder);
-    if (!config.isEmpty())
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    return environment;
+    if (config.isEmpty())
+        return;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    processes.setProgramEnvironment(splitCommandLine(convert_commands::converter(programFolder)).value(0), environment);
 }
 
 int runWithScreen(QApplication& app, const CommandLine& options)
@@ -77,8 +82,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner processes;
-    processes.setEnvironment(converterEnvironment(programFolder));
+    giveConverterItsConfiguration(processes, programFolder);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    PrinterSetup::RestoreAfterInterruptedPublish(spooler);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};
@@ -130,9 +136,10 @@ int runScript(QApplication& app, const CommandLine& options)
     // printing through the print windows without a screen (the automation answers them).
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner realProcesses;
-    realProcesses.setEnvironment(converterEnvironment(programFolder));
+    giveConverterItsConfiguration(realProcesses, programFolder);
     TranscriptProcessRunner processes(realProcesses, transcript);
     FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    PrinterSetup::RestoreAfterInterruptedPublish(spooler);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};

@@ -11,13 +11,14 @@
 #include "platform/linux/linux_os_facts.h"
 #include "platform/linux/linux_rights.h"
 #include "platform/printing/file_spooler.h"
-#include "platform/printing/linux_process_runner.h"
-#include "platform/printing/linux_system_locale.h"
 #include "platform/printing/system_page_printer.h"
 #include "platform/scripted/answer_queue.h"
 #include "platform/scripted/scripted_form_presenter.h"
 #include "platform/scripted/scripted_shell_opener.h"
 #include "platform/scripted/scripted_system_dialogs.h"
+#include "platform/system/linux_os_version.h"
+#include "platform/system/linux_process_runner.h"
+#include "platform/system/linux_system_locale.h"
 #include "publish/publishing.h"
 #include "shell/host.h"
 
@@ -43,10 +44,6 @@ struct RecordingRunner : ProcessRunner {
     {
         runs.append({line, folder});
         return real_.runProcess(line, folder, timeout, show, flags);
-    }
-    bool startProcess(const QString& line, const QString& folder, int show) override
-    {
-        return real_.startProcess(line, folder, show);
     }
     int runForExitCode(const QString& line) override { return real_.runForExitCode(line); }
     LinuxProcessRunner& real_;
@@ -99,7 +96,7 @@ int main(int argc, char** argv)
     LinuxProcessRunner real;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Publishing::prepareConverterConfig(programFolder));
-    real.setEnvironment(environment);
+    real.setProgramEnvironment(programFolder + QStringLiteral("/bin/convert"), environment);
     RecordingRunner runner(real);
     FileSpooler spooler(root.path() + QStringLiteral("/spool"), {});
     spooler.addPrinter(QStringLiteral("Vantamorph"), printer_driver::printToFile, QStringLiteral("FILE:"));

@@ -23,6 +23,9 @@ const QStringList& CanvasDispatcher::commandNames()
         QStringLiteral("templatecall"),      QStringLiteral("cropimage"),
         QStringLiteral("vectoreps"),         QStringLiteral("topmenuendisable"),
         QStringLiteral("exit"),
+        // Our own: the canvas could not open the file it was sent (path), and a
+        // publish it was asked for cannot finish (what failed).
+        QStringLiteral("openrefused"),       QStringLiteral("publishfailed"),
     };
     return names;
 }

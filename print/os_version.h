@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/api/os_version.h"
 #include "platform/api/system_locale.h"
 
 #include <QString>

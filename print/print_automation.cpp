@@ -80,14 +80,14 @@ void PrintAutomation::CloseOutPutInputBox()
 {
     host_.trap.run(QStringLiteral("frmSaveLogo\\CloseOutPutInputBox"), [&] {
         const QString target = printToFileTarget(host_.state, publishState_ ? publishState_() : PrintTargetState{});
-        const QString language = GetLocaleString(locale_, locale_.systemDefaultLcid(), locale_info::Language);
+        // The table names one territory per language; every territory of it (de_AT
+        // as de_DE, en_GB as en_US) shows that language's prompt.
+        const print_texts::PromptText* row = print_texts::promptForLanguage(locale_.languageCode());
         WindowRegistry& windows = host_.platform.windows;
-        for (const print_texts::PromptText& row : print_texts::promptTable()) {
-            if (row.languageName != language)
-                continue;
-            const WindowHandle prompt = findOwnWindow(windows, QString(), row.title);
+        if (row) {
+            const WindowHandle prompt = findOwnWindow(windows, QString(), row->title);
             if (!prompt)
-                continue;
+                return;
             for (WindowHandle edit = windows.findWindowEx(prompt, 0, print_texts::editClass); edit;
                  edit = windows.findWindowEx(prompt, edit, print_texts::editClass)) {
                 if (windows.text(edit).isEmpty()) {
@@ -96,7 +96,7 @@ void PrintAutomation::CloseOutPutInputBox()
                 }
             }
             if (const WindowHandle button =
-                    windows.findWindowEx(prompt, 0, QStringLiteral("Button"), row.confirmButton))
+                    windows.findWindowEx(prompt, 0, QStringLiteral("Button"), row->confirmButton))
                 windows.sendClick(button);
             QCoreApplication::processEvents();
         }

@@ -13,6 +13,11 @@ namespace {
 const QString publishLabel = QStringLiteral("frmSaveLogo\\imgSave_Click");
 const QString profileDefault = QStringLiteral(",,,");
 constexpr int profileBufferSize = 254;
+
+bool isPrintToFilePrinter(const QString& name)
+{
+    return name.compare(print_names::printToFilePrinter, Qt::CaseInsensitive) == 0;
+}
 } // namespace
 
 PrinterSetup::PrinterSetup(Host& host, PrintServices& services) : host_(host), services_(services) {}
@@ -37,14 +42,39 @@ PrinterInfo PrinterSetup::GetDefaultPrinter()
 
 bool PrinterSetup::SelectPrinter(const QString& deviceName)
 {
+    if (!isPrintToFilePrinter(deviceName)) {
+        // Only the print-to-file printer's page is ours to set.
+        if (services_.spooler.switchDefaultPrinter(deviceName, QString()))
+            printer_.deviceName = deviceName;
+        return true;
+    }
+    const QString userPrinter = isPrintToFilePrinter(PreviousDefaultPrinter) ? QString() : PreviousDefaultPrinter;
     // Each call once: a printer the spooler refuses stays refused.
-    if (services_.spooler.setDefaultPrinter(deviceName))
+    if (services_.spooler.switchDefaultPrinter(deviceName, userPrinter.trimmed().isEmpty() ? QString() : userPrinter))
         printer_.deviceName = deviceName;
     clsPrint settings(services_.spooler, printer_);
     // Our own spooler's defaults change only with administer access, which the user has over their printers.
     settings.AccessLevel = printer_access::AllAccess;
     settings.SetPrinterOrientation(1, 8);
     return true;
+}
+
+void PrinterSetup::RestoreDefaultPrinter()
+{
+    if (PreviousDefaultPrinter.trimmed().isEmpty())
+        return;
+    if (services_.spooler.switchDefaultPrinter(PreviousDefaultPrinter, QString()))
+        printer_.deviceName = PreviousDefaultPrinter;
+}
+
+void PrinterSetup::RestoreAfterInterruptedPublish(Spooler& spooler)
+{
+    const QString noted = spooler.pendingRestore();
+    if (noted.isEmpty())
+        return;
+    // A default the user has chosen since stays; only the note goes.
+    const QString current = spooler.profileDevice().section(QLatin1Char(','), 0, 0);
+    spooler.switchDefaultPrinter(isPrintToFilePrinter(current) ? noted : current, QString());
 }
 
 int PrinterSetup::InstallPrinter(const QString& commandLine)
@@ -56,7 +86,7 @@ QString PrinterSetup::installedPrintToFilePrinter()
 {
     // The walk stops at the first match; its exact name is what the spooler takes.
     for (const PrinterInfo& printer : services_.spooler.printers())
-        if (printer.printerName.compare(print_names::printToFilePrinter, Qt::CaseInsensitive) == 0)
+        if (isPrintToFilePrinter(printer.printerName))
             return printer.printerName;
     return QString();
 }
@@ -65,6 +95,11 @@ PrinterSetup::Outcome PrinterSetup::PreparePrinter(Form* publishDialog)
 {
     ResumeNext statement(host_.trap, publishLabel);
     statement([&] { GetDefaultPrinter(); });
+    // The print-to-file printer already the default, with a user's printer
+    // noted: a run ended mid-publish, and the noted printer is the user's.
+    if (isPrintToFilePrinter(PreviousDefaultPrinter))
+        if (const QString noted = services_.spooler.pendingRestore(); !noted.isEmpty())
+            PreviousDefaultPrinter = noted;
 
     if (const QString installed = installedPrintToFilePrinter(); !installed.isEmpty()) {
         SelectPrinter(installed);
@@ -95,8 +130,7 @@ void PrinterSetup::RestorePrinter(Form* publishDialog)
 {
     try {
         host_.platform.forms.unload(host_.waitForm);
-        if (!PreviousDefaultPrinter.trimmed().isEmpty())
-            SelectPrinter(PreviousDefaultPrinter);
+        RestoreDefaultPrinter();
         BringWindowFront();
         host_.messages.Alert(host_.language.GetControlCaptions(QStringLiteral("alertLogoPub")), publishDialog);
     } catch (...) {

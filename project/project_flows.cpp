@@ -6,6 +6,7 @@
 #include "shell/host.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace vm {
 
@@ -34,6 +35,7 @@ void ProjectFlows::registerRoutes()
     host_.dispatcher.on(QStringLiteral("show open"), [this](const QString&) { mnuOpenProject(); });
     host_.dispatcher.on(QStringLiteral("show save"), [this](const QString& argument) { SaveIt(argument); });
     host_.dispatcher.on(QStringLiteral("show new"), [this](const QString&) { mnuNewProject(); });
+    host_.dispatcher.on(QStringLiteral("openrefused"), [this](const QString& argument) { openRefused(argument); });
 
     host_.hooks.closeQuestion = [this] { closeQuestion(); };
     host_.hooks.exitQuestion = [this] { exitQuestion(); };
@@ -71,6 +73,7 @@ void ProjectFlows::closeSaving()
 
 void ProjectFlows::requestSave(const QString& path)
 {
+    host_.state.requestedSavePath = path;
     host_.toFlash(QStringLiteral("show save"), path);
     showSaving();
     host_.state.saveRequested = true;
@@ -92,12 +95,18 @@ void ProjectFlows::mnuSave(QString& target)
             state.saveNotCancelled = false;
             target = newLogo;
             state.currentProjectFile = newLogo;
+            dropWaitingWork();
             closeSaving();
             return;
         }
         if (QFileInfo::exists(chosen)
             && !host_.messages.MessageBoxYN(caption(QStringLiteral("msgYNFileOverwrite")), &host_.mainForm)) {
+            // A declined overwrite is a cancelled save: whatever waited for it does not happen.
+            state.saveNotCancelled = false;
             state.currentProjectFile = currentBefore;
+            target = currentBefore;
+            dropWaitingWork();
+            closeSaving();
             return;
         }
         requestSave(chosen);
@@ -118,15 +127,24 @@ void ProjectFlows::mnuSaveAs()
         if (chosen.size() >= 2) {
             state.currentProjectFile = chosen;
             state.saveRequested = true;
+            state.requestedSavePath = chosen;
             host_.toFlash(QStringLiteral("show save"), chosen);
             showSaving();
         }
     });
 }
 
+void ProjectFlows::dropWaitingWork()
+{
+    host_.state.openAfterSave = false;
+    host_.state.publishAfterSave = false;
+}
+
 void ProjectFlows::reportUnsaved(const QString& path, const QString& reason)
 {
     host_.state.isDirty = true;
+    // What waited for this save must not run at some later, unrelated save.
+    dropWaitingWork();
     closeSaving();
     host_.messages.Alert(QStringLiteral("The logo could not be saved to \"%1\": %2. The file on disk was not changed.")
                              .arg(path, reason),
@@ -137,7 +155,7 @@ bool ProjectFlows::SaveIt(const QString& data)
 {
     const QString label = QStringLiteral("frmMain\\SaveIt");
     return host_.trap.value(label, false, [&] {
-        const qsizetype split = data.indexOf(fieldSeparator);
+        const qsizetype split = pathEnd(data);
         if (split < 0)
             throw RunTimeError(error_number::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
         const QString path = data.left(split);
@@ -183,6 +201,7 @@ void ProjectFlows::OpenLogoProject(const QString& command, const QString& path, 
     host_.trap.run(QStringLiteral("frmMain\\OpenLogoProject"), [&] {
         HostState& state = host_.state;
         if (mode != newLogo) {
+            beforeOpen_ = BeforeOpen{path, state.currentProjectFile, state.isDirty, recent_.snapshot()};
             host_.toFlash(command, path + fieldSeparator + QStringLiteral("null"));
             recent_.UpdateHistory(path);
             state.currentProjectFile = path;
@@ -191,12 +210,37 @@ void ProjectFlows::OpenLogoProject(const QString& command, const QString& path, 
             if (forms.isLoaded(host_.splashForm))
                 forms.unload(host_.splashForm);
         } else {
+            beforeOpen_.reset();
             host_.toFlash(command, path + fieldSeparator + newLogo);
             state.currentProjectFile = newLogo;
             state.isDirty = false;
         }
         closeSaving();
     });
+}
+
+void ProjectFlows::openRefused(const QString& argument)
+{
+    host_.trap.run(QStringLiteral("frmMain\\OpenLogoProject"), [&] {
+        // The argument is the path the canvas was sent; the canvas tells the user why itself.
+        if (!beforeOpen_ || beforeOpen_->path != argument)
+            return;
+        const BeforeOpen before = *std::exchange(beforeOpen_, std::nullopt);
+        HostState& state = host_.state;
+        state.currentProjectFile = before.currentProjectFile;
+        state.isDirty = before.isDirty;
+        recent_.restore(before.history);
+    });
+}
+
+qsizetype ProjectFlows::pathEnd(const QString& data) const
+{
+    const HostState& state = host_.state;
+    qsizetype end = -1;
+    for (const QString& known : {state.requestedSavePath, state.currentProjectFile, newLogo})
+        if (!known.isEmpty() && known.size() > end && data.startsWith(known + fieldSeparator))
+            end = known.size();
+    return end >= 0 ? end : data.indexOf(fieldSeparator);
 }
 
 void ProjectFlows::mnuNewProject()

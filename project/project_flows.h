@@ -3,6 +3,7 @@
 #include "project/recent_files.h"
 
 #include <QString>
+#include <optional>
 
 namespace vm {
 
@@ -36,6 +37,13 @@ public:
 
     RecentFiles& recentFiles() { return recent_; }
 
+    // The canvas could not open the file it was sent: everything goes back to
+    // how it was before the open.
+    void openRefused(const QString& argument);
+    // Where the path of a "show save" answer ends: after a path the host
+    // knows it asked for, so an "æ" inside the path does not cut it.
+    qsizetype pathEnd(const QString& data) const;
+
 private:
     void registerRoutes();
     FileDialogRequest saveDialog(const QString& title) const;
@@ -47,9 +55,21 @@ private:
     // waiting flags stay as they were, and the logo counts as unsaved again
     // (a question may have cleared IsDirty when it asked for the save).
     void reportUnsaved(const QString& path, const QString& reason);
+    // Forgets the open or publish that waited for a save which did not happen.
+    void dropWaitingWork();
+
+    // The host's project state from before the last open, until the canvas
+    // has had its say.
+    struct BeforeOpen {
+        QString path;
+        QString currentProjectFile;
+        bool isDirty = false;
+        QByteArray history;
+    };
 
     Host& host_;
     RecentFiles recent_;
+    std::optional<BeforeOpen> beforeOpen_;
 };
 
 } // namespace vm

@@ -131,6 +131,25 @@ void RecentFiles::UpdateHistory(const QString& path)
     });
 }
 
+QByteArray RecentFiles::snapshot() const
+{
+    QFile file(configPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void RecentFiles::restore(const QByteArray& snapshot)
+{
+    host_.trap.run(QStringLiteral("frmMain\\UpdateHistory"), [&] {
+        if (snapshot.isEmpty() || snapshot == this->snapshot())
+            return;
+        const project_file::Outcome written = project_file::writeAtomically(configPath(), snapshot);
+        host_.mainMenu.rebuild();
+        ReteriveFileHistory();
+        if (!written.ok)
+            throw RunTimeError(written.errorNumber, written.reason);
+    });
+}
+
 void RecentFiles::mnuFile(int index)
 {
     host_.trap.run(QStringLiteral("frmMain\\mnuFile"), [&] {

@@ -26,6 +26,11 @@ public:
     // The user chose the i-th entry of the submenu.
     void mnuFile(int index);
 
+    // App.Config as it is on disk now, and put back as it was (an open the
+    // canvas refused must not have moved its file up the history).
+    QByteArray snapshot() const;
+    void restore(const QByteArray& snapshot);
+
     QString configPath() const;
 
     // The carry walk over the slots of history: path goes first, the entries

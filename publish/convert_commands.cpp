@@ -1,6 +1,7 @@
 #include "publish/convert_commands.h"
 
 #include "platform/api/path_style.h"
+#include "platform/api/process_runner.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -9,11 +10,11 @@ namespace vm::convert_commands {
 
 namespace {
 const QChar fieldSeparator(0x00E6);
-const QChar quote(u'"');
-
+// Always in double quotes, as the lines have always been written; a quote or
+// a trailing backslash inside is escaped so the runner's split gives the path back whole.
 QString quoted(const QString& path)
 {
-    return quote + path + quote;
+    return quoteCommandLineArgument(path, true);
 }
 } // namespace
 
@@ -21,7 +22,7 @@ QString converter(const QString& programFolder)
 {
     const QString path = programFolder + path_style::separator + QStringLiteral("bin") + path_style::separator
                          + QStringLiteral("convert") + path_style::executableSuffix;
-    return path.contains(QLatin1Char(' ')) ? quoted(path) : path;
+    return quoteCommandLineArgument(path);
 }
 
 double leadingNumber(const QString& text)

@@ -11,7 +11,7 @@ enum class PublishSize { Full, Quarter, Thumbnail };
 // The converter's command lines, built exactly as the publish routes run them.
 namespace convert_commands {
 
-// The converter in the program folder; quoted only when the folder holds a blank.
+// The converter in the program folder; quoted only when the folder holds a blank or a quote.
 QString converter(const QString& programFolder);
 
 // The printed width and height from "convertdata" ("640æ480"), each as the

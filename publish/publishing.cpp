@@ -9,12 +9,15 @@
 
 namespace vm {
 
+const QString Publishing::publishDialogItem = QStringLiteral("mnuPublishLogoDialog");
+
 Publishing::Publishing(Host& host, PrintServices& services)
     : host_(host), dialog_(host, services), quick_(host, services, dialog_)
 {
     host.mainMenu.on(QStringLiteral("mnuPublishLogo"), [this] { showDialog(); });
+    host.mainMenu.on(publishDialogItem, [this] { showDialog(); });
     for (const MenuTreeEntry& entry : menuTree())
-        if (entry.parent == QLatin1String("mnuPublishLogo"))
+        if (entry.parent == QLatin1String("mnuPublishLogo") && entry.key != publishDialogItem)
             host.mainMenu.on(entry.key, [this, key = entry.key] { quick_.mnuPublishLogoSub(key); });
 
     host.dispatcher.on(QStringLiteral("show publish"), [this](const QString&) { showDialog(); });
@@ -22,8 +25,29 @@ Publishing::Publishing(Host& host, PrintServices& services)
         dialog_.SizeArgument = argument;
         dialog_.CreateImage();
     });
-    host.dispatcher.on(QStringLiteral("vectoreps"),
-                       [this](const QString&) { dialog_.printerSetup().RestorePrinter(&dialog_); });
+    host.dispatcher.on(QStringLiteral("vectoreps"), [this](const QString&) {
+        PublishRun& run = dialog_.publishRun();
+        if (run.waiting())
+            run.finish();
+    });
+    host.dispatcher.on(QStringLiteral("publishfailed"), [this](const QString& argument) {
+        PublishRun& run = dialog_.publishRun();
+        if (run.waiting())
+            run.fail(argument.isEmpty() ? QStringLiteral("the canvas could not draw it.") : argument);
+    });
+    host.dispatcher.on(QStringLiteral("publishtransparentimage"), [this](const QString& argument) {
+        // The name travels inside XML: markup characters in it must not break the call.
+        try {
+            host_.bitmapCanvas.callFunction(QStringLiteral("<invoke name='receiveBgName'><arguments><string>")
+                                            + argument.toHtmlEscaped()
+                                            + QStringLiteral("</string></arguments></invoke>"));
+        } catch (...) {
+            // Without a bitmap canvas nothing would ever answer: the publish ends here.
+            if (dialog_.publishRun().waiting())
+                dialog_.publishRun().fail(QStringLiteral("the bitmap canvas is not loaded."));
+            throw;
+        }
+    });
     host.bitmapCanvas.onCommand([this](const QString& command, const QString& argument) {
         quick_.ShockwaveFlash1_FSCommand(command, argument);
     });

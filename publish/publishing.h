@@ -11,6 +11,9 @@ class Publishing {
 public:
     Publishing(Host& host, PrintServices& services);
 
+    // The first entry of the Publish Logo submenu: the publish dialog.
+    static const QString publishDialogItem;
+
     // The configuration folder the converter is started with (its
     // XDG_CONFIG_HOME): our policy lets it read printed PostScript.
     static QString prepareConverterConfig(const QString& programFolder);

@@ -98,15 +98,6 @@ bool QuickPublish::ConvertToTiff(const QString& target, const QString& source)
     return true;
 }
 
-void QuickPublish::finishUnpublished(const QString& message)
-{
-    host_.platform.forms.unload(host_.waitForm);
-    PrinterSetup& printer = dialog_.printerSetup();
-    if (!printer.PreviousDefaultPrinter.trimmed().isEmpty())
-        printer.SelectPrinter(printer.PreviousDefaultPrinter);
-    printer.BringWindowFront();
-    host_.messages.Alert(message, &dialog_);
-}
 
 void QuickPublish::ShockwaveFlash1_FSCommand(const QString& command, const QString& argument)
 {
@@ -114,6 +105,13 @@ void QuickPublish::ShockwaveFlash1_FSCommand(const QString& command, const QStri
     host_.trap.run(label, [&] {
         const QString name = command.toLower();
         const QString target = host_.state.publishTarget;
+        PublishRun& run = dialog_.publishRun();
+        if (!run.waiting() || target.isEmpty()) {
+            // Nothing asked for this picture (or its publish has ended): it goes nowhere.
+            host_.trap.report(label, RunTimeError(error_number::InvalidProcedureCall,
+                                                  QStringLiteral("No publish is waiting for \"%1\"").arg(command)));
+            return;
+        }
         const QString sample = binFile(QStringLiteral("sample.png"));
         static const QStringList pictures = {QStringLiteral("publishpng"), QStringLiteral("publishjpg"),
                                              QStringLiteral("publishtiff"), QStringLiteral("publishtransparentpng"),
@@ -121,10 +119,10 @@ void QuickPublish::ShockwaveFlash1_FSCommand(const QString& command, const QStri
         if (pictures.contains(name)) {
             // A picture that does not decode or cannot be written is no success.
             const std::optional<QByteArray> bytes = picture_files::DecodeBase64(argument);
-            if (!bytes) {
+            if (!bytes || bytes->isEmpty()) {
                 host_.trap.report(label, RunTimeError(error_number::InvalidProcedureCall,
                                                       QStringLiteral("The picture from the canvas is not Base64")));
-                finishUnpublished(QStringLiteral("The logo could not be published: the picture from the canvas could not be read."));
+                run.fail(QStringLiteral("the picture from the canvas could not be read."));
                 return;
             }
             const QString written = name == QLatin1String("publishjpg")              ? binFile(QStringLiteral("sample.jpg"))
@@ -133,7 +131,7 @@ void QuickPublish::ShockwaveFlash1_FSCommand(const QString& command, const QStri
             if (!picture_files::FileWriteBinary(*bytes, written)) {
                 host_.trap.report(label, RunTimeError(error_number::PathFileAccessError,
                                                       QStringLiteral("Cannot write ") + written));
-                finishUnpublished(QStringLiteral("The logo could not be published: \"%1\" could not be written.").arg(written));
+                run.fail(QStringLiteral("\"%1\" could not be written.").arg(written));
                 return;
             }
             if (name == QLatin1String("publishpng") || name == QLatin1String("publishjpg")) {
@@ -148,8 +146,8 @@ void QuickPublish::ShockwaveFlash1_FSCommand(const QString& command, const QStri
                 ScaleImage(target, sample);
             }
         }
-        host_.platform.forms.unload(host_.waitForm);
-        dialog_.printerSetup().RestorePrinter(&dialog_);
+        // Told a success only when this publish really wrote the target.
+        run.finish();
     });
 }
 

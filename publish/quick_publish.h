@@ -24,8 +24,6 @@ public:
 
 private:
     void run(const QString& commandLine);
-    // Ends a publish that produced nothing: no success message.
-    void finishUnpublished(const QString& message);
     QString binFile(const QString& name) const;
 
     Host& host_;

@@ -44,7 +44,8 @@ SaveLogoForm::SaveLogoForm(Host& host, PrintServices& services)
     : host_(host), services_(services), printerSetup_(host, services),
       automation_(host, services.locale, [this] {
           return PrintTargetState{format_ == VectorEps, TargetFolder, TargetFileName, PrintedEpsName};
-      })
+      }),
+      run_(host, printerSetup_)
 {
 }
 
@@ -236,8 +237,7 @@ bool SaveLogoForm::publish()
     }
     // A publish that stops from here on puts the user's printer back.
     const auto stopAndRestorePrinter = [&] {
-        if (!printerSetup_.PreviousDefaultPrinter.trimmed().isEmpty())
-            printerSetup_.SelectPrinter(printerSetup_.PreviousDefaultPrinter);
+        run_.restoreUserPrinter();
         return false;
     };
 
@@ -279,12 +279,21 @@ bool SaveLogoForm::publish()
         statement([&] { removeFile(target); });
     }
     statement([&] { automation_.setEnabled(true); });
+    // The work folder may have gone since start-up; the printer writes into it.
+    statement([&] { host_.tempFolder.ensureWorkFolder(); });
     statement([&] {
+        run_.begin(target, this);
         if (choice.setsTarget)
             state.publishTarget = target;
-        host_.toFlash(choice.command, QStringLiteral("True"));
+        if (!host_.toFlash(choice.command, QStringLiteral("True"))) {
+            run_.fail(QStringLiteral("the canvas could not be asked to draw it."));
+            unloadDialog();
+            return;
+        }
         host_.platform.forms.hide(*this);
-        host_.platform.forms.showModal(host_.waitForm, &host_.mainForm);
+        // The canvas may already have answered (or failed) while it was asked.
+        if (run_.waiting())
+            host_.platform.forms.showModal(host_.waitForm, &host_.mainForm);
         unloadDialog();
     });
     return true;
@@ -297,14 +306,9 @@ void SaveLogoForm::runConverter(const QString& commandLine, bool sizeGiven)
     services_.processes.runProcess(commandLine, host_.state.programFolder, limit, hiddenWindow, highPriority);
 }
 
-void SaveLogoForm::closeWaitWindow()
-{
-    host_.platform.forms.unload(host_.waitForm);
-}
-
 void SaveLogoForm::createImageFailed(int number, const QString& description)
 {
-    closeWaitWindow();
+    run_.end();
     if (number == error_number::PermissionDenied) {
         host_.platform.dialogs.messageBox(description + QStringLiteral(" Create Image"), QStringLiteral("Vantamorph"),
                                           message_box::Buttons::Ok, message_box::Icon::None);
@@ -319,6 +323,12 @@ void SaveLogoForm::createImageFailed(int number, const QString& description)
 
 void SaveLogoForm::CreateImage()
 {
+    if (!run_.waiting()) {
+        // A late or stray answer: the publish it belonged to has ended.
+        host_.trap.report(QStringLiteral("frmSaveLogo\\CreateImage"),
+                          RunTimeError(error_number::InvalidProcedureCall, QStringLiteral("No publish is waiting for the picture")));
+        return;
+    }
     const HostState& state = host_.state;
     const QString target = TargetFolder + TargetFileName;
     try {
@@ -340,13 +350,13 @@ void SaveLogoForm::CreateImage()
         }
         QCoreApplication::processEvents();
         if (!QFileInfo::exists(target)) {
-            closeWaitWindow();
+            run_.end();
             host_.platform.dialogs.messageBox(QStringLiteral("LogoPublish Failed."), QString(), message_box::Buttons::Ok,
                                               message_box::Icon::None);
             unloadDialog();
             return;
         }
-        printerSetup_.RestorePrinter(this);
+        run_.finish();
     } catch (const RunTimeError& failure) {
         createImageFailed(failure.number(), failure.description());
     } catch (const std::exception& failure) {

@@ -4,6 +4,7 @@
 #include "print/print_automation.h"
 #include "print/printer_setup.h"
 #include "publish/convert_commands.h"
+#include "publish/publish_run.h"
 
 #include <QHash>
 
@@ -64,6 +65,7 @@ public:
 
     PrinterSetup& printerSetup() { return printerSetup_; }
     PrintAutomation& automation() { return automation_; }
+    PublishRun& publishRun() { return run_; }
     QString epsWorkFile() const;
 
 private:
@@ -76,7 +78,6 @@ private:
     static Choice choiceFor(Format format);
     bool publish();
     void runConverter(const QString& commandLine, bool sizeGiven);
-    void closeWaitWindow();
     void deleteLeftover(const QString& path);
     void createImageFailed(int number, const QString& description);
 
@@ -84,6 +85,7 @@ private:
     PrintServices& services_;
     PrinterSetup printerSetup_;
     PrintAutomation automation_;
+    PublishRun run_;
     QHash<QString, QString> captions_;
     Format format_ = NoFormat;
     PublishSize size_ = PublishSize::Full;

@@ -43,6 +43,9 @@ void Host::start()
 
 void Host::endProgram()
 {
+    // The work folder goes with the program, and only then: a close the user
+    // cancelled leaves it for the publishes still to come.
+    tempFolder.DeleteTempFolder();
     platform.process.endProcess(0);
 }
 
@@ -80,13 +83,9 @@ void Host::registerShellCommands()
     dispatcher.on(QStringLiteral("quick help"), [this](const QString& argument) { mainMenu.setQuickHelpState(argument); });
     dispatcher.on(QStringLiteral("topmenuendisable"),
                   [this](const QString& argument) { mainMenu.setQuickHelpState(argument); });
-    dispatcher.on(QStringLiteral("publishtransparentimage"), [this](const QString& argument) {
-        // The name travels inside XML: markup characters in it must not break the call.
-        bitmapCanvas.callFunction(QStringLiteral("<invoke name='receiveBgName'><arguments><string>")
-                                  + argument.toHtmlEscaped() + QStringLiteral("</string></arguments></invoke>"));
-    });
     dispatcher.on(QStringLiteral("fmloaded"), [this](const QString&) {
-        mainMenu.LoadMenus();
+        // A second announcement rebuilds the bar instead of adding another.
+        mainMenu.rebuild();
         if (hooks.fillRecentFiles)
             hooks.fillRecentFiles();
     });

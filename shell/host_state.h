@@ -22,6 +22,7 @@ struct HostState {
     bool openAfterSave = false;
     QString pendingOpenPath;
     bool publishAfterSave = false;
+    QString requestedSavePath; // the path of the last "show save" request, to split the answer after it
 
     // Publishing
     bool quickPublishing = false;

@@ -27,6 +27,19 @@ FormContent WaitForm::content() const
     return content;
 }
 
+void WaitForm::closeBox()
+{
+    if (stopRequested)
+        stopRequested();
+}
+
+void WaitForm::keyPress(int charCode)
+{
+    constexpr int escapeKey = 27;
+    if (charCode == escapeKey && stopRequested)
+        stopRequested();
+}
+
 FormContent PictureForm::content() const
 {
     FormContent content;

@@ -2,6 +2,8 @@
 
 #include "platform/api/form.h"
 
+#include <functional>
+
 namespace vm {
 
 class Language;
@@ -25,7 +27,12 @@ class WaitForm : public Form {
 public:
     QString name() const override { return QStringLiteral("frmWait"); }
     FormContent content() const override;
-    void closeBox() override {} // only the publish that opened it may close it
+    // The close box and Esc ask the publish that opened the window whether to stop.
+    void closeBox() override;
+    void keyPress(int charCode) override;
+
+    // Set by the publish while it waits.
+    std::function<void()> stopRequested;
 };
 
 // A window that shows one picture from Images/ and closes with its close box.

@@ -104,7 +104,6 @@ void MainForm::Form_Unload(bool& cancel)
 {
     host_.trap.run(QStringLiteral("frmMain\\Form_Unload"), [&] {
         cancel = true; // the window stays until the program ends
-        host_.tempFolder.DeleteTempFolder();
         if (host_.hooks.closeQuestion)
             host_.hooks.closeQuestion();
         else if (!host_.state.isDirty)
@@ -115,7 +114,6 @@ void MainForm::Form_Unload(bool& cancel)
 void MainForm::mnuExit()
 {
     host_.trap.run(QStringLiteral("frmMain\\mnuExit"), [&] {
-        host_.tempFolder.DeleteTempFolder();
         if (host_.hooks.exitQuestion)
             host_.hooks.exitQuestion();
         else if (!host_.state.isDirty)

@@ -108,18 +108,32 @@ void MainMenu::toggleQuickHelp()
     if (items.ItemCaption(id) == offered) {
         items.setItemCaption(id, hideQuickHelp);
         host_.toFlash(QStringLiteral("quick help"), QStringLiteral("true"));
-        setGroupEnabled(panelGroup(), false);
+        lockForQuickHelp(true);
     } else {
         items.setItemCaption(id, offered);
         host_.toFlash(QStringLiteral("quick help"), QStringLiteral("false"));
-        setGroupEnabled(panelGroup(), true);
+        lockForQuickHelp(false);
     }
+}
+
+void MainMenu::lockForQuickHelp(bool locked)
+{
+    // The help menu stays open for the one item that hides the quick help
+    // again; its other items follow the rest of the group.
+    const QString helpMenu = QStringLiteral("mnuMHelp");
+    const QString quickItem = QStringLiteral("mnuQuick");
+    MenuItems& items = host_.menuItems;
+    for (const QString& key : panelGroup())
+        items.setItemEnabled(key, !locked || key == helpMenu);
+    for (const MenuTreeEntry& entry : menuTree())
+        if (entry.parent == helpMenu && !entry.key.isEmpty() && entry.key != quickItem)
+            items.setItemEnabled(entry.key, !locked);
 }
 
 void MainMenu::setQuickHelpState(const QString& argument)
 {
     const bool menusLocked = argument == QLatin1String("false");
-    setGroupEnabled(panelGroup(), !menusLocked);
+    lockForQuickHelp(menusLocked);
     if (const int id = host_.menuItems.FindItem(QStringLiteral("mnuQuick")))
         host_.menuItems.setItemCaption(id, menusLocked ? hideQuickHelp : showQuickHelp);
 }

@@ -36,6 +36,9 @@ public:
     void toggleQuickHelp();
     // The canvas tells whether the top-level menus may be used.
     void setQuickHelpState(const QString& argument);
+    // While the quick help shows, the panel group is locked, all but the
+    // item that hides it again.
+    void lockForQuickHelp(bool locked);
 
 private:
     void addCanvasRoute(const QString& key, const QString& command, const QString& argument);

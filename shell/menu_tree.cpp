@@ -33,6 +33,10 @@ QList<MenuTreeEntry> buildTree()
     MenuTreeEntry fromTemplate = item("", "mnuFromTemplate");
     fromTemplate.source = CaptionSource::LanguageOfKey;
     fromTemplate.captionKey = QStringLiteral("mnuNewTemplate");
+    // The submenu's own entry for the dialog, so the mouse reaches it and Ctrl+L shows.
+    MenuTreeEntry publishDialog = publishItem("mnuPublishLogoDialog", "&Publish Logo...");
+    publishDialog.shift = Ctrl;
+    publishDialog.keyCode = 76;
 
     return {
         item("", "mnuProject"),
@@ -43,7 +47,7 @@ QList<MenuTreeEntry> buildTree()
         item("mnuProject", "mnuSave", Icon, "save", Ctrl, 83),
         item("mnuProject", "mnuSaveAs"),
         separator("mnuProject"),
-        item("mnuProject", "mnuPublishLogo", Plain, "", Ctrl, 76),
+        item("mnuProject", "mnuPublishLogo"),
         item("mnuProject", "mnuPrintLogo"),
         separator("mnuProject"),
         item("mnuProject", "mnuRecent"),
@@ -78,6 +82,7 @@ QList<MenuTreeEntry> buildTree()
         item("mnuMHelp", "mnuAboutUS"),
         item("mnuMHelp", "mnuCopyrightInfo"),
         fromTemplate,
+        publishDialog,
         publishItem("mnuPublishPNG100%", "PNG (100%)"),
         publishItem("mnuPublishPNG25%", "PNG (25%)"),
         publishItem("mnuPublishPNGThumbnail", "PNG Thumbnail"),

@@ -18,13 +18,20 @@ namespace vm {
 namespace {
 const QString workFolderName = QStringLiteral("tmpEPS");
 
-// Read-only files are deleted too: the work folder is ours.
+// Read-only files are deleted too: the work folder is ours. Links are removed
+// as links: neither their targets' modes nor their targets' contents are touched.
 void removeFolder(const QString& path)
 {
+    if (QFileInfo(path).isSymLink()) {
+        QFile::remove(path);
+        return;
+    }
     QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString entry = it.next();
+        if (it.fileInfo().isSymLink())
+            continue;
         QFile::setPermissions(entry, QFile::permissions(entry) | QFileDevice::WriteOwner | QFileDevice::ReadOwner
                                          | QFileDevice::ExeOwner);
     }
@@ -56,12 +63,21 @@ void TempFolder::PrepareTempFolder()
                 state_.tempRoot = os_.environment(QStringLiteral("HOMEDRIVE")) + os_.environment(QStringLiteral("HOMEPATH"));
             if (state_.tempRoot.trimmed().isEmpty())
                 state_.tempRoot = os_.tempFolder();
-            if (!QFileInfo::exists(workFolder()))
-                QDir().mkpath(workFolder());
+            ensureWorkFolder();
         }
     });
+    // The last resort is still the user's own folder: a shared one would mix
+    // two users' work and let one copy's exit delete it under another.
+    if (state_.tempRoot.trimmed().isEmpty() && !state_.keepTempFolder)
+        state_.tempRoot = os_.tempFolder();
     if (state_.tempRoot.trimmed().isEmpty())
         state_.tempRoot = path_style::fallbackTempRoot;
+}
+
+void TempFolder::ensureWorkFolder()
+{
+    if (!state_.keepTempFolder && !state_.tempRoot.trimmed().isEmpty() && !QFileInfo::exists(workFolder()))
+        QDir().mkpath(workFolder());
 }
 
 void TempFolder::DeleteTempFolder()

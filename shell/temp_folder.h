@@ -17,7 +17,10 @@ public:
     TempFolder(HostState& state, OsFacts& os, Rights& rights, ErrorTrap& trap);
 
     void PrepareTempFolder();
+    // Only when the program really ends: a cancelled close keeps it.
     void DeleteTempFolder();
+    // Made again when missing, before anything is printed into it.
+    void ensureWorkFolder();
     QString workFolder() const;
 
 private:

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-image-formats-plugins
     libpugixml-dev libgtest-dev libgmock-dev
     xvfb xauth
-    imagemagick libmagick++-dev ghostscript
+    imagemagick libmagick++-dev ghostscript poppler-utils
     libfreetype-dev fonts-dejavu-core
 )
 

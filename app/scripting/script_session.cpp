@@ -35,14 +35,18 @@ ScriptSession::ScriptSession(Host& host, MoviePlayer& canvas, MoviePlayer& bitma
 
 void ScriptSession::waitFor(const QString& what)
 {
-    // Polled from the event loop, so the program goes on meanwhile.
-    const auto done = [this, what] {
+    waitUntil(what, [this, what] {
         return what == QLatin1String("ready") ? ready_ : !host_.platform.forms.modalOpen();
-    };
+    });
+}
+
+bool ScriptSession::waitUntil(const QString& what, const std::function<bool()>& done)
+{
+    // Polled from the event loop, so the program goes on meanwhile.
     if (done()) {
         waitClock_.invalidate();
         timer_.start(0);
-        return;
+        return true;
     }
     if (!waitClock_.isValid())
         waitClock_.start();
@@ -50,10 +54,11 @@ void ScriptSession::waitFor(const QString& what)
         trace_.write(QStringLiteral("wait ") + what + QStringLiteral(" -> timed out"));
         waitClock_.invalidate();
         timer_.start(0);
-        return;
+        return false;
     }
     --next_; // the same statement again, a little later
     timer_.start(conditionPollMs);
+    return false;
 }
 
 void ScriptSession::start()
@@ -72,6 +77,13 @@ void ScriptSession::step()
         return;
     }
     const Statement statement = statements_[next_++];
+    if (statement.kind == Statement::Kind::Canvas || statement.kind == Statement::Kind::Bitmap) {
+        // A movie still on its way is waited for; one that failed to load is not.
+        MoviePlayer& player = statement.kind == Statement::Kind::Canvas ? canvas_ : bitmap_;
+        if (player.movie().isEmpty() && !waitUntil(QStringLiteral("movie"), [&player] { return !player.movie().isEmpty(); })
+            && waitClock_.isValid())
+            return;
+    }
     if (statement.kind == Statement::Kind::Wait) {
         const QString what = statement.args.value(0);
         if (what == QLatin1String("ready") || what == QLatin1String("idle"))
@@ -131,7 +143,9 @@ void ScriptSession::execute(const Statement& statement)
                              + Trace::quote(statement.args.value(1));
         Form* form = host_.platform.forms.loadedForm(first);
         trace_.write(form ? line : line + QStringLiteral(" -> not loaded"));
-        if (form)
+        if (form && statement.args.value(1) == closeBoxControl)
+            form->closeBox();
+        else if (form)
             form->click(statement.args.value(1));
         break;
     }

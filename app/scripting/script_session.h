@@ -44,6 +44,11 @@ private:
     void dumpState();
     void finish();
     void waitFor(const QString& what);
+    // Runs the current statement again a little later until done() holds or
+    // a minute has passed; true when the statement may go on now.
+    bool waitUntil(const QString& what, const std::function<bool()>& done);
+    // The control name that presses a window's close box in a click statement.
+    static inline const QString closeBoxControl = QStringLiteral("(close)");
 
     static constexpr int conditionPollMs = 10;
     static constexpr int longestConditionWaitMs = 60000;

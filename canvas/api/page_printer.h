@@ -20,6 +20,8 @@ public:
     virtual bool printWithDialog(const QString& jobName, const Painting& paint) = 0;
     // Straight to a file as EPS, without a dialog (the vector route).
     virtual bool printToFile(const QString& jobName, const QString& path, const Painting& paint) = 0;
+    // Why the last print failed; "" when it was cancelled or did not fail.
+    virtual QString lastError() const { return QString(); }
 };
 
 } // namespace vm

@@ -103,10 +103,10 @@ QByteArray BitmapCanvas::encode(const LogoDocument& logo, const LogoRenderer& re
     return bytes;
 }
 
-void BitmapCanvas::publish(Picture picture)
+bool BitmapCanvas::publish(Picture picture)
 {
     if (!isLoaded())
-        return;
+        return false;
     const QByteArray bytes = encode(source_.currentLogo(), source_.logoRenderer(), picture);
     if (bytes.isEmpty())
         trace_.write(QStringLiteral("picture failed ") + Trace::quote(commandFor(picture)));
@@ -114,6 +114,7 @@ void BitmapCanvas::publish(Picture picture)
     outbox_.append({commandFor(picture), QString::fromLatin1(bytes.toBase64())});
     if (outbox_.size() == 1)
         QTimer::singleShot(0, context_.get(), [this] { flush(); });
+    return true;
 }
 
 void BitmapCanvas::flush()

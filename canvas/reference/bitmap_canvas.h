@@ -35,7 +35,8 @@ public:
 
     // Draws the logo as it is now; the command leaves from the event loop.
     // An empty player (no movie) draws nothing, as a missing movie would.
-    void publish(Picture picture);
+    // False when no movie is loaded: nothing will be raised.
+    bool publish(Picture picture);
 
     // The command that carries the picture, e.g. "publishpng".
     static QString commandFor(Picture picture);

@@ -175,9 +175,13 @@ QString ReferenceCanvas::savedLogo() const { return QString::fromUtf8(logo_xml::
 
 void ReferenceCanvas::openFile(const QString& argument)
 {
-    const QString path = argument.section(separator, 0, 0);
+    // The path ends at the last separator: it may hold an "æ" of its own.
+    const qsizetype cut = argument.lastIndexOf(separator);
+    const QString path = cut < 0 ? argument : argument.left(cut);
     logo_xml::ReadResult result = logo_xml::readFile(path);
     if (!result.document) {
+        // The host made the file current when it asked; it takes that back first.
+        post(QStringLiteral("openrefused"), path);
         post(QStringLiteral("show alerto"), result.error);
         return;
     }
@@ -210,17 +214,15 @@ void ReferenceCanvas::print()
 
 void ReferenceCanvas::publishPicture(BitmapCanvas::Picture picture)
 {
-    if (!bitmap_) {
-        post(QStringLiteral("show alerto"), QObject::tr("Publishing pictures is not available."));
-        return;
-    }
-    bitmap_->publish(picture);
+    // The host waits for the picture: without one it is told why, or it would wait for ever.
+    if (!bitmap_ || !bitmap_->publish(picture))
+        post(QStringLiteral("publishfailed"), QObject::tr("the bitmap canvas is not loaded."));
 }
 
 void ReferenceCanvas::publishPrinted(bool vector)
 {
     if (!printer_) {
-        post(QStringLiteral("show alerto"), QObject::tr("Printing is not available."));
+        post(QStringLiteral("publishfailed"), QObject::tr("printing is not available."));
         return;
     }
     // Printed from the event loop, as a movie would: the host shows its wait
@@ -238,8 +240,11 @@ void ReferenceCanvas::publishPrinted(bool vector)
             painter.restore();
         };
         const bool printed = printer_->printWithDialog(QStringLiteral("Vantamorph logo"), paint);
-        if (!printed)
-            post(QStringLiteral("show alerto"), QObject::tr("The logo could not be printed."));
+        if (!printed) {
+            const QString reason = printer_->lastError();
+            post(QStringLiteral("publishfailed"), reason.isEmpty() ? QObject::tr("the print was cancelled.")
+                                                                   : QObject::tr("it could not be printed (%1)").arg(reason));
+        }
         else if (vector)
             post(QStringLiteral("vectoreps"), QString());
         else

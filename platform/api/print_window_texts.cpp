@@ -29,19 +29,19 @@ const QList<PrintDialogText>& printDialogTable()
 const QList<PromptText>& promptTable()
 {
     static const QList<PromptText> table = {
-        {QStringLiteral("English (United States)"), QStringLiteral("Print to File"), QStringLiteral("OK")},
-        {QStringLiteral("Italiano (Italia)"), QStringLiteral("Stampa su file"), QStringLiteral("OK")},
-        {QStringLiteral("Dansk"), QStringLiteral("Skriv til fil"), QStringLiteral("OK")},
-        {QStringLiteral("Nederlands (Nederland)"), QStringLiteral("Afdrukken naar bestand"), QStringLiteral("OK")},
-        {QStringLiteral("Deutsch (Deutschland)"), QStringLiteral("Ausgabe in Datei Umleiten"), QStringLiteral("OK")},
-        {QStringLiteral("Polski"), QStringLiteral("Drukowanie do pliku"), QStringLiteral("OK")},
-        {QStringLiteral("Portugu\u00eas (Brasil)"), QStringLiteral("Imprimir em arquivo"), QStringLiteral("OK")},
-        {QStringLiteral("Espa\u00f1ol (alfabetizaci\u00f3n internacional)"), QStringLiteral("Imprimir a un archivo"),
+        {QStringLiteral("en"), QStringLiteral("English (United States)"), QStringLiteral("Print to File"), QStringLiteral("OK")},
+        {QStringLiteral("it"), QStringLiteral("Italiano (Italia)"), QStringLiteral("Stampa su file"), QStringLiteral("OK")},
+        {QStringLiteral("da"), QStringLiteral("Dansk"), QStringLiteral("Skriv til fil"), QStringLiteral("OK")},
+        {QStringLiteral("nl"), QStringLiteral("Nederlands (Nederland)"), QStringLiteral("Afdrukken naar bestand"), QStringLiteral("OK")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch (Deutschland)"), QStringLiteral("Ausgabe in Datei Umleiten"), QStringLiteral("OK")},
+        {QStringLiteral("pl"), QStringLiteral("Polski"), QStringLiteral("Drukowanie do pliku"), QStringLiteral("OK")},
+        {QStringLiteral("pt"), QStringLiteral("Portugu\u00eas (Brasil)"), QStringLiteral("Imprimir em arquivo"), QStringLiteral("OK")},
+        {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol (alfabetizaci\u00f3n internacional)"), QStringLiteral("Imprimir a un archivo"),
          QStringLiteral("Aceptar")},
-        {QStringLiteral("Fran\u00e7ais (France)"), QStringLiteral("Imprimer dans un fichier"), QStringLiteral("OK")},
-        {QStringLiteral("T\u00fcrk") + cCedilla + QStringLiteral("e"),
+        {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais (France)"), QStringLiteral("Imprimer dans un fichier"), QStringLiteral("OK")},
+        {QStringLiteral("tr"), QStringLiteral("T\u00fcrk") + cCedilla + QStringLiteral("e"),
          QStringLiteral("Dosyaya Yazd") + dotlessI + QStringLiteral("r"), QStringLiteral("Tamam")},
-        {QStringLiteral("magyar"), QStringLiteral("Nyomtat\u00e1s f\u00e1jlba"), QStringLiteral("OK")},
+        {QStringLiteral("hu"), QStringLiteral("magyar"), QStringLiteral("Nyomtat\u00e1s f\u00e1jlba"), QStringLiteral("OK")},
     };
     return table;
 }
@@ -54,12 +54,12 @@ const PrintDialogText& printDialogFor(const QString& languageCode)
     return printDialogTable().first();
 }
 
-const PromptText& promptFor(const QString& languageName)
+const PromptText* promptForLanguage(const QString& languageCode)
 {
     for (const PromptText& row : promptTable())
-        if (row.languageName == languageName)
-            return row;
-    return promptTable().first();
+        if (!languageCode.isEmpty() && row.languageCode == languageCode)
+            return &row;
+    return nullptr;
 }
 
 } // namespace vm::print_texts

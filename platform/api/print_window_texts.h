@@ -13,9 +13,11 @@ struct PrintDialogText {
     QString printButton;
 };
 
-// The print-to-file prompt: the system language name (LOCALE_SLANGUAGE),
-// the prompt's title and its confirm button's caption.
+// The print-to-file prompt: the system language name (LOCALE_SLANGUAGE) of
+// the territory the table names, the prompt's title and its confirm button's
+// caption. Every territory of the row's language shows the same prompt.
 struct PromptText {
+    QString languageCode; // "de": de_DE, de_AT, de_CH, ...
     QString languageName;
     QString title;
     QString confirmButton;
@@ -30,6 +32,8 @@ const QList<PromptText>& promptTable();
 
 // The row a system of that language shows; English for the others.
 const PrintDialogText& printDialogFor(const QString& languageCode);
-const PromptText& promptFor(const QString& languageName);
+// The prompt a system of that language ("de", "pt", ...) shows; null for the
+// languages the table lacks.
+const PromptText* promptForLanguage(const QString& languageCode);
 
 } // namespace vm::print_texts

@@ -56,9 +56,9 @@ QStringList splitCommandLine(const QString& commandLine)
     return arguments;
 }
 
-QString quoteCommandLineArgument(const QString& argument)
+QString quoteCommandLineArgument(const QString& argument, bool alwaysQuoted)
 {
-    if (!argument.isEmpty() && !argument.contains(QLatin1Char(' ')) && !argument.contains(QLatin1Char('\t'))
+    if (!alwaysQuoted && !argument.isEmpty() && !argument.contains(QLatin1Char(' ')) && !argument.contains(QLatin1Char('\t'))
         && !argument.contains(QLatin1Char('"')))
         return argument;
     QString quoted = QStringLiteral("\"");

@@ -10,8 +10,9 @@ namespace vm {
 // acts, 2n+1 give n backslashes and a literal quote, other backslashes are
 // literal, and "" inside a quoted part is a literal quote.
 QStringList splitCommandLine(const QString& commandLine);
-// One argument quoted so that splitCommandLine gives it back unchanged.
-QString quoteCommandLineArgument(const QString& argument);
+// One argument quoted so that splitCommandLine gives it back unchanged; in
+// double quotes only when it needs them, or always.
+QString quoteCommandLineArgument(const QString& argument, bool alwaysQuoted = false);
 
 // Starts external tools from a command line, never through a shell.
 class ProcessRunner {
@@ -25,8 +26,6 @@ public:
     // ignores what it cannot honour.
     virtual bool runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int showState,
                             int creationFlags) = 0;
-    // Starts the command line and returns at once; false when the start failed.
-    virtual bool startProcess(const QString& commandLine, const QString& currentFolder, int showState) = 0;
     // Starts the command line in the caller's folder, waits without limit and
     // returns its exit code (-1 when it could not start or crashed).
     virtual int runForExitCode(const QString& commandLine) = 0;

@@ -37,8 +37,6 @@ struct PrinterInfo {
 namespace printer_driver {
 // Asks for an output file and writes EPS.
 inline const QString printToFile = QStringLiteral("Vantamorph EPS");
-// Writes a PDF into the folder named by the printer's port.
-inline const QString pdfFolder = QStringLiteral("PDF Folder");
 } // namespace printer_driver
 
 // The print spooler: installed printers, the default printer and each
@@ -51,7 +49,15 @@ public:
     virtual QString profileDevice() = 0;
     // False when no printer of that exact name is installed.
     virtual bool setDefaultPrinter(const QString& name) = 0;
-    // Adds the printer unless one of that name exists; true when it is there afterwards.
+    // The user's default printer that a publish set aside and that is to be
+    // made the default again; "" when none is noted.
+    virtual QString pendingRestore() = 0;
+    // Makes name the default and notes restoreTo as the printer to bring back
+    // ("" forgets the note), as one change. The note changes even when no
+    // printer of that name is installed; the default then stays and the result is false.
+    virtual bool switchDefaultPrinter(const QString& name, const QString& restoreTo) = 0;
+    // Adds the printer unless one of that name exists; true when it is there
+    // afterwards. A name with a comma is refused: the profile value cannot hold it.
     virtual bool addPrinter(const QString& name, const QString& driver, const QString& port) = 0;
     // The printer's level-2 information; nothing when it cannot be opened.
     virtual std::optional<PrinterInfo> printer(const QString& name) = 0;

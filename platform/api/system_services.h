@@ -10,7 +10,7 @@ public:
     virtual ~OsFacts() = default;
     virtual QString documentsFolder() = 0;                    // the user's Documents folder, "" when none
     virtual QString environment(const QString& name) = 0;     // "" when unset
-    virtual QString tempFolder() = 0;                         // the system's temporary folder
+    virtual QString tempFolder() = 0;                         // a temporary folder of this user's own
 };
 
 // The start-up environment query: 1 when the user may install a printer, 0 otherwise.

@@ -9,6 +9,7 @@ public:
     QString documentsFolder() override;
     // Windows-only variables (HOMEDRIVE, HOMEPATH, windir) are simply unset here.
     QString environment(const QString& name) override;
+    // A private folder of this user's under the runtime or temporary folder; "" when none can be had.
     QString tempFolder() override;
 };
 

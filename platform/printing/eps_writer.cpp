@@ -7,13 +7,14 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace vm {
 
 namespace {
 constexpr int pointsPerInch = 72;
-constexpr int ghostscriptWaitMs = 60000;
+constexpr int converterWaitMs = 60000;
 
 QPageSize pageSizeFor(qint16 paperSize)
 {
@@ -27,7 +28,8 @@ QPageSize pageSizeFor(qint16 paperSize)
 }
 
 // Ghostscript's EPS output shrinks the bounding box to what was drawn; a
-// printed page keeps its full size, so the comments are set to the page.
+// printed page keeps its full size, so the comments are set to the page
+// whichever converter wrote it.
 QByteArray withPageBoundingBox(QByteArray eps, const QSizeF& page)
 {
     const QByteArray box = "%%BoundingBox: 0 0 " + QByteArray::number(qRound(page.width())) + ' '
@@ -85,20 +87,21 @@ bool EpsWriter::renderPdf(const QString& path, const QString& title, const QPage
     return QFileInfo(path).size() > 0 || fail(QStringLiteral("the page is empty"));
 }
 
-bool EpsWriter::writePdf(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint)
+bool EpsWriter::convert(const QString& program, const QStringList& arguments, const QString& name)
 {
-    QTemporaryDir work;
-    if (!work.isValid())
-        return fail(QStringLiteral("no temporary folder"));
-    const QString pdf = work.filePath(QStringLiteral("page.pdf"));
-    if (!renderPdf(pdf, QFileInfo(path).completeBaseName(), layout, paint))
-        return false;
-    QFile rendered(pdf);
-    QSaveFile target(path);
-    if (!rendered.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("cannot write %1").arg(path));
-    target.write(rendered.readAll());
-    return target.commit() || fail(QStringLiteral("cannot write %1").arg(path));
+    QProcess converter;
+    converter.setProcessChannelMode(QProcess::MergedChannels);
+    converter.start(program, arguments);
+    if (!converter.waitForStarted(-1))
+        return fail(QStringLiteral("%1 (%2) cannot be started").arg(name, program));
+    if (!converter.waitForFinished(converterWaitMs)) {
+        converter.kill();
+        converter.waitForFinished(-1);
+        return fail(QStringLiteral("%1 did not finish").arg(name));
+    }
+    if (converter.exitStatus() != QProcess::NormalExit || converter.exitCode() != 0)
+        return fail(QStringLiteral("%1 failed: ").arg(name) + QString::fromLocal8Bit(converter.readAll()).trimmed());
+    return true;
 }
 
 bool EpsWriter::writeEps(const QString& path, const QPageLayout& layout, const PagePrinter::Painting& paint)
@@ -111,28 +114,24 @@ bool EpsWriter::writeEps(const QString& path, const QPageLayout& layout, const P
     if (!renderPdf(pdf, QFileInfo(path).completeBaseName(), layout, paint))
         return false;
 
-    QProcess ghostscript;
-    ghostscript.setProcessChannelMode(QProcess::MergedChannels);
-    // The page carries its own fonts: Ghostscript need not scan the system's (a good part of its start).
-    ghostscript.start(ghostscript_, {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
-                                     QStringLiteral("-dNOPAUSE"), QStringLiteral("-dNOPLATFONTS"),
-                                     QStringLiteral("-sDEVICE=eps2write"),
-                                     QStringLiteral("-sOutputFile=") + eps, pdf});
-    if (!ghostscript.waitForStarted(-1))
-        return fail(QStringLiteral("Ghostscript (%1) cannot be started").arg(ghostscript_));
-    if (!ghostscript.waitForFinished(ghostscriptWaitMs)) {
-        ghostscript.kill();
-        ghostscript.waitForFinished(-1);
-        return fail(QStringLiteral("Ghostscript did not finish"));
-    }
+    const QString pdftops = QStandardPaths::findExecutable(pdftops_);
+    const bool converted =
+        !pdftops.isEmpty()
+            ? convert(pdftops, {QStringLiteral("-eps"), QStringLiteral("-q"), pdf, eps}, QStringLiteral("pdftops"))
+            // The page carries its own fonts: Ghostscript need not scan the system's (a good part of its start).
+            : convert(ghostscript_,
+                      {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
+                       QStringLiteral("-dNOPAUSE"), QStringLiteral("-dNOPLATFONTS"),
+                       QStringLiteral("-sDEVICE=eps2write"), QStringLiteral("-sOutputFile=") + eps, pdf},
+                      QStringLiteral("Ghostscript"));
+    if (!converted)
+        return false;
     QFile output(eps);
-    if (ghostscript.exitStatus() != QProcess::NormalExit || ghostscript.exitCode() != 0 ||
-        !output.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Ghostscript failed: ") + QString::fromLocal8Bit(ghostscript.readAll()).trimmed());
-
+    if (!output.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("no EPS was written"));
     QByteArray content = output.readAll();
     if (!content.startsWith("%!PS-Adobe"))
-        return fail(QStringLiteral("Ghostscript wrote no EPS"));
+        return fail(QStringLiteral("the page was not turned into EPS"));
     content = withPageBoundingBox(std::move(content), layout.fullRect(QPageLayout::Point).size());
     QSaveFile target(path);
     if (!target.open(QIODevice::WriteOnly))

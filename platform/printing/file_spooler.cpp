@@ -21,6 +21,7 @@ const QString keyMode = QStringLiteral("devmode");
 const QString keyFields = QStringLiteral("fields");
 const QString keyOrientation = QStringLiteral("orientation");
 const QString keyPaper = QStringLiteral("paper");
+const QString keyPendingRestore = QStringLiteral("pendingRestore");
 constexpr int lockWaitMs = 5000;
 
 PrinterInfo fromJson(const QJsonObject& entry)
@@ -124,9 +125,10 @@ bool FileSpooler::update(const std::function<bool(QJsonObject&)>& change)
         return false;
     }
     QJsonObject store = read();
+    const QJsonObject before = store;
     if (!change(store))
         return false;
-    return write(store);
+    return store == before || write(store);
 }
 
 QList<PrinterInfo> FileSpooler::printers()
@@ -142,24 +144,50 @@ QString FileSpooler::profileDevice()
     return read().value(keyDefault).toString();
 }
 
+namespace {
+// Makes the printer of that exact name the default; false when none is installed.
+bool makeDefault(QJsonObject& store, const QString& name)
+{
+    for (const QJsonValue& entry : store.value(keyPrinters).toArray()) {
+        const PrinterInfo info = fromJson(entry.toObject());
+        if (info.printerName == name) {
+            store.insert(keyDefault,
+                         info.printerName + QLatin1Char(',') + info.driverName + QLatin1Char(',') + info.portName);
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
 bool FileSpooler::setDefaultPrinter(const QString& name)
 {
-    return update([&](QJsonObject& store) {
-        for (const QJsonValue& entry : store.value(keyPrinters).toArray()) {
-            const PrinterInfo info = fromJson(entry.toObject());
-            if (info.printerName == name) {
-                store.insert(keyDefault, info.printerName + QLatin1Char(',') + info.driverName + QLatin1Char(',')
-                                             + info.portName);
-                return true;
-            }
-        }
-        return false;
+    return update([&](QJsonObject& store) { return makeDefault(store, name); });
+}
+
+QString FileSpooler::pendingRestore()
+{
+    return read().value(keyPendingRestore).toString();
+}
+
+bool FileSpooler::switchDefaultPrinter(const QString& name, const QString& restoreTo)
+{
+    bool switched = false;
+    const bool written = update([&](QJsonObject& store) {
+        if (restoreTo.isEmpty())
+            store.remove(keyPendingRestore);
+        else
+            store.insert(keyPendingRestore, restoreTo);
+        switched = makeDefault(store, name);
+        return true;
     });
+    return written && switched;
 }
 
 bool FileSpooler::addPrinter(const QString& name, const QString& driver, const QString& port)
 {
-    if (name.isEmpty())
+    // The profile value "device,driver,port" could not hold a name with a comma.
+    if (name.isEmpty() || name.contains(QLatin1Char(',')))
         return false;
     bool present = false;
     const bool written = update([&](QJsonObject& store) {

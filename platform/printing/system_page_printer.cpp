@@ -3,28 +3,12 @@
 #include "platform/api/print_window_texts.h"
 #include "platform/api/trace.h"
 
-#include <QDir>
-
 namespace vm {
 
 namespace {
 const QString comboClass = QStringLiteral("ComboBox");
 const QString staticClass = QStringLiteral("Static");
 const QString cancelCaption = QStringLiteral("Cancel");
-
-// A job name made safe as a file name: no separators, no control characters.
-QString fileNameFor(const QString& jobName)
-{
-    QString name;
-    for (const QChar character : jobName)
-        name += (character == QLatin1Char('/') || character == QLatin1Char('\\') || character.category() == QChar::Other_Control)
-                    ? QLatin1Char('_')
-                    : character;
-    name = name.trimmed();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("Vantamorph");
-    return name;
-}
 } // namespace
 
 SystemPagePrinter::SystemPagePrinter(WindowRegistry& windows, Spooler& spooler, SystemLocale& locale,
@@ -62,11 +46,8 @@ std::optional<QString> SystemPagePrinter::showPrintDialog(const QString& jobName
 
 std::optional<QString> SystemPagePrinter::askOutputFile()
 {
-    const print_texts::PromptText& texts = print_texts::promptFor([this] {
-        QString name;
-        locale_.getLocaleInfo(locale_.systemDefaultLcid(), locale_info::Language, &name);
-        return name;
-    }());
+    const print_texts::PromptText* ofLanguage = print_texts::promptForLanguage(locale_.languageCode());
+    const print_texts::PromptText& texts = ofLanguage ? *ofLanguage : print_texts::promptTable().first();
     ModalWindow prompt(windows_, view_, trace_);
     prompt.setWindow(print_texts::dialogClass, texts.title);
     const int edit = prompt.addControl(print_texts::editClass, QString());
@@ -101,11 +82,6 @@ bool SystemPagePrinter::printWithDialog(const QString& jobName, const Painting& 
         if (trace_ && written)
             trace_->write(QStringLiteral("file written ") + Trace::quote(*path));
         return written || fail(writer_.lastError());
-    }
-    if (printer->driverName == printer_driver::pdfFolder) {
-        const QString folder = printer->portName.isEmpty() ? QDir::homePath() : printer->portName;
-        const QString path = folder + QLatin1Char('/') + fileNameFor(jobName) + QStringLiteral(".pdf");
-        return writer_.writePdf(path, layout, paint) || fail(writer_.lastError());
     }
     return fail(QStringLiteral("The printer %1 has no driver on this system.").arg(*printerName));
 }

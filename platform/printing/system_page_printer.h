@@ -15,9 +15,9 @@ class Trace;
 
 // How the canvas prints on this platform: the system print dialog (class
 // "#32770", titled in the system's language, the default printer chosen),
-// then the chosen printer's driver. The print-to-file driver asks for the
-// output file through its prompt and writes EPS; the PDF driver writes into
-// the folder its port names.
+// then the chosen printer's driver: the print-to-file driver asks for the
+// output file through its prompt and writes EPS. Printers of other drivers
+// cannot print here.
 class SystemPagePrinter : public PagePrinter {
 public:
     SystemPagePrinter(WindowRegistry& windows, Spooler& spooler, SystemLocale& locale, ModalWindowView* view = nullptr,
@@ -30,7 +30,7 @@ public:
     std::optional<QString> showPrintDialog(const QString& jobName);
     // The print-to-file prompt alone: the typed path, nothing when cancelled or empty.
     std::optional<QString> askOutputFile();
-    QString lastError() const { return lastError_; }
+    QString lastError() const override { return lastError_; }
 
 private:
     QString defaultPrinterName();

@@ -13,33 +13,24 @@ QString truth(bool value)
 }
 } // namespace
 
-void TranscriptProcessRunner::write(const QString& commandLine, const QString& currentFolder, bool wait,
-                                    const QString& result)
+void TranscriptProcessRunner::write(const QString& commandLine, const QString& currentFolder, const QString& result)
 {
     trace_.write(QStringLiteral("run ") + Trace::quote(commandLine) + QStringLiteral(" cwd=")
-                 + Trace::quote(currentFolder) + QStringLiteral(" wait=") + (wait ? QLatin1Char('1') : QLatin1Char('0'))
-                 + QStringLiteral(" -> ") + result);
+                 + Trace::quote(currentFolder) + QStringLiteral(" wait=1 -> ") + result);
 }
 
 bool TranscriptProcessRunner::runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs,
                                          int showState, int creationFlags)
 {
     const bool started = runner_.runProcess(commandLine, currentFolder, timeoutMs, showState, creationFlags);
-    write(commandLine, currentFolder, true, truth(started));
-    return started;
-}
-
-bool TranscriptProcessRunner::startProcess(const QString& commandLine, const QString& currentFolder, int showState)
-{
-    const bool started = runner_.startProcess(commandLine, currentFolder, showState);
-    write(commandLine, currentFolder, false, truth(started));
+    write(commandLine, currentFolder, truth(started));
     return started;
 }
 
 int TranscriptProcessRunner::runForExitCode(const QString& commandLine)
 {
     const int exitCode = runner_.runForExitCode(commandLine);
-    write(commandLine, QDir::currentPath(), true, QString::number(exitCode));
+    write(commandLine, QDir::currentPath(), QString::number(exitCode));
     return exitCode;
 }
 

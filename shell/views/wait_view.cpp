@@ -98,6 +98,8 @@ void WaitView::refreshContent()
 void WaitView::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
+    if (event->key() == Qt::Key_Escape)
+        form_.keyPress(27);
 }
 
 void WaitView::closeEvent(QCloseEvent* event)

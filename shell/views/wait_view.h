@@ -29,7 +29,7 @@ private:
 };
 
 // The busy window of a publish: its caption, the animation and the label.
-// Only the publish that opened it closes it: the close box does nothing.
+// Only the publish that opened it closes it: the close box and Esc ask it to stop.
 class WaitView : public QDialog, public FormView {
     Q_OBJECT
 public:

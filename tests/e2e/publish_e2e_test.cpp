@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <unistd.h>
 
 namespace vm::e2e {
 namespace {
@@ -106,6 +107,34 @@ TEST_F(PublishSession, PrintingFromTheMenuGoesToTheDefaultPrinter)
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"printmovie\" \"True\" -> true")));
     EXPECT_FALSE(matching(result.transcript, QStringLiteral("window #32770 \"Print\" shown")).isEmpty())
         << result.transcript.join(QLatin1Char('\n')).toStdString();
+}
+
+// As a user meets it: no printer store of the test's own, the print-to-file
+// printer not installed yet, the user's own configuration folder.
+TEST(FirstPublish, InstallsThePrinterWhereTheProgramLooksAndPublishes)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "installing the printer needs root or the printer administrators' group";
+    InstalledProgram program;
+    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
+    const QString home = program.root_path() + QStringLiteral("/home");
+    QDir().mkpath(home + QStringLiteral("/.config"));
+    program.environment.remove(QStringLiteral("VANTAMORPH_SPOOLER_DIR"));
+    program.environment.insert(QStringLiteral("HOME"), home);
+    program.environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    const QString target = program.root_path() + QStringLiteral("/logo.png");
+    const QByteArray script = "wait ready\ncanvas \"show publish\" \"\"\nclick \"frmSaveLogo\" \"optExtension0\"\n"
+                              "answer yesno \"yes\"\nanswer savefile \"" + target.toUtf8()
+                              + "\"\nanswer alert \"ok\"\nclick \"frmSaveLogo\" \"imgSave\"\nwait idle\n";
+    const auto result = program.run(script, QString(), 60000);
+    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    const QString transcript = result.transcript.join(QLatin1Char('\n'));
+    EXPECT_TRUE(transcript.contains(QStringLiteral("dialog frmMessageBoxYN \"The Vantamorph printer is not installed."))) << transcript.toStdString();
+    EXPECT_TRUE(transcript.contains(QStringLiteral("dialog frmAlert \"Your logo has been published.\""))) << transcript.toStdString();
+    EXPECT_EQ(QImageReader(target).format(), QByteArray("png"));
+    QFile store(home + QStringLiteral("/.config/Vantamorph/spooler.json"));
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(store.readAll().contains("\"Vantamorph\""));
 }
 
 } // namespace

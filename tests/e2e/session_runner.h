@@ -28,6 +28,12 @@ public:
             else
                 QFile::copy(path, target);
         }
+        // A private runtime folder per program: sessions running side by side
+        // must not share (and delete) each other's work folder.
+        const QString runtime = root.path() + QStringLiteral("/run");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     }
 
     QString root_path() const { return root.path(); }

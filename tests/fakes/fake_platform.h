@@ -105,7 +105,7 @@ struct FakeFormPresenter : FormPresenter {
         load(form, owner, true);
         if (!clicks.isEmpty())
             form.click(clicks.takeFirst());
-        else
+        else if (form.name() != QLatin1String("frmWait")) // the publish closes the wait window itself
             form.closeBox();
         if (isLoaded(form))
             unload(form);

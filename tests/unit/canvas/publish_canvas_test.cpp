@@ -214,12 +214,12 @@ TEST_F(PublishCanvasTest, BitmapPlayerIgnoresEverythingButAWellFormedBackgroundR
     settle();
     EXPECT_TRUE(take().isEmpty());
 
-    // A player without its movie draws nothing.
+    // A player without its movie draws nothing; the canvas tells the host the picture will not come.
     BitmapCanvas empty(QStringLiteral("ShockwaveFlash1"), trace, canvas);
     empty.setMovie(root.path() + QStringLiteral("/flash/missing.swf"));
     canvas.setBitmapCanvas(&empty);
     send(QStringLiteral("png"));
-    EXPECT_TRUE(take().isEmpty());
+    EXPECT_EQ(take(), QStringList(QStringLiteral("skwFlash:publishfailed|the bitmap canvas is not loaded.")));
     canvas.setBitmapCanvas(&bitmap);
 }
 
@@ -259,7 +259,7 @@ TEST_F(PublishCanvasTest, PrintedPublishPutsTheStageWhereTheHostCropsAndReportsI
     printer.succeed = false;
     send(QStringLiteral("doPublish"));
     send(QStringLiteral("dovector"));
-    EXPECT_EQ(take(), QStringList(2, QStringLiteral("skwFlash:show alerto|The logo could not be printed.")));
+    EXPECT_EQ(take(), QStringList(2, QStringLiteral("skwFlash:publishfailed|the print was cancelled.")));
 }
 
 TEST(PublishCanvasWithoutServices, SaysWhatIsNotAvailableAndNothingElse)
@@ -272,8 +272,8 @@ TEST(PublishCanvasWithoutServices, SaysWhatIsNotAvailableAndNothingElse)
     for (const char* command : {"doPublish", "dovector"})
         driver.send(QString::fromLatin1(command), QStringLiteral("True"));
     driver.send(QStringLiteral("png"), QStringLiteral("True"));
-    EXPECT_EQ(driver.take(), QStringList({"show alerto|Printing is not available.", "show alerto|Printing is not available.",
-                                          "show alerto|Publishing pictures is not available."}));
+    EXPECT_EQ(driver.take(), QStringList({"publishfailed|printing is not available.", "publishfailed|printing is not available.",
+                                          "publishfailed|the bitmap canvas is not loaded."}));
 }
 
 } // namespace

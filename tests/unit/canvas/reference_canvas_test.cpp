@@ -86,9 +86,11 @@ TEST_F(ReferenceCanvasTest, OpenLoadsAndReportsCleanBadFilesLeaveTheStageAlone)
     for (const auto& [path, words] : bad) {
         driver.send(QStringLiteral("result open"), path + ae + QStringLiteral("null"));
         const QStringList raised = driver.take();
-        ASSERT_EQ(raised.size(), 1) << path.toStdString();
-        EXPECT_TRUE(raised[0].startsWith(QStringLiteral("show alerto|")));
-        EXPECT_TRUE(raised[0].contains(QLatin1String(words))) << raised[0].toStdString();
+        // The host hears first that its open did not happen, then the reason.
+        ASSERT_EQ(raised.size(), 2) << path.toStdString();
+        EXPECT_EQ(raised[0], QStringLiteral("openrefused|") + path);
+        EXPECT_TRUE(raised[1].startsWith(QStringLiteral("show alerto|")));
+        EXPECT_TRUE(raised[1].contains(QLatin1String(words))) << raised[1].toStdString();
         EXPECT_EQ(logo(), everyKindLogo());
         EXPECT_EQ(driver.canvas.lastPath(), good);
     }
@@ -141,7 +143,7 @@ TEST_F(ReferenceCanvasTest, AnswersOnlyWithCommandsTheHostKnows)
     driver.send(QStringLiteral("resultimage"), QStringLiteral("../../etc/passwd"));
     driver.send(QStringLiteral("cropedimage"), QStringLiteral("/etc/passwd"));
     driver.send(QStringLiteral("result open"), QString());
-    EXPECT_EQ(driver.take(), QStringList({"show alerto|The logo file  cannot be read."}));
+    EXPECT_EQ(driver.take(), QStringList({"openrefused|", "show alerto|The logo file  cannot be read."}));
     EXPECT_TRUE(logo().elements.empty());
 }
 

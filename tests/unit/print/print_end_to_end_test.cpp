@@ -24,7 +24,7 @@ protected:
         savedMessages = qgetenv("LC_MESSAGES");
         qunsetenv("LC_ALL");
         qunsetenv("LC_MESSAGES");
-        ASSERT_TRUE(spooler.addPrinter("Office", printer_driver::pdfFolder, root.path()));
+        ASSERT_TRUE(spooler.addPrinter("Office", officeDriver, root.path()));
         // Installed the way the publish dialog installs it.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         QProcess helper;
@@ -110,18 +110,20 @@ protected:
 
 TEST_F(PrintEndToEnd, EveryLanguageOfTheTableIsAnsweredByTheTimer)
 {
-    const QList<QPair<const char*, QString>> languages = {
-        {"en_US.UTF-8", "Print | &Print"},
-        {"it_IT.UTF-8", "Stampa | &Stampa"},
-        {"da_DK.UTF-8", "Udskriv | &Udskriv"},
-        {"nl_NL.UTF-8", "Afdrukken | Af&drukken"},
-        {"de_DE.UTF-8", "Drucken | &Drucken"},
-        {"pl_PL.UTF-8", "Drukuj | &Drukuj"},
-        {"pt_BR.UTF-8", "Imprimir | I&mprimir"},
-        {"es_ES.UTF-8", "Imprimir | I&mprimir"},
-        {"fr_FR.UTF-8", "Imprimer | &Imprimer"},
-        {"tr_TR.UTF-8", QString::fromUtf8("Yazd\xc4\xb1r | &Yazd\xc4\xb1r")},
-        {"hu_HU.UTF-8", QString::fromUtf8("Nyomtat\xc3\xa1s | &Nyomtat\xc3\xa1s")},
+    // The print dialog of each row, then the system languages shown with it:
+    // the table's own territory first, and any other territory of its language.
+    const QList<QPair<QString, QStringList>> languages = {
+        {"Print | &Print", {"en_US.UTF-8", "en_GB.UTF-8", "en_AU"}},
+        {"Stampa | &Stampa", {"it_IT.UTF-8", "it_CH.UTF-8"}},
+        {"Udskriv | &Udskriv", {"da_DK.UTF-8"}},
+        {"Afdrukken | Af&drukken", {"nl_NL.UTF-8", "nl_BE.UTF-8"}},
+        {"Drucken | &Drucken", {"de_DE.UTF-8", "de_AT.UTF-8@euro", "de_CH.UTF-8"}},
+        {"Drukuj | &Drukuj", {"pl_PL.UTF-8"}},
+        {"Imprimir | I&mprimir", {"pt_BR.UTF-8", "pt_PT.UTF-8"}},
+        {"Imprimir | I&mprimir", {"es_ES.UTF-8", "es_MX.UTF-8"}},
+        {"Imprimer | &Imprimer", {"fr_FR.UTF-8", "fr_BE.UTF-8", "fr_CA.UTF-8"}},
+        {QString::fromUtf8("Yazd\xc4\xb1r | &Yazd\xc4\xb1r"), {"tr_TR.UTF-8"}},
+        {QString::fromUtf8("Nyomtat\xc3\xa1s | &Nyomtat\xc3\xa1s"), {"hu_HU.UTF-8"}},
     };
     const QStringList prompts = {"Print to File|OK", "Stampa su file|OK", "Skriv til fil|OK",
                                  "Afdrukken naar bestand|OK", "Ausgabe in Datei Umleiten|OK",
@@ -131,22 +133,24 @@ TEST_F(PrintEndToEnd, EveryLanguageOfTheTableIsAnsweredByTheTimer)
                                  QString::fromUtf8("Nyomtat\xc3\xa1s f\xc3\xa1jlba|OK")};
     automation->setEnabled(true);
     for (qsizetype index = 0; index < languages.size(); ++index) {
-        const auto& [lang, dialog] = languages.at(index);
-        SCOPED_TRACE(lang);
-        qputenv("LANG", lang);
-        shown.clear();
-        // A work-file name no shell would survive.
-        publish.printedEpsName = QString::fromUtf8("Logo %1 \"q\"; $(rm x) \xc4\xb1\xc3\xa7.eps").arg(index);
-        const QString target = printToFileTarget(host->state, publish);
-        ASSERT_TRUE(printFromCanvas(target)) << printer.lastError().toStdString();
-        expectPageEps(target);
-        EXPECT_TRUE(shown.contains(dialog.section(" | ", 0, 0) + " | Vantamorph logo | Vantamorph | " + dialog.section(" | ", 1, 1)
-                                   + " | Cancel"))
-            << shown.join("\n").toStdString();
-        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QString& seen) {
-            return seen.startsWith(prompts.at(index).section('|', 0, 0) + " | ")
-                   && seen.endsWith(" | " + prompts.at(index).section('|', 1, 1) + " | Cancel");
-        })) << shown.join("\n").toStdString();
+        for (const QString& lang : languages.at(index).second) {
+            const QString& dialog = languages.at(index).first;
+            SCOPED_TRACE(lang.toStdString());
+            qputenv("LANG", lang.toUtf8());
+            shown.clear();
+            // A work-file name no shell would survive.
+            publish.printedEpsName = QString::fromUtf8("Logo %1 \"q\"; $(rm x) \xc4\xb1\xc3\xa7.eps").arg(index);
+            const QString target = printToFileTarget(host->state, publish);
+            ASSERT_TRUE(printFromCanvas(target)) << printer.lastError().toStdString();
+            expectPageEps(target);
+            EXPECT_TRUE(shown.contains(dialog.section(" | ", 0, 0) + " | Vantamorph logo | Vantamorph | " + dialog.section(" | ", 1, 1)
+                                       + " | Cancel"))
+                << shown.join("\n").toStdString();
+            EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QString& seen) {
+                return seen.startsWith(prompts.at(index).section('|', 0, 0) + " | ")
+                       && seen.endsWith(" | " + prompts.at(index).section('|', 1, 1) + " | Cancel");
+            })) << shown.join("\n").toStdString();
+        }
     }
 }
 
@@ -176,7 +180,7 @@ TEST_F(PrintEndToEnd, ALanguageNotInTheTableLeavesThePromptToTheUser)
     expectPageEps(target);
 }
 
-TEST_F(PrintEndToEnd, ACancelledPromptWritesNothingAndOtherPrintersWritePdf)
+TEST_F(PrintEndToEnd, ACancelledPromptWritesNothingAndOtherDriversCannotPrint)
 {
     qputenv("LANG", "de_DE.UTF-8");
     QTimer user;
@@ -192,13 +196,28 @@ TEST_F(PrintEndToEnd, ACancelledPromptWritesNothingAndOtherPrintersWritePdf)
     EXPECT_TRUE(QDir(host->state.tempRoot + "/tmpEPS").isEmpty());
 
     spooler.setDefaultPrinter("Office");
-    ASSERT_TRUE(printer.printWithDialog("My/Logo", paintLogo));
-    EXPECT_TRUE(readFile(root.path() + "/My_Logo.pdf").startsWith("%PDF"));
+    EXPECT_FALSE(printer.printWithDialog("Logo", paintLogo));
+    EXPECT_EQ(printer.lastError(), "The printer Office has no driver on this system.");
 
     // The vector route: no dialog, straight to the file.
     const QString vector = root.path() + "/vector \"$(x)\".eps";
     ASSERT_TRUE(printer.printToFile("Logo", vector, paintLogo));
     EXPECT_TRUE(readFile(vector).startsWith("%!PS-Adobe"));
+}
+
+TEST_F(PrintEndToEnd, WithoutPdftopsGhostscriptWritesTheSamePage)
+{
+    const QPageLayout a3 = EpsWriter::layoutFor(DeviceMode{3, 1, 8});
+    for (const QString& pdftops : {QStringLiteral("pdftops"), root.path() + "/no pdftops"}) {
+        EpsWriter writer(QStringLiteral("gs"), pdftops);
+        const QString path = root.path() + "/page.eps";
+        ASSERT_TRUE(writer.writeEps(path, a3, paintLogo)) << writer.lastError().toStdString();
+        EXPECT_TRUE(readFile(path).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+        expectPageEps(path);
+    }
+    EpsWriter neither(root.path() + "/no gs", root.path() + "/no pdftops");
+    EXPECT_FALSE(neither.writeEps(root.path() + "/none.eps", a3, paintLogo));
+    EXPECT_FALSE(QFile::exists(root.path() + "/none.eps"));
 }
 
 } // namespace

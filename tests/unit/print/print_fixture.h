@@ -2,13 +2,17 @@
 
 #include "platform/api/print_services.h"
 #include "platform/printing/file_spooler.h"
-#include "platform/printing/linux_process_runner.h"
-#include "platform/printing/linux_system_locale.h"
+#include "platform/system/linux_os_version.h"
+#include "platform/system/linux_process_runner.h"
+#include "platform/system/linux_system_locale.h"
 #include "print/print_automation.h"
 #include "print/printer_setup.h"
 #include "tests/unit/shell/host_fixture.h"
 
 namespace vm::test {
+
+// A printer of the user's that is not the print-to-file printer.
+inline const QString officeDriver = QStringLiteral("Office Laser Driver");
 
 // A locale the test sets: the language name and the number Windows gives it.
 struct FakeSystemLocale : SystemLocale {
@@ -41,11 +45,6 @@ struct RecordingProcessRunner : ProcessRunner {
     int exitCode = 0;
     std::function<void()> onRun;
     bool runProcess(const QString& line, const QString&, int, int, int) override
-    {
-        commandLines.append(line);
-        return true;
-    }
-    bool startProcess(const QString& line, const QString&, int) override
     {
         commandLines.append(line);
         return true;

@@ -11,7 +11,7 @@ namespace {
 
 class PrinterRoutines : public PrintFixture {
 protected:
-    void install(const QString& name, const QString& driver = printer_driver::pdfFolder)
+    void install(const QString& name, const QString& driver = officeDriver)
     {
         ASSERT_TRUE(spooler.addPrinter(name, driver, QStringLiteral("port")));
     }
@@ -22,6 +22,9 @@ TEST_F(PrinterRoutines, PreparationFindsThePrinterInAnyCaseAndRestoreBringsTheUs
 {
     install("Office Laser");
     install("VANTAMORPH", printer_driver::printToFile);
+    PrinterInfo office = *spooler.printer("Office Laser");
+    office.deviceMode = DeviceMode{3, 2, 9}; // the user's own: landscape A4
+    spooler.setPrinter("Office Laser", printer_access::AllAccess, office);
     PrinterSetup setup(*host, services);
     EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Ready);
     EXPECT_EQ(setup.PreviousDefaultPrinter, "Office Laser"); // device name only, not ",driver,port"
@@ -29,11 +32,49 @@ TEST_F(PrinterRoutines, PreparationFindsThePrinterInAnyCaseAndRestoreBringsTheUs
     // Portrait A3 in the stored defaults and in the program's printer object.
     EXPECT_EQ(spooler.printer("VANTAMORPH")->deviceMode, (DeviceMode{3, 1, 8}));
     EXPECT_EQ(setup.applicationPrinter().paperSize, 8);
+    EXPECT_EQ(spooler.pendingRestore(), "Office Laser");
 
     setup.RestorePrinter(nullptr);
     EXPECT_EQ(defaultPrinter(), "Office Laser");
+    EXPECT_EQ(spooler.printer("Office Laser")->deviceMode, office.deviceMode); // its page stays the user's
+    EXPECT_EQ(spooler.pendingRestore(), "");
     EXPECT_TRUE(messageBoxTexts().isEmpty());
     EXPECT_TRUE(forms.shownForms().contains("frmAlert"));
+}
+
+TEST_F(PrinterRoutines, ARunThatEndedMidPublishGivesTheUserPrinterBack)
+{
+    install("Office Laser");
+    install("Vantamorph", printer_driver::printToFile);
+    PrinterSetup(*host, services).PreparePrinter(nullptr); // and the program ends here
+
+    // The next run's publish finds the print-to-file printer the default: the user's is the noted one.
+    PrinterSetup next(*host, services);
+    EXPECT_EQ(next.PreparePrinter(nullptr), PrinterSetup::Outcome::Ready);
+    EXPECT_EQ(next.PreviousDefaultPrinter, "Office Laser");
+    next.RestoreDefaultPrinter();
+    EXPECT_EQ(defaultPrinter(), "Office Laser");
+
+    // Or the next start gives it back at once.
+    PrinterSetup(*host, services).PreparePrinter(nullptr);
+    PrinterSetup::RestoreAfterInterruptedPublish(spooler);
+    EXPECT_EQ(defaultPrinter(), "Office Laser");
+    EXPECT_EQ(spooler.pendingRestore(), "");
+    PrinterSetup::RestoreAfterInterruptedPublish(spooler); // nothing noted: nothing changes
+    EXPECT_EQ(defaultPrinter(), "Office Laser");
+
+    // A default the user chose since then stays.
+    install("Home Inkjet");
+    PrinterSetup(*host, services).PreparePrinter(nullptr);
+    spooler.setDefaultPrinter("Home Inkjet");
+    PrinterSetup::RestoreAfterInterruptedPublish(spooler);
+    EXPECT_EQ(defaultPrinter(), "Home Inkjet");
+    EXPECT_EQ(spooler.pendingRestore(), "");
+
+    // Nothing to restore: nothing happens.
+    PrinterSetup blank(*host, services);
+    blank.RestoreDefaultPrinter();
+    EXPECT_EQ(defaultPrinter(), "Home Inkjet");
 }
 
 TEST_F(PrinterRoutines, MissingPrinterWithoutInstallRightsStops)
@@ -209,17 +250,21 @@ TEST_F(Automation, CloseThenClickConfirmsThePrintDialog)
 TEST_F(Automation, ThePromptOfTheSystemLanguageGetsTheTarget)
 {
     locale.name = "Deutsch (Deutschland)";
+    locale.code = "de";
     const auto& table = print_texts::promptTable();
     EXPECT_EQ(tickOnPrompt(table.at(4)), std::optional<QString>(root.path() + "/temp/tmpEPS/logo.eps"));
     EXPECT_EQ(tickOnPrompt(table.at(0)), std::nullopt); // "Print to File" on a German system is left alone
 
-    locale.name = QStringLiteral("Espa\u00f1ol (alfabetizaci\u00f3n internacional)");
+    locale.name = QStringLiteral("Espa\u00f1ol (M\u00e9xico)"); // any territory of the language
+    locale.code = "es";
     EXPECT_EQ(table.at(7).confirmButton, "Aceptar");
     EXPECT_TRUE(tickOnPrompt(table.at(7)));
     locale.name = QStringLiteral("T\u00fcrk\u00e7e");
+    locale.code = "tr";
     EXPECT_EQ(table.at(9).confirmButton, "Tamam");
     EXPECT_TRUE(tickOnPrompt(table.at(9)));
     locale.name = "Svenska";
+    locale.code = "sv";
     EXPECT_FALSE(tickOnPrompt(table.at(0)));
 }
 

@@ -1,4 +1,4 @@
-#include "platform/printing/linux_process_runner.h"
+#include "platform/system/linux_process_runner.h"
 #include "platform/scripted/transcript_process_runner.h"
 #include "tests/fakes/fake_platform.h"
 
@@ -38,6 +38,12 @@ TEST(CommandLineSplit, QuotingGivesHostileArgumentsBackUnchanged)
     EXPECT_EQ(splitCommandLine(line), hostile);
 }
 
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(not run)");
+}
+
 class LinuxProcessRunnerTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
@@ -49,7 +55,6 @@ TEST_F(LinuxProcessRunnerTest, AMissingProgramFailsAtOnce)
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(runner.runProcess(folder.path() + "/no such tool.exe -x", folder.path(), -1, 0, 128));
-    EXPECT_FALSE(runner.startProcess("/nonexistent/tool", folder.path(), 0));
     EXPECT_FALSE(runner.runProcess("", folder.path(), -1, 0, 128));
     EXPECT_EQ(runner.runForExitCode("/nonexistent/tool"), -1);
     EXPECT_LT(clock.elapsed(), 2000);
@@ -65,10 +70,6 @@ TEST_F(LinuxProcessRunnerTest, WaitsWithoutLimitOrUntilTheLimit)
     clock.restart();
     EXPECT_TRUE(runner.runProcess("sleep 5", folder.path(), 100, 0, 128));
     EXPECT_LT(clock.elapsed(), 2000); // the tool goes on; the wait does not
-
-    clock.restart();
-    EXPECT_TRUE(runner.startProcess("sleep 5", folder.path(), 0));
-    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST_F(LinuxProcessRunnerTest, ArgumentsReachTheToolWithoutAShell)
@@ -88,6 +89,35 @@ TEST_F(LinuxProcessRunnerTest, InstallRunReturnsTheExitCode)
     EXPECT_EQ(runner.runForExitCode("false"), 1);
 }
 
+TEST_F(LinuxProcessRunnerTest, OnlyTheNamedProgramGetsItsOwnEnvironment)
+{
+    // Two copies of one tool that writes what it was given into its argument.
+    for (const char* name : {"convert", "helper"}) {
+        QFile tool(folder.filePath(name));
+        ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\nprintf '%s' \"$XDG_CONFIG_HOME\" > \"$1\"\n");
+        tool.close();
+        tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
+    }
+    QProcessEnvironment converter = QProcessEnvironment::systemEnvironment();
+    converter.insert("XDG_CONFIG_HOME", "/program/bin/config");
+    runner.setProgramEnvironment(folder.path() + "/./convert", converter);
+    const QByteArray own = qgetenv("XDG_CONFIG_HOME");
+    const QString seen = folder.filePath("seen");
+    auto seenBy = [&](const QString& line, const QString& cwd) {
+        QFile::remove(seen);
+        runner.runProcess(line + " " + quoteCommandLineArgument(seen), cwd, -1, 0, 128);
+        return readAll(seen);
+    };
+    EXPECT_EQ(seenBy(folder.path() + "//convert", "/"), "/program/bin/config");
+    EXPECT_EQ(seenBy("./convert", folder.path()), "/program/bin/config");
+    EXPECT_EQ(seenBy(folder.path() + "/helper", "/"), own);
+    // The printer helper's installing run, too, sees the user's own configuration.
+    QFile::remove(seen);
+    EXPECT_EQ(runner.runForExitCode(folder.path() + "/helper " + quoteCommandLineArgument(seen)), 0);
+    EXPECT_EQ(readAll(seen), own);
+}
+
 TEST(TranscriptProcessRunner, WritesOneLinePerRun)
 {
     QTemporaryDir folder;
@@ -95,10 +125,10 @@ TEST(TranscriptProcessRunner, WritesOneLinePerRun)
     test::RecordingTrace trace;
     TranscriptProcessRunner runner(real, trace);
     runner.runProcess("true \"a b\"", folder.path(), -1, 0, 128);
-    runner.startProcess("/nonexistent/x", folder.path(), 0);
+    runner.runForExitCode("/nonexistent/x");
     EXPECT_EQ(trace.matching("run "),
               QStringList({"run \"true \\\"a b\\\"\" cwd=\"" + folder.path() + "\" wait=1 -> true",
-                           "run \"/nonexistent/x\" cwd=\"" + folder.path() + "\" wait=0 -> false"}));
+                           "run \"/nonexistent/x\" cwd=\"" + QDir::currentPath() + "\" wait=1 -> -1"}));
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 namespace vm {
 namespace {
 
+const QString officeDriver = QStringLiteral("Office Laser Driver");
+
 class FileSpoolerTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
@@ -18,15 +20,24 @@ protected:
 TEST_F(FileSpoolerTest, KeepsPrintersTheDefaultAndStoredDefaults)
 {
     EXPECT_EQ(spooler.profileDevice(), "");
-    ASSERT_TRUE(spooler.addPrinter("Office; \"3rd\" floor $(x)\nü", printer_driver::pdfFolder, "/tmp/out dir"));
+    ASSERT_TRUE(spooler.addPrinter("Office; \"3rd\" floor $(x)\nü", officeDriver, "/tmp/out dir"));
+    // The profile value "device,driver,port" cannot carry a comma in the name.
+    EXPECT_FALSE(spooler.addPrinter("Office, 3rd floor", officeDriver, ""));
+    EXPECT_FALSE(spooler.addPrinter("", officeDriver, ""));
     ASSERT_TRUE(spooler.addPrinter("Vantamorph", printer_driver::printToFile, "FILE:"));
     EXPECT_TRUE(spooler.addPrinter("VANTAMORPH", printer_driver::printToFile, "FILE:")); // present: harmless
     EXPECT_EQ(spooler.printers().size(), 2);
     // The first printer became the default.
-    EXPECT_EQ(spooler.profileDevice(), "Office; \"3rd\" floor $(x)\nü,PDF Folder,/tmp/out dir");
+    EXPECT_EQ(spooler.profileDevice(), "Office; \"3rd\" floor $(x)\nü,Office Laser Driver,/tmp/out dir");
 
     EXPECT_TRUE(spooler.setDefaultPrinter("Vantamorph"));
     EXPECT_FALSE(spooler.setDefaultPrinter("vantamorph")); // exact names only
+    EXPECT_EQ(spooler.profileDevice(), "Vantamorph,Vantamorph EPS,FILE:");
+    // The note of the printer to bring back changes with the switch, even a refused one.
+    EXPECT_TRUE(spooler.switchDefaultPrinter("Vantamorph", "Office"));
+    EXPECT_EQ(spooler.pendingRestore(), "Office");
+    EXPECT_FALSE(spooler.switchDefaultPrinter("Gone", ""));
+    EXPECT_EQ(spooler.pendingRestore(), "");
     EXPECT_EQ(spooler.profileDevice(), "Vantamorph,Vantamorph EPS,FILE:");
 
     PrinterInfo info = *spooler.printer("Vantamorph");
@@ -41,7 +52,7 @@ TEST_F(FileSpoolerTest, KeepsPrintersTheDefaultAndStoredDefaults)
 
 TEST_F(FileSpoolerTest, MergesOnlyTheMarkedFields)
 {
-    spooler.addPrinter("P", printer_driver::pdfFolder, "");
+    spooler.addPrinter("P", officeDriver, "");
     const DeviceMode paperOnly{device_fields::PaperSize, 2, 8};
     const DeviceMode merged = *spooler.documentProperties("P", &paperOnly);
     EXPECT_EQ(merged.orientation, 1);
@@ -80,7 +91,7 @@ TEST_F(FileSpoolerTest, TwoProcessesAddingAtOnceLoseNothing)
         helpers.append(helper);
     }
     for (int index = 0; index < 20; ++index)
-        EXPECT_TRUE(spooler.addPrinter(QString("Printer %1").arg(index), printer_driver::pdfFolder, ""));
+        EXPECT_TRUE(spooler.addPrinter(QString("Printer %1").arg(index), officeDriver, ""));
     for (QProcess* helper : helpers) {
         EXPECT_TRUE(helper->waitForFinished(10000));
         EXPECT_EQ(helper->exitCode(), 0);

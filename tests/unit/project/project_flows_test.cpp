@@ -2,6 +2,8 @@
 // open, close and exit.
 #include "project_fixture.h"
 
+#include <functional>
+
 namespace vm::test {
 namespace {
 
@@ -107,15 +109,77 @@ TEST_F(ProjectFlowsTest, FailedSavesKeepTheOldFileAndTellTheUser)
     EXPECT_TRUE(forms.shown.last().message.contains(QStringLiteral("Permission denied")));
     EXPECT_TRUE(errorLog().contains("frmMain\\SaveIt"));
 
-    // Nothing that waited for the save has happened or been forgotten.
+    // The changes are still unsaved, and what waited for the save was dropped
+    // with it: a later save does not suddenly open or publish.
     EXPECT_TRUE(host->state.isDirty);
-    EXPECT_TRUE(host->state.openAfterSave && host->state.publishAfterSave);
-    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing)}));
-
+    EXPECT_FALSE(host->state.openAfterSave || host->state.publishAfterSave);
     QFile::setPermissions(existing, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo>new</logo>"));
-    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing), "is selection|true", openCommand(other)}));
-    EXPECT_FALSE(host->state.openAfterSave || host->state.publishAfterSave);
+    EXPECT_EQ(readFile(existing), QByteArray("<logo>new</logo>"));
+    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing)}));
+}
+
+TEST_F(ProjectFlowsTest, ADeclinedOverwriteIsACancelledSave)
+{
+    // New, Open and a recent open with unsaved changes: Yes, an existing
+    // name, No to replacing it. Nothing else may happen, now or later.
+    writeConfig({other, QStringLiteral("Nothing"), QStringLiteral("Nothing"), QStringLiteral("Nothing"), QStringLiteral("Nothing")});
+    host->mainMenu.rebuild();
+    flows->recentFiles().ReteriveFileHistory();
+    const auto declineOverwrite = [&](const std::function<void()>& action, const QStringList& answers) {
+        dirty();
+        baseline = canvas.received().size();
+        dialogs.fileAnswers.enqueue(existing);
+        forms.clicks = answers;
+        action();
+        EXPECT_TRUE(sentCommands().isEmpty()) << sentCommands().join(QLatin1Char(' ')).toStdString();
+        EXPECT_FALSE(host->state.openAfterSave);
+        EXPECT_TRUE(host->state.isDirty);
+        EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
+    };
+    declineOverwrite([&] { host->mainMenu.route(QStringLiteral("mnuNewProject")); },
+                     {QStringLiteral("cmdYes"), QStringLiteral("cmdNo")});
+    dialogs.fileAnswers.enqueue(other); // the file to open
+    declineOverwrite([&] { host->mainMenu.route(QStringLiteral("mnuOpenProject")); },
+                     {QStringLiteral("cmdYes"), QStringLiteral("cmdNo")});
+    declineOverwrite([&] { host->mainMenu.route(QStringLiteral("mnuFile1")); },
+                     {QStringLiteral("cmdYes"), QStringLiteral("cmdNo")});
+    EXPECT_EQ(readFile(existing), QByteArray("<logo>current</logo>"));
+
+    // A later, unrelated save writes the logo and opens nothing.
+    const QString third = project(QStringLiteral("third.vmp"));
+    dialogs.fileAnswers.enqueue(third);
+    host->mainMenu.route(QStringLiteral("mnuSave"));
+    canvasSays(QStringLiteral("show save"), third + ae + QStringLiteral("<logo/>"));
+    EXPECT_EQ(sentCommands(), QStringList({saveCommand(third)}));
+}
+
+TEST_F(ProjectFlowsTest, AnOpenTheCanvasRefusesLeavesEverythingAsItWas)
+{
+    withFile();
+    dirty();
+    const QByteArray history = readFile(configPath());
+    flows->OpenLogoProject(QStringLiteral("result open"), other, QString());
+    EXPECT_EQ(host->state.currentProjectFile, other);
+    canvasSays(QStringLiteral("openrefused"), other);
+    EXPECT_EQ(host->state.currentProjectFile, existing);
+    EXPECT_TRUE(host->state.isDirty);
+    EXPECT_EQ(readFile(configPath()), history);
+    EXPECT_EQ(recentMenu().value(0), QStringLiteral("mnuFile1=") + existing);
+    // A stray refusal of some other file changes nothing.
+    canvasSays(QStringLiteral("openrefused"), project(QStringLiteral("else.vmp")));
+    EXPECT_EQ(host->state.currentProjectFile, existing);
+}
+
+TEST_F(ProjectFlowsTest, APathWithTheSeparatorInItIsSavedWhole)
+{
+    const QString odd = project(QStringLiteral("bl") + ae + QStringLiteral("k.vmp"));
+    writeFile(project(QStringLiteral("bl")), "someone else's file");
+    dialogs.fileAnswers.enqueue(odd);
+    host->mainMenu.route(QStringLiteral("mnuSave"));
+    EXPECT_TRUE(flows->SaveIt(odd + ae + QStringLiteral("<logo/>")));
+    EXPECT_EQ(readFile(odd), QByteArray("<logo/>"));
+    EXPECT_EQ(readFile(project(QStringLiteral("bl"))), QByteArray("someone else's file"));
 }
 
 TEST_F(ProjectFlowsTest, NewQuestions)

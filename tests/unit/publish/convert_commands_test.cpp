@@ -1,5 +1,7 @@
 #include "publish/convert_commands.h"
 
+#include "platform/api/process_runner.h"
+
 #include <gtest/gtest.h>
 
 namespace vm::convert_commands {
@@ -18,6 +20,24 @@ TEST(ConvertCommandsTest, CropLineIsExactWithItsTrailingBlank)
     EXPECT_TRUE(cropCommand(QStringLiteral("/opt/My P"), {QStringLiteral("1"), QStringLiteral("2")}, QString(),
                             QStringLiteral("a"), QStringLiteral("b"))
                     .startsWith(QStringLiteral("\"/opt/My P/bin/convert\" -quality")));
+}
+
+TEST(ConvertCommandsTest, EveryPathComesBackWholeFromTheSplit)
+{
+    // A quote in a name must not merge it with its neighbour, nor a trailing
+    // backslash swallow the closing quote.
+    const QString source = QStringLiteral("/w/my \"logo\".png");
+    const QString target = QStringLiteral("/o/a\\ b\\");
+    const QString folder = QStringLiteral("/opt/\"P\"");
+    for (const QString& line : {cropCommand(folder, {QStringLiteral("1"), QStringLiteral("2")}, QStringLiteral("+0+0"), source, target),
+                                defaultCropCommand(folder, source, target), convertCommand(folder, source, target),
+                                scaleCommand(folder, PublishSize::Quarter, source, target)}) {
+        const QStringList words = splitCommandLine(line);
+        ASSERT_GE(words.size(), 3) << line.toStdString();
+        EXPECT_EQ(words.first(), QStringLiteral("/opt/\"P\"/bin/convert"));
+        EXPECT_EQ(words[words.size() - 2], source) << line.toStdString();
+        EXPECT_EQ(words.last(), target) << line.toStdString();
+    }
 }
 
 TEST(ConvertCommandsTest, PrintedSizeTakesTheLeadingNumbers)

@@ -8,27 +8,32 @@
 
 namespace vm::test {
 
-// The converter as a test sees it: every command line is kept, and a crop
-// leaves a picture of the cropped size at its target, as convert would.
+// The converter as a test sees it: every command line is kept; a crop leaves
+// a picture of the cropped size at its target and any other line copies its
+// source there, as convert would (unless produce is off: a broken converter).
 struct FakeConverter : ProcessRunner {
     QStringList commandLines;
     bool produce = true;
-    bool runProcess(const QString& line, const QString&, int, int, int) override
+    bool runProcess(const QString& line, const QString& folder, int, int, int) override
     {
         commandLines.append(line);
         const QStringList words = splitCommandLine(line);
+        if (!produce || words.size() < 3)
+            return true;
+        const auto resolve = [&folder](const QString& path) {
+            return QFileInfo(path).isAbsolute() ? path : folder + QLatin1Char('/') + path;
+        };
+        const QString target = resolve(words.last());
         const qsizetype crop = words.indexOf(QStringLiteral("-crop"));
-        if (produce && crop >= 0 && words.size() > crop + 3) {
+        if (crop >= 0 && words.size() > crop + 3) {
             const QStringList size = words[crop + 1].section(QLatin1Char('+'), 0, 0).split(QLatin1Char('x'));
             QImage picture(size.value(0).toInt(), size.value(1).toInt(), QImage::Format_RGB32);
             picture.fill(Qt::blue);
-            picture.save(words.last());
+            picture.save(target);
+        } else if (const QString source = resolve(words[words.size() - 2]); source != target) {
+            QFile::remove(target);
+            QFile::copy(source, target);
         }
-        return true;
-    }
-    bool startProcess(const QString& line, const QString&, int) override
-    {
-        commandLines.append(line);
         return true;
     }
     int runForExitCode(const QString& line) override

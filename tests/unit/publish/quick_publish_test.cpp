@@ -58,8 +58,9 @@ TEST_F(QuickPublishTest, BitmapPicturesAreWrittenAndConverted)
     startQuickPublish(QStringLiteral("mnuPublishTIFFThumbnail"), QStringLiteral("logo"));
     converter.commandLines.clear();
     bitmap.raise(QStringLiteral("publishtiff"), pictureBase64());
-    ASSERT_EQ(converter.commandLines.size(), 2); // the TIFF is not made by the fake, so no resize of it
+    ASSERT_EQ(converter.commandLines.size(), 3); // through temp.bmp, then the resize in place
     EXPECT_TRUE(converter.commandLines[1].endsWith(QStringLiteral("\"temp.bmp\" \"") + out(QStringLiteral("logo.tiff")) + QStringLiteral("\"")));
+    EXPECT_TRUE(converter.commandLines[2].contains(QStringLiteral(" -resize 100X100 ")));
 }
 
 TEST_F(QuickPublishTest, TransparentPngIsWrittenAsDelivered)
@@ -74,8 +75,8 @@ TEST_F(QuickPublishTest, TransparentPngIsWrittenAsDelivered)
 TEST_F(QuickPublishTest, APictureThatDoesNotDecodeIsNoSuccess)
 {
     writeFile(out(QStringLiteral("keep.png")), "the user's picture");
-    startQuickPublish(QStringLiteral("mnuPublishPNG100%"), QStringLiteral("keep"));
     forms.clicks = {QStringLiteral("imgOK")}; // replace it
+    startQuickPublish(QStringLiteral("mnuPublishPNG100%"), QStringLiteral("keep"));
     bitmap.raise(QStringLiteral("publishpng"), QStringLiteral("this is not base64!"));
     EXPECT_NE(forms.shown.last().message, QStringLiteral("Your logo has been published."));
     EXPECT_TRUE(forms.shown.last().message.contains(QStringLiteral("could not be read")));

@@ -121,14 +121,18 @@ TEST_F(PublishDialogTest, StopsWithTheRightMessageAndPutsThePrinterBack)
 TEST_F(PublishDialogTest, CreateImageCropsAndResizes)
 {
     SaveLogoForm& form = dialog();
-    form.Form_Load();
-    form.click(QStringLiteral("optExtension0"));
-    form.click(QStringLiteral("optQuarter"));
-    dialogs.fileAnswers.enqueue(out(QStringLiteral("logo.png")));
-    form.imgSave_Click();
+    const auto publishAndConvert = [&](const QString& size, const QString& sizeArgument) {
+        form.Form_Load();
+        form.click(QStringLiteral("optExtension0"));
+        form.click(size);
+        dialogs.fileAnswers.enqueue(out(QStringLiteral("logo.png")));
+        forms.clicks = {QStringLiteral("imgOK")}; // replace the earlier one
+        form.imgSave_Click();
+        form.SizeArgument = sizeArgument;
+        form.CreateImage();
+    };
     host->state.keepTempFolder = true;
-    form.SizeArgument = QStringLiteral("506\u00e6398");
-    form.CreateImage();
+    publishAndConvert(QStringLiteral("optQuarter"), QStringLiteral("506\u00e6398"));
     ASSERT_EQ(converter.commandLines.size(), 1);
     EXPECT_EQ(converter.commandLines[0],
               programFolder + QStringLiteral("/bin/convert -quality 100 -crop 506x398+34+45 \"") + programFolder
@@ -140,18 +144,17 @@ TEST_F(PublishDialogTest, CreateImageCropsAndResizes)
     osVersion.info.platformId = 2;
     osVersion.info.majorVersion = 6;
     osVersion.info.minorVersion = 1;
-    form.click(QStringLiteral("optThumbnail"));
-    form.SizeArgument = QStringLiteral("640");
-    form.CreateImage();
+    publishAndConvert(QStringLiteral("optThumbnail"), QStringLiteral("640"));
     EXPECT_TRUE(converter.commandLines.last().contains(QStringLiteral("-crop 507x397+33+68 ")));
     EXPECT_EQ(QImage(out(QStringLiteral("logo.png"))).size(), QSize(100, 78));
 
+    // A converter that writes nothing: no success, and the user's printer is back.
     converter.produce = false;
-    QFile::remove(out(QStringLiteral("logo.png")));
-    form.SizeArgument.clear();
-    form.CreateImage();
+    publishAndConvert(QStringLiteral("optFullSize"), QString());
     EXPECT_TRUE(converter.commandLines.last().endsWith(QStringLiteral("logo.png\"")));
     EXPECT_EQ(messageBoxTexts().last(), QStringLiteral("LogoPublish Failed."));
+    EXPECT_EQ(defaultPrinter(), QStringLiteral("Office"));
+    EXPECT_FALSE(form.publishRun().waiting());
 }
 
 } // namespace

@@ -135,7 +135,7 @@ TEST(ScriptSession, ScriptKeepsRunningWhileAModalWindowIsUp)
 {
     Session session;
     // The publish item opens the wait window; the help item closes it again.
-    session.host.mainMenu.on("mnuPublishLogo", [&] { session.forms.showModal(session.host.waitForm, &session.host.mainForm); });
+    session.host.mainMenu.on("mnuPublishLogoDialog", [&] { session.forms.showModal(session.host.waitForm, &session.host.mainForm); });
     session.host.mainMenu.on("mnuHelp", [&] { session.forms.unload(session.host.waitForm); });
     const QStringList lines = session.run("wait 900\n"
                                           "key \"Ctrl+L\"\n"

@@ -74,14 +74,6 @@ TEST_F(DispatcherTest, WizardFinishPublishesOnlyOnExactWord)
     EXPECT_EQ(saves, QStringList{QStringLiteral("New")});
 }
 
-TEST_F(DispatcherTest, TransparentImageNameIsEscapedForTheBitmapCanvas)
-{
-    raise(QStringLiteral("publishtransparentimage"), QStringLiteral("a<b>&c</string>"));
-    EXPECT_EQ(trace.matching(QStringLiteral("callFunction")),
-              QStringList{QStringLiteral("callFunction \"<invoke name='receiveBgName'><arguments><string>"
-                                         "a&lt;b&gt;&amp;c&lt;/string&gt;</string></arguments></invoke>\"")});
-}
-
 TEST_F(DispatcherTest, AlertAndExit)
 {
     raise(QStringLiteral("show alerto"), QStringLiteral("Hello there"));

@@ -81,11 +81,14 @@ TEST_F(MenuTest, QuickHelpTogglesBackToTheLanguageCaption)
     click("mnuQuick");
     EXPECT_EQ(items().ItemCaption(id("mnuQuick")), QStringLiteral("&Hide Quick Help"));
     EXPECT_FALSE(items().ItemEnabled(id("mnuPanels")));
-    EXPECT_FALSE(items().ItemEnabled(id("mnuMHelp")));
-    // The item sits under a disabled menu now; its route still toggles back.
-    host->mainMenu.SmartMenu_Click(id("mnuQuick"));
+    EXPECT_FALSE(items().isReachable(id("mnuHelp")));
+    // The one way back stays in reach, by mouse and by Shift+1.
+    EXPECT_TRUE(items().isReachable(id("mnuQuick")));
+    EXPECT_EQ(items().findShortcut(menu_shift::Shift, 49), id("mnuQuick"));
+    click("mnuQuick");
     EXPECT_EQ(items().ItemCaption(id("mnuQuick")), offered);
     EXPECT_TRUE(items().ItemEnabled(id("mnuPanels")));
+    EXPECT_TRUE(items().isReachable(id("mnuHelp")));
     EXPECT_EQ(sent(), (QStringList{QStringLiteral("toFlash \"quick help\" \"true\" -> true"),
                                    QStringLiteral("toFlash \"quick help\" \"false\" -> true")}));
 }
@@ -100,6 +103,20 @@ TEST_F(MenuTest, RebuildBringsEverythingBackWithoutResendingFonts)
         EXPECT_TRUE(item.enabled) << item.key.toStdString();
     EXPECT_EQ(items().ItemChecked(id("mnuBondingObjects")), 1);
     EXPECT_TRUE(trace.matching(QStringLiteral("toFlash \"fontlist\"")).isEmpty());
+}
+
+TEST_F(MenuTest, ASecondAnnouncementRebuildsTheBarAndPublishLogoIsReachable)
+{
+    canvas.raise(QStringLiteral("fmloaded"), QString());
+    EXPECT_EQ(items().items().size(), menuTree().size());
+    // The submenu's first entry opens the dialog and carries Ctrl+L.
+    const int dialogEntry = id("mnuPublishLogoDialog");
+    QStringList publishChildren;
+    for (const MenuItem& item : items().items())
+        if (item.parent == QLatin1String("mnuPublishLogo"))
+            publishChildren.append(item.key);
+    EXPECT_EQ(publishChildren.value(0), QStringLiteral("mnuPublishLogoDialog"));
+    EXPECT_EQ(items().findShortcut(menu_shift::Ctrl, 76), dialogEntry);
 }
 
 TEST_F(MenuTest, DisabledItemsCannotBeClicked)

@@ -97,14 +97,25 @@ TEST_F(StartupTest, ClosingWithoutChangesEndsTheProgramAndRemovesTheWorkFolder)
     writeFile(work + QStringLiteral("/left.eps"), "x");
     QFile::setPermissions(work + QStringLiteral("/left.eps"), QFileDevice::ReadOwner);
 
+    // A close the user cancels keeps the folder for the publishes still to come.
     host->state.isDirty = true;
     host->mainForm.closeBox();
     EXPECT_FALSE(process.ended());
-    EXPECT_FALSE(QFileInfo::exists(work));
+    EXPECT_TRUE(QFileInfo(work).isDir());
 
+    // Only the real end removes it, and a link inside goes as a link: its
+    // target outside keeps its mode and its content.
+    const QString outside = root.path() + QStringLiteral("/outside.txt");
+    writeFile(outside, "keep");
+    QFile::setPermissions(outside, QFileDevice::ReadOwner);
+    const QFileDevice::Permissions mode = QFile::permissions(outside);
+    QFile::link(outside, work + QStringLiteral("/link"));
     host->state.isDirty = false;
     host->mainForm.closeBox();
     EXPECT_EQ(process.exits, QList<int>{0});
+    EXPECT_FALSE(QFileInfo::exists(work));
+    EXPECT_EQ(QFile::permissions(outside), mode);
+    EXPECT_EQ(readFile(outside), QByteArray("keep"));
 }
 
 TEST_F(StartupTest, WorkFolderChoices)
@@ -131,10 +142,15 @@ TEST_F(StartupTest, WorkFolderChoices)
     folder.PrepareTempFolder();
     EXPECT_EQ(host->state.tempRoot, root.path() + QStringLiteral("/tmp"));
 
-    rights.status = 7; // neither answer: nothing is prepared
+    rights.status = 7; // neither answer: still the user's own folder, never a shared one
     folder.PrepareTempFolder();
-    EXPECT_EQ(host->state.tempRoot, path_style::fallbackTempRoot);
+    EXPECT_EQ(host->state.tempRoot, root.path() + QStringLiteral("/tmp"));
     EXPECT_FALSE(host->state.keepTempFolder);
+
+    // Deleted meanwhile: made again before a publish prints into it.
+    QDir(root.path() + QStringLiteral("/tmp/tmpEPS")).removeRecursively();
+    folder.ensureWorkFolder();
+    EXPECT_TRUE(QFileInfo(root.path() + QStringLiteral("/tmp/tmpEPS")).isDir());
 }
 
 } // namespace

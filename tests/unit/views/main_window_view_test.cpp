@@ -72,8 +72,8 @@ TEST_F(MainWindowViewTest, MenuBarFollowsTheMenuItems)
     EXPECT_EQ(separators, 4);
     auto* publish = view->menuBar()->findChild<QMenu*>(QStringLiteral("mnuPublishLogo"));
     ASSERT_NE(publish, nullptr);
-    EXPECT_EQ(publish->actions().size(), 16);
-    EXPECT_EQ(publish->actions().first()->text(), QStringLiteral("PNG (100%)"));
+    EXPECT_EQ(publish->actions().size(), 17);
+    EXPECT_EQ(publish->actions().first()->text(), QStringLiteral("&Publish Logo...\tCtrl+L"));
 
     ASSERT_NE(action(QStringLiteral("mnuSave")), nullptr);
     EXPECT_EQ(action(QStringLiteral("mnuSave"))->text(), QStringLiteral("&Save\tCtrl+S"));

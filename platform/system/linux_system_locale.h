@@ -17,10 +17,4 @@ public:
     static QString localeTag();
 };
 
-// The running system's version record: a platform that is none of Windows'.
-class LinuxOsVersion : public OsVersion {
-public:
-    bool getVersionEx(OsVersionInfo& info) override;
-};
-
 } // namespace vm

@@ -1,8 +1,7 @@
-#include "platform/printing/linux_system_locale.h"
+#include "platform/system/linux_system_locale.h"
 
 #include <QList>
 #include <QLocale>
-#include <QSysInfo>
 
 namespace vm {
 
@@ -101,7 +100,7 @@ QString LinuxSystemLocale::localeTag()
 
 QString LinuxSystemLocale::languageCode()
 {
-    return localeTag().section(QLatin1Char('_'), 0, 0);
+    return localeTag().section(QLatin1Char('_'), 0, 0).toLower();
 }
 
 quint32 LinuxSystemLocale::systemDefaultLcid()
@@ -137,19 +136,6 @@ int LinuxSystemLocale::getLocaleInfo(quint32 lcid, int type, QString* value)
     if (value)
         *value = text;
     return int(text.size()) + 1;
-}
-
-bool LinuxOsVersion::getVersionEx(OsVersionInfo& info)
-{
-    if (info.size != 148 && info.size != 156)
-        return false;
-    const QStringList numbers = QSysInfo::kernelVersion().split(QLatin1Char('.'));
-    info.majorVersion = numbers.value(0).toUInt();
-    info.minorVersion = numbers.value(1).toUInt();
-    info.buildNumber = numbers.value(2).section(QLatin1Char('-'), 0, 0).toUInt();
-    info.platformId = os_platform::Linux;
-    info.servicePack = QSysInfo::prettyProductName();
-    return true;
 }
 
 } // namespace vm

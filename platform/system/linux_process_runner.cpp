@@ -1,4 +1,4 @@
-#include "platform/printing/linux_process_runner.h"
+#include "platform/system/linux_process_runner.h"
 
 #include <QDir>
 #include <QProcess>
@@ -14,6 +14,30 @@ LinuxProcessRunner::~LinuxProcessRunner()
     }
 }
 
+namespace {
+// One spelling per file: absolute, without "." or doubled separators.
+QString cleanProgramPath(const QString& program, const QString& folder)
+{
+    return QDir::cleanPath(QDir(folder.isEmpty() ? QDir::currentPath() : folder).absoluteFilePath(program));
+}
+} // namespace
+
+void LinuxProcessRunner::setProgramEnvironment(const QString& programPath, const QProcessEnvironment& environment)
+{
+    programEnvironments_.insert(cleanProgramPath(programPath, QString()), environment);
+}
+
+QProcessEnvironment LinuxProcessRunner::environmentFor(const QString& program, const QString& currentFolder) const
+{
+    // A bare name is looked up on the PATH: it is never one of ours.
+    if (program.contains(QLatin1Char('/'))) {
+        const auto found = programEnvironments_.constFind(cleanProgramPath(program, currentFolder));
+        if (found != programEnvironments_.cend())
+            return *found;
+    }
+    return QProcessEnvironment::systemEnvironment();
+}
+
 QProcess* LinuxProcessRunner::start(const QString& commandLine, const QString& currentFolder)
 {
     QStringList arguments = splitCommandLine(commandLine);
@@ -22,7 +46,7 @@ QProcess* LinuxProcessRunner::start(const QString& commandLine, const QString& c
     auto* process = new QProcess(this);
     process->setProgram(arguments.takeFirst());
     process->setArguments(arguments);
-    process->setProcessEnvironment(environment_);
+    process->setProcessEnvironment(environmentFor(process->program(), currentFolder));
     if (!currentFolder.isEmpty())
         process->setWorkingDirectory(currentFolder);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -53,15 +77,6 @@ bool LinuxProcessRunner::runProcess(const QString& commandLine, const QString& c
     if (!process)
         return false;
     process->waitForFinished(timeoutMs < 0 ? -1 : timeoutMs);
-    leaveRunning(process);
-    return true;
-}
-
-bool LinuxProcessRunner::startProcess(const QString& commandLine, const QString& currentFolder, int)
-{
-    QProcess* process = start(commandLine, currentFolder);
-    if (!process)
-        return false;
     leaveRunning(process);
     return true;
 }

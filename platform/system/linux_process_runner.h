@@ -2,6 +2,7 @@
 
 #include "platform/api/process_runner.h"
 
+#include <QHash>
 #include <QObject>
 #include <QProcessEnvironment>
 
@@ -16,13 +17,13 @@ class LinuxProcessRunner : public QObject, public ProcessRunner {
 public:
     ~LinuxProcessRunner() override;
 
-    // The environment every tool starts with (the system's when never set):
-    // the converter, for one, reads its policy from the program's own folder.
-    void setEnvironment(const QProcessEnvironment& environment) { environment_ = environment; }
+    // The environment one program starts with, named by its path; every other
+    // tool starts in the user's own. The converter, for one, reads its policy
+    // from the program's folder, which no other tool must take for the user's.
+    void setProgramEnvironment(const QString& programPath, const QProcessEnvironment& environment);
 
     bool runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int showState,
                     int creationFlags) override;
-    bool startProcess(const QString& commandLine, const QString& currentFolder, int showState) override;
     int runForExitCode(const QString& commandLine) override;
 
 private:
@@ -31,7 +32,10 @@ private:
     // A process whose wait ended before it did keeps running; it is reaped when it ends.
     void leaveRunning(QProcess* process);
 
-    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
+    // The environment for the program the command line names.
+    QProcessEnvironment environmentFor(const QString& program, const QString& currentFolder) const;
+
+    QHash<QString, QProcessEnvironment> programEnvironments_; // by clean absolute path
 };
 
 } // namespace vm
