@@ -39,6 +39,7 @@
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
+#include "templates/template_mode.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -112,6 +113,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     canvas.setBitmapCanvas(&bitmap);
     Host host(platform, canvas, bitmap, programFolder);
     ProjectFlows projects(host);
+    TemplateMode templates(host, projects);
     Publishing publishing(host, printing);
     const CurrentLogo currentLogo = [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; };
     publishing.dialog().direct().setCurrentLogo(currentLogo);
@@ -171,8 +173,10 @@ int runScript(QApplication& app, const CommandLine& options)
     SystemPagePrinter pagePrinter(windows, spooler, locale, nullptr, &transcript);
     std::unique_ptr<MoviePlayer> canvas;
     std::unique_ptr<MoviePlayer> bitmap;
+    ReferenceCanvas* reference = nullptr;
     if (options.referenceCanvas) {
         auto editing = std::make_unique<ReferenceCanvas>(canvasControl, transcript, &pagePrinter);
+        reference = editing.get();
         auto drawing = std::make_unique<BitmapCanvas>(bitmapControl, transcript, *editing);
         editing->setBitmapCanvas(drawing.get());
         canvas = std::move(editing);
@@ -183,6 +187,7 @@ int runScript(QApplication& app, const CommandLine& options)
     }
     Host host(platform, *canvas, *bitmap, programFolder);
     ProjectFlows projects(host);
+    TemplateMode templates(host, projects);
     Publishing publishing(host, printing);
     Recovery recovery(host, RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     // Only the real canvas has a logo to pack; the scripted one says there is none.
@@ -196,6 +201,16 @@ int runScript(QApplication& app, const CommandLine& options)
     TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
     ClipArtAndPictures resources(host, rasterConverter);
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
+    if (reference)
+        session.setGalleryHandler([reference](const QString& category, const QString& name) {
+            if (!reference->galleryOpen())
+                return QStringLiteral("not open");
+            if (category.isEmpty() && name.isEmpty()) {
+                reference->leaveTemplates();
+                return QString();
+            }
+            return reference->pickTemplate(category, name) ? QString() : QStringLiteral("no such template");
+        });
     host.start();
     session.start();
     app.exec();

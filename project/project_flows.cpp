@@ -142,6 +142,7 @@ void ProjectFlows::dropWaitingWork()
 
 void ProjectFlows::reportUnsaved(const QString& path, const QString& reason)
 {
+    host_.state.isDirty = true;
     // What waited for this save must not run at some later, unrelated save.
     dropWaitingWork();
     closeSaving();

@@ -51,8 +51,9 @@ private:
     void showSaving();
     void closeSaving();
     void requestSave(const QString& path);
-    // The save ended without a file: tell the user why; the old file, IsDirty
-    // and the waiting flags stay as they were.
+    // The save ended without a file: tell the user why. The old file stays as
+    // it was, what waited for the save is dropped, and the logo counts as
+    // unsaved again (a question may have cleared IsDirty when it asked to save).
     void reportUnsaved(const QString& path, const QString& reason);
     // Forgets the open or publish that waited for a save which did not happen.
     void dropWaitingWork();

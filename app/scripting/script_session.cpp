@@ -149,6 +149,15 @@ void ScriptSession::execute(const Statement& statement)
             form->click(statement.args.value(1));
         break;
     }
+    case Kind::Gallery: {
+        const bool leaving = statement.args.isEmpty();
+        const QString line = leaving ? QStringLiteral("gallery cancel")
+                                     : QStringLiteral("gallery ") + Trace::quote(first) + QLatin1Char(' ')
+                                           + Trace::quote(statement.args.value(1));
+        const QString outcome = gallery_ ? gallery_(first, statement.args.value(1)) : QStringLiteral("no gallery");
+        trace_.write(outcome.isEmpty() ? line : line + QStringLiteral(" -> ") + outcome);
+        break;
+    }
     case Kind::Close:
         trace_.write(QStringLiteral("close"));
         host_.mainForm.closeBox();

@@ -28,6 +28,11 @@ public:
                   QList<Statement> statements);
 
     void start();
+    // Who answers the gallery statement: the canvas's template gallery, given
+    // the category and name (both empty to leave it); it returns "" when done,
+    // or why not. Without one the statement is reported as having no gallery.
+    using GalleryHandler = std::function<QString(const QString& category, const QString& name)>;
+    void setGalleryHandler(GalleryHandler handler) { gallery_ = std::move(handler); }
     bool finished() const { return finished_; }
 
 private:
@@ -59,6 +64,7 @@ private:
     QTimer timer_;
     QElapsedTimer waitClock_;
     bool ready_ = false;
+    GalleryHandler gallery_;
 };
 
 } // namespace vm

@@ -5,6 +5,7 @@
 #include "canvas/reference/logo_editor.h"
 #include "canvas/reference/reference_canvas.h"
 #include "canvas/reference/stage_items.h"
+#include "canvas/reference/template_gallery.h"
 #include "canvas/reference/wizard_dialog.h"
 
 #include <QColorDialog>
@@ -15,8 +16,11 @@
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
+#include <QMenu>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -171,7 +175,13 @@ void EditorWidget::buildToolbar()
     };
     add(tr("New"), tr("Start a new logo"), [this] { canvas_.requestNew(); });
     add(tr("Open"), tr("Open a logo"), [this] { canvas_.requestOpen(); });
-    add(tr("Save"), tr("Save the logo"), [this] { canvas_.requestSave(); });
+    QAction* save = add(tr("Save"), tr("Save the logo; the arrow also keeps it as a template"), [this] { canvas_.requestSave(); });
+    // Saving as a template sits under Save: the toolbar has no room for another button.
+    auto* saveMenu = new QMenu(this);
+    saveMenu->addAction(tr("Save as Template…"), this, [this] { saveAsTemplate(); });
+    save->setMenu(saveMenu);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(save)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
     add(tr("Publish"), tr("Publish the logo as an image"), [this] { canvas_.requestPublish(); });
     toolbar_->addSeparator();
     add(tr("Text"), tr("Add a text"), [this] { editor_.addText(tr("Your Text")); });
@@ -195,6 +205,7 @@ void EditorWidget::buildToolbar()
     toolbar_->addSeparator();
     add(tr("Panels"), tr("Show the colour and text tools panels"), [this] { arrangePanels(); });
     add(tr("Wizard"), tr("New logo wizard"), [this] { openWizard(); });
+
     add(tr("Help"), tr("Quick help"), [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); });
 }
 
@@ -353,6 +364,8 @@ void EditorWidget::resizeEvent(QResizeEvent* event)
             panel->move(width() - panel->width() - 8, panel->y());
     if (quickHelp_->isVisible())
         quickHelp_->setGeometry(view_->rect().adjusted(40, 20, -40, -20));
+    if (gallery_)
+        gallery_->setGeometry(rect());
 }
 
 void EditorWidget::rebuildScene()
@@ -526,15 +539,53 @@ void EditorWidget::openWizard()
     wizard->open();
 }
 
-void EditorWidget::openTemplates()
+void EditorWidget::showTemplates(const TemplateLibrary& library)
 {
-    auto* gallery = new TemplateDialog(editor_.renderer(), this);
-    gallery->setAttribute(Qt::WA_DeleteOnClose);
-    connect(gallery, &TemplateDialog::finished, this, [this, gallery](int result) {
-        if (result == QDialog::Accepted)
-            canvas_.chooseTemplate(gallery->chosen());
+    if (!gallery_) {
+        gallery_ = new TemplateGallery(editor_.renderer(), this);
+        gallery_->onChosen = [this](const LogoTemplate& chosen) { canvas_.chooseTemplate(chosen.logo); };
+        gallery_->onCancelled = [this] { canvas_.leaveTemplates(); };
+    }
+    gallery_->setGeometry(rect());
+    gallery_->showLibrary(library);
+    gallery_->show();
+    gallery_->raise();
+    gallery_->designView()->setFocus();
+}
+
+void EditorWidget::hideTemplates()
+{
+    if (gallery_)
+        gallery_->hide();
+}
+
+void EditorWidget::saveAsTemplate()
+{
+    auto* ask = new QInputDialog(this);
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    ask->setWindowTitle(tr("Save as Template"));
+    ask->setLabelText(tr("Template name (it appears under \"My templates\"):"));
+    ask->setTextValue(tr("My template"));
+    connect(ask, &QInputDialog::textValueSelected, this, [this](const QString& name) {
+        QString error;
+        const QString written = canvas_.saveAsTemplate(name, &error);
+        showNotice(written.isEmpty() ? error : tr("Saved as the template \"%1\" under My templates.").arg(name.simplified()));
     });
-    gallery->open();
+    ask->open();
+}
+
+void EditorWidget::showNotice(const QString& text)
+{
+    if (!notice_) {
+        notice_ = new QLabel(view_);
+        notice_->setStyleSheet(QStringLiteral("background: rgba(20, 40, 70, 225); color: white; padding: 8px 14px; border-radius: 4px;"));
+    }
+    notice_->setText(text);
+    notice_->adjustSize();
+    notice_->move((view_->width() - notice_->width()) / 2, view_->height() - notice_->height() - 16);
+    notice_->show();
+    notice_->raise();
+    QTimer::singleShot(3000, notice_, &QWidget::hide);
 }
 
 } // namespace vm

@@ -20,6 +20,8 @@ class CropDialog;
 class ElementItem;
 class LogoEditor;
 class ReferenceCanvas;
+class TemplateGallery;
+class TemplateLibrary;
 
 // What the user sees of the canvas: its toolbar, the stage with the logo and
 // the selection handles, the colour and tools panels, the quick-help overlay.
@@ -42,7 +44,12 @@ public:
     bool openCrop();
     void clipArtChanged();
     void openWizard();
-    void openTemplates();
+    // The template gallery over the whole canvas.
+    void showTemplates(const TemplateLibrary& library);
+    void hideTemplates();
+    TemplateGallery* templateGallery() const { return gallery_; }
+    // Asks for a name and writes the logo into the user's own templates.
+    void saveAsTemplate();
     ClipArtDialog* clipArtDialog() const;
     CropDialog* cropDialog() const;
 
@@ -66,6 +73,7 @@ private:
     void commitMoves();
     void commitTransform(ElementItem& item);
     void placePanel(QFrame* panel, int top);
+    void showNotice(const QString& text);
     ElementItem* itemFor(quint64 id) const;
 
     ReferenceCanvas& canvas_;
@@ -84,6 +92,8 @@ private:
     quint64 editedId_ = 0;
     QPointer<ClipArtDialog> clipArt_;
     QPointer<CropDialog> crop_;
+    TemplateGallery* gallery_ = nullptr;
+    QLabel* notice_ = nullptr;
     bool selectionShown_ = true;
     bool rebuilding_ = false;
     bool syncingPanels_ = false;

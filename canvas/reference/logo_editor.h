@@ -58,7 +58,7 @@ public:
     void sendBackward();
     void groupAll();
     void ungroupSelected();
-    // The whole logo replaced in one undoable step (wizard, template).
+    // The whole logo replaced in one undoable step (the wizard).
     void replaceAll(LogoDocument document, const QString& label);
     void undo() { undoStack_.undo(); }
 

@@ -2,6 +2,7 @@
 
 #include "canvas/api/page_printer.h"
 #include "canvas/logo/logo_xml.h"
+#include "canvas/logo/shipped_fonts.h"
 #include "canvas/reference/editor_widget.h"
 #include "canvas/reference/wizard_logo.h"
 
@@ -19,7 +20,8 @@ const QString falseText = QStringLiteral("false");
 } // namespace
 
 ReferenceCanvas::ReferenceCanvas(QString controlName, Trace& trace, PagePrinter* printer)
-    : MoviePlayer(std::move(controlName), trace), editor_(std::make_unique<LogoEditor>()), printer_(printer)
+    : MoviePlayer(std::move(controlName), trace), editor_(std::make_unique<LogoEditor>()), printer_(printer),
+      ownTemplates_(TemplateLibrary::defaultOwnFolder())
 {
     registerCommands();
     QObject::connect(editor_.get(), &LogoEditor::edited, editor_.get(), [this] {
@@ -35,6 +37,8 @@ QWidget* ReferenceCanvas::view()
     if (!widget_) {
         widget_ = std::make_unique<EditorWidget>(*this);
         widget_->setSelectionShown(selectionShown_);
+        if (galleryOpen_)
+            widget_->showTemplates(templates_);
     }
     return widget_.get();
 }
@@ -46,6 +50,8 @@ void ReferenceCanvas::movieLoaded()
     editor_->renderer().setResources({root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")});
     if (clipArt_)
         *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
+    registerShippedFonts(root + QStringLiteral("/fonts"));
+    shippedTemplates_ = root + QStringLiteral("/templates");
     if (widget_)
         widget_->resourcesChanged();
     for (const char* command : {"fmloaded", "isloaded", "fmactivemenu"})
@@ -168,10 +174,13 @@ void ReferenceCanvas::registerCommands()
     // host last named and the unsaved state stay as they are.
     on("autosave", [this](const QString&) { post(QStringLiteral("autosave"), savedLogo()); });
     on("recover open", [this](const QString& argument) { recoverFile(argument); });
-    on("Open New Template", [whenView](const QString&) { whenView([](EditorWidget& widget) { widget.openTemplates(); }); });
+    on("Open New Template", [this](const QString&) { openTemplates(); });
     on("drawtemplate", [this](const QString&) {
-        editor_->replaceAll(chosenTemplate_.value_or(wizardLogo(QString(), QString(), wizardStyles().value(0))),
-                            QObject::tr("Template"));
+        // A new logo, not an edit of the old one: nothing to undo, nothing unsaved yet.
+        loading_ = true;
+        editor_->load(chosenTemplate_.value_or(wizardLogo(QString(), QString(), wizardStyles().value(0))));
+        loading_ = false;
+        lastPath_ = QStringLiteral("New");
         chosenTemplate_.reset();
     });
 }
@@ -318,7 +327,48 @@ void ReferenceCanvas::finishWizard(const LogoDocument& logo, bool publish)
 void ReferenceCanvas::chooseTemplate(const LogoDocument& logo)
 {
     chosenTemplate_ = logo;
+    galleryOpen_ = false;
+    if (widget_)
+        widget_->hideTemplates();
     post(QStringLiteral("templatecall"), QString());
+}
+
+void ReferenceCanvas::setTemplateFolders(const QString& shipped, const QString& own)
+{
+    shippedTemplates_ = shipped;
+    ownTemplates_ = own;
+}
+
+void ReferenceCanvas::openTemplates()
+{
+    templates_ = TemplateLibrary::load(shippedTemplates_, ownTemplates_, [](const QString& line) {
+        qWarning("vantamorph: %s", qPrintable(line));
+    });
+    galleryOpen_ = true;
+    if (widget_)
+        widget_->showTemplates(templates_);
+}
+
+bool ReferenceCanvas::pickTemplate(const QString& category, const QString& name)
+{
+    const LogoTemplate* found = galleryOpen_ ? templates_.find(category, name) : nullptr;
+    if (!found)
+        return false;
+    chooseTemplate(found->logo);
+    return true;
+}
+
+void ReferenceCanvas::leaveTemplates()
+{
+    galleryOpen_ = false;
+    if (widget_)
+        widget_->hideTemplates();
+    post(QStringLiteral("fmactivemenu"), QString());
+}
+
+QString ReferenceCanvas::saveAsTemplate(const QString& name, QString* error)
+{
+    return TemplateLibrary::saveOwn(ownTemplates_, name, editor_->document(), error);
 }
 
 } // namespace vm

@@ -4,6 +4,7 @@
 #include "canvas/player/movie_player.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/logo_editor.h"
+#include "canvas/logo/template_library.h"
 
 #include <QHash>
 #include <QList>
@@ -69,6 +70,21 @@ public:
     void finishWizard(const LogoDocument& logo, bool publish);
     void chooseTemplate(const LogoDocument& logo);
 
+    // The template gallery: read afresh each time it opens, so templates the
+    // user saved meanwhile are there. Picking one raises "templatecall", and
+    // "drawtemplate" then puts it on the stage; leaving without one raises
+    // "fmactivemenu" for the host's menus.
+    void setTemplateFolders(const QString& shipped, const QString& own);
+    const QString& shippedTemplateFolder() const { return shippedTemplates_; }
+    const QString& ownTemplateFolder() const { return ownTemplates_; }
+    void openTemplates();
+    bool galleryOpen() const { return galleryOpen_; }
+    const TemplateLibrary& templateLibrary() const { return templates_; }
+    bool pickTemplate(const QString& category, const QString& name);
+    void leaveTemplates();
+    // The current logo written into the user's own templates; the file, or "" with error set.
+    QString saveAsTemplate(const QString& name, QString* error);
+
 protected:
     void movieLoaded() override;
     void interactionPlayed(const QString& command, const QString& argument) override;
@@ -100,6 +116,10 @@ private:
     bool loading_ = false;
     std::optional<LogoDocument> chosenTemplate_;
     std::optional<ClipArtCatalogue> clipArt_;
+    TemplateLibrary templates_;
+    QString shippedTemplates_;
+    QString ownTemplates_;
+    bool galleryOpen_ = false;
 };
 
 } // namespace vm

@@ -7,11 +7,8 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
 
 namespace vm {
-
-class LogoRenderer;
 
 // The new-logo wizard: company name, slogan and a style, then done or
 // "save and publish".
@@ -28,16 +25,6 @@ private:
     QLineEdit* slogan_;
     QComboBox* style_;
     QCheckBox* publish_;
-};
-
-// The canvas's own template gallery.
-class TemplateDialog : public QDialog {
-public:
-    TemplateDialog(LogoRenderer& renderer, QWidget* parent = nullptr);
-    LogoDocument chosen() const;
-
-private:
-    QListWidget* list_;
 };
 
 } // namespace vm

@@ -6,7 +6,7 @@
 
 namespace vm {
 
-// The looks the new-logo wizard and the template gallery offer.
+// The looks the new-logo wizard offers.
 QStringList wizardStyles();
 // A finished starting logo: the company name, the slogan under it and a
 // symbol of the style, laid out on the default stage.

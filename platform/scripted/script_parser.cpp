@@ -134,6 +134,14 @@ Statement statementOf(const QList<Token>& tokens)
         expect(tokens, "ss", QStringLiteral("click \"FORM\" \"CONTROL\""));
         statement.kind = Kind::Click;
         statement.args = {text(1), text(2)};
+    } else if (name == QLatin1String("gallery")) {
+        // The user picks a design in the canvas's template gallery, or leaves it.
+        const QString usage = QStringLiteral("gallery \"CATEGORY\" \"NAME\" or gallery cancel");
+        statement.kind = Kind::Gallery;
+        if (tokens.size() == 2 && !tokens[1].quoted && text(1) == QLatin1String("cancel"))
+            return statement;
+        expect(tokens, "ss", usage);
+        statement.args = {text(1), text(2)};
     } else if (name == QLatin1String("close")) {
         expect(tokens, "", QStringLiteral("close"));
         statement.kind = Kind::Close;

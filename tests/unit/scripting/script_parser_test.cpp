@@ -150,3 +150,22 @@ TEST(KeyNames, ReadsModifiersAndKeys)
 
 } // namespace
 } // namespace vm
+
+namespace vm {
+namespace {
+
+TEST(ScriptParser, GalleryPicksByCategoryAndNameOrCancels)
+{
+    const QList<Statement> statements = parse("gallery \"Food and Drink\" \"Coffee House\"\ngallery cancel\n"
+                                              "gallery \"cancel\"\ngallery leave\ngallery \"Sport\"\n");
+    ASSERT_EQ(statements.size(), 5);
+    EXPECT_EQ(statements[0].kind, Kind::Gallery);
+    EXPECT_EQ(statements[0].args, QStringList({"Food and Drink", "Coffee House"}));
+    EXPECT_EQ(statements[1].kind, Kind::Gallery);
+    EXPECT_TRUE(statements[1].args.isEmpty());
+    // A quoted "cancel" is a category without a name; other words are not statements.
+    EXPECT_EQ(errors(statements).size(), 3) << errors(statements).join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
+} // namespace vm

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vm {
+
+// The font files the program folder ships (InstallRoot/fonts): made known to
+// this process so that logos and templates naming them draw the same on every
+// machine. Registering a folder twice adds nothing. Returns the families added.
+QStringList registerShippedFonts(const QString& folder);
+
+// Families every machine that runs the program has without the shipped files.
+const QStringList& systemFontFamilies();
+
+} // namespace vm
