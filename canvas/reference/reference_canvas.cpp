@@ -187,12 +187,13 @@ void ReferenceCanvas::registerCommands()
 
 QString ReferenceCanvas::savedLogo() const { return QString::fromUtf8(logo_xml::write(editor_->document())); }
 
-bool ReferenceCanvas::loadFile(const QString& path)
+bool ReferenceCanvas::loadFile(const QString& path, bool hostMadeItCurrent)
 {
     logo_xml::ReadResult result = logo_xml::readFile(path);
     if (!result.document) {
-        // The host made the file current when it asked; it takes that back first.
-        post(QStringLiteral("openrefused"), path);
+        // An open the host already counted as done: it takes that back first.
+        if (hostMadeItCurrent)
+            post(QStringLiteral("openrefused"), path);
         post(QStringLiteral("show alerto"), result.error);
         return false;
     }
@@ -207,7 +208,7 @@ void ReferenceCanvas::openFile(const QString& argument)
     // The path ends at the last separator: it may hold an "æ" of its own.
     const qsizetype cut = argument.lastIndexOf(separator);
     const QString path = cut < 0 ? argument : argument.left(cut);
-    if (!loadFile(path))
+    if (!loadFile(path, true))
         return;
     lastPath_ = path;
     post(QStringLiteral("datatosave"), falseText);
@@ -217,7 +218,7 @@ void ReferenceCanvas::recoverFile(const QString& argument)
 {
     // Read like a project file, then kept as unsaved changes of the project
     // named after the separator ("New" for a logo without a file).
-    if (!loadFile(argument.section(separator, 0, 0)))
+    if (!loadFile(argument.section(separator, 0, 0), false))
         return;
     const QString project = argument.section(separator, 1);
     lastPath_ = project.isEmpty() ? QStringLiteral("New") : project;

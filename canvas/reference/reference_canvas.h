@@ -94,7 +94,7 @@ private:
     void post(const QString& command, const QString& argument);
     void flush();
     // Reads a logo file onto the stage; tells the user when it cannot.
-    bool loadFile(const QString& path);
+    bool loadFile(const QString& path, bool hostMadeItCurrent);
     void openFile(const QString& argument);
     void recoverFile(const QString& argument);
     void print();
