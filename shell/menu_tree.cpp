@@ -22,10 +22,16 @@ MenuTreeEntry separator(const char* parent)
     return {QString::fromLatin1(parent), QString(), Separator, QString(), None, 0, 0, CaptionSource::None, QString()};
 }
 
+// Items the language file's menu captions do not hold carry their own caption.
+MenuTreeEntry fixedItem(const char* parent, const char* key, const char* caption)
+{
+    return {QString::fromLatin1(parent), QString::fromLatin1(key), Plain, QString(), None, 0, 0,
+            CaptionSource::Fixed, QString::fromLatin1(caption)};
+}
+
 MenuTreeEntry publishItem(const char* key, const char* caption)
 {
-    return {QStringLiteral("mnuPublishLogo"), QString::fromLatin1(key), Plain, QString(), None, 0, 0,
-            CaptionSource::Fixed, QString::fromLatin1(caption)};
+    return fixedItem("mnuPublishLogo", key, caption);
 }
 
 QList<MenuTreeEntry> buildTree()
@@ -48,7 +54,7 @@ QList<MenuTreeEntry> buildTree()
         item("mnuProject", "mnuSaveAs"),
         separator("mnuProject"),
         item("mnuProject", "mnuPublishLogo"),
-        item("mnuProject", "mnuBrandPack"),
+        fixedItem("mnuProject", "mnuBrandPack", "Publish &Brand Pack..."),
         item("mnuProject", "mnuPrintLogo"),
         separator("mnuProject"),
         item("mnuProject", "mnuRecent"),
