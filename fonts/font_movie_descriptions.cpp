@@ -41,19 +41,8 @@ QString userFontGlyphs() {
 }
 
 QString xmlAttributeText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&': escaped += QStringLiteral("&amp;"); break;
-        case '<': escaped += QStringLiteral("&lt;"); break;
-        case '>': escaped += QStringLiteral("&gt;"); break;
-        case '\'': escaped += QStringLiteral("&apos;"); break;
-        case '"': escaped += QStringLiteral("&quot;"); break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
+    // Qt's escape covers &, <, > and the double quote; our attributes use single quotes.
+    return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&apos;"));
 }
 
 QString fontLibraryDescription(const QString& faceName, const QString& fontPath) {
@@ -63,8 +52,19 @@ QString fontLibraryDescription(const QString& faceName, const QString& fontPath)
            QStringLiteral("'/></library>") + kMovieEnd;
 }
 
+QString fontMovieBaseName(const QString& faceName) {
+    // Long names are cut so that the longer "_lib.swf" file still fits a 255-byte file name.
+    QString name = faceName.left(120);
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    for (qsizetype i = 0; i < name.size() && name[i] == QLatin1Char('.'); ++i) name[i] = QLatin1Char('_');
+    return name.isEmpty() ? QStringLiteral("_") : name;
+}
+
 QString fontImportDescription(const QString& faceName) {
-    const QString movie = xmlAttributeText(faceName + QStringLiteral(".swf"));
+    const QString movie = xmlAttributeText(fontMovieBaseName(faceName) + QStringLiteral(".swf"));
     return kMovieStart + QStringLiteral("<Import url='") + movie + QStringLiteral("' file='") + movie +
            QStringLiteral("'></Import>") + kMovieEnd;
 }

@@ -16,8 +16,15 @@ QString userFontGlyphs();
 // the exact text the canvas expects.
 QString fontLibraryDescription(const QString& faceName, const QString& fontPath);
 
-// The description of the import movie that imports the library movie F + ".swf".
+// The description of the import movie that imports the library movie
+// fontMovieBaseName(F) + ".swf".
 QString fontImportDescription(const QString& faceName);
+
+// The file name (without ".swf" or "_lib.swf") of a face's movies in the flash
+// folder: the face name with path separators, characters no file system takes
+// and control characters replaced by "_", leading dots too, so no name reaches
+// outside the folder or hides its file. Ordinary names stay as they are.
+QString fontMovieBaseName(const QString& faceName);
 
 // Text for an XML attribute in single or double quotes.
 QString xmlAttributeText(const QString& text);

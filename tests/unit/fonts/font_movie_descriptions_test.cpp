@@ -80,9 +80,27 @@ TEST(FontMovieDescriptions, HostileNamesStayWellFormedAndReadBackUnchanged) {
         EXPECT_EQ(font.value(QStringLiteral("import")).toString(), path);
         EXPECT_EQ(font.value(QStringLiteral("glyphs")).size(), 339) << "references resolve to characters";
         const QXmlStreamAttributes import = firstElement(vm::fontImportDescription(face), QStringLiteral("Import"));
-        EXPECT_EQ(import.value(QStringLiteral("url")).toString(), face + QStringLiteral(".swf"));
-        EXPECT_EQ(import.value(QStringLiteral("file")).toString(), face + QStringLiteral(".swf"));
+        const QString movie = vm::fontMovieBaseName(face) + QStringLiteral(".swf");
+        EXPECT_EQ(import.value(QStringLiteral("url")).toString(), movie);
+        EXPECT_EQ(import.value(QStringLiteral("file")).toString(), movie);
     }
+}
+
+TEST(FontMovieDescriptions, MovieNamesStayInsideTheFlashFolder) {
+    for (const QString& ordinary : {QStringLiteral("Arial Black"), QStringLiteral("Émigré Ünicode"), QStringLiteral("Bob's Font 2.0"),
+                                    QStringLiteral("Q And A")})
+        EXPECT_EQ(vm::fontMovieBaseName(ordinary), ordinary);
+    for (const QString& hostile : {QStringLiteral("../../x"), QStringLiteral(".."), QStringLiteral("..\\..\\x"),
+                                   QStringLiteral("a\"b"), QStringLiteral("/etc/passwd"), QStringLiteral(".hidden"),
+                                   QStringLiteral("tab\there"), QString(), QString(400, QLatin1Char('W'))}) {
+        const QString name = vm::fontMovieBaseName(hostile);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.startsWith(QLatin1Char('.'))) << name.toStdString();
+        EXPECT_FALSE(name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('"')) ||
+                     name.contains(QLatin1Char('\t'))) << name.toStdString();
+        EXPECT_LE((name + QStringLiteral("_lib.swf")).toUtf8().size(), 255);
+    }
+    EXPECT_EQ(vm::fontMovieBaseName(QStringLiteral("a\"b")), QStringLiteral("a_b"));
 }
 
 TEST(FontMovieDescriptions, CompilerBuildsBothMoviesFromTheDescriptions) {
@@ -102,8 +120,9 @@ TEST(FontMovieDescriptions, CompilerBuildsBothMoviesFromTheDescriptions) {
         return process.exitCode() == 0 && QFileInfo(folder.filePath(movie)).size() > 0;
     };
     EXPECT_TRUE(compile(vm::fontLibraryDescription(face, QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf")),
-                        QStringLiteral("test.xml"), face + QStringLiteral(".swf")));
-    EXPECT_TRUE(compile(vm::fontImportDescription(face), QStringLiteral("test_lib.xml"), face + QStringLiteral("_lib.swf")));
+                        QStringLiteral("test.xml"), vm::fontMovieBaseName(face) + QStringLiteral(".swf")));
+    EXPECT_TRUE(compile(vm::fontImportDescription(face), QStringLiteral("test_lib.xml"),
+                        vm::fontMovieBaseName(face) + QStringLiteral("_lib.swf")));
 }
 
 } // namespace
