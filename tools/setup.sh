@@ -9,7 +9,7 @@ packages=(
     libpugixml-dev libgtest-dev libgmock-dev
     xvfb xauth
     imagemagick libmagick++-dev ghostscript
-    poppler-utils libxml2-utils
+    poppler-utils libxml2-utils python3-yaswfp
     libfreetype-dev fonts-dejavu-core
 )
 

@@ -1,0 +1,128 @@
+// The texts the program writes for the font compiler: the glyph list, the two
+// movie descriptions, and names that would break them.
+#include "fonts/font_movie_descriptions.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+std::vector<int> referencedCodes(const QString& glyphs) {
+    std::vector<int> codes;
+    const QRegularExpression reference(QStringLiteral("&#(\\d+);"));
+    qsizetype consumed = 0;
+    for (auto it = reference.globalMatch(glyphs); it.hasNext();) {
+        const auto match = it.next();
+        EXPECT_EQ(match.capturedStart(), consumed) << "text between references";
+        consumed = match.capturedEnd();
+        codes.push_back(match.captured(1).toInt());
+    }
+    EXPECT_EQ(consumed, glyphs.size());
+    return codes;
+}
+
+QXmlStreamAttributes firstElement(const QString& xml, const QString& name) {
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == name) return reader.attributes();
+    }
+    ADD_FAILURE() << "no <" << name.toStdString() << "> in " << xml.left(200).toStdString() << ": "
+                  << reader.errorString().toStdString();
+    return {};
+}
+
+TEST(FontMovieDescriptions, GlyphListHasTheCanvasCharactersInItsOrder) {
+    const QString glyphs = vm::userFontGlyphs();
+    EXPECT_TRUE(glyphs.startsWith(QStringLiteral("&#32;&#33;&#34;&#35;&#36;&#37;")));
+    EXPECT_TRUE(glyphs.endsWith(QStringLiteral("&#254;&#255;")));
+    const std::vector<int> codes = referencedCodes(glyphs);
+    ASSERT_EQ(codes.size(), 339u);
+    EXPECT_EQ(std::set<int>(codes.begin(), codes.end()).size(), 339u) << "a character twice";
+    // The blocks meet where the canvas expects them.
+    EXPECT_EQ(codes[94], 126);
+    EXPECT_EQ(codes[95], 160);
+    EXPECT_EQ(codes[178], 243);
+    EXPECT_EQ(codes[179], 127);
+    EXPECT_EQ(codes[211], 159);
+    EXPECT_EQ(codes[212], 260);
+    EXPECT_EQ(codes[236], 8213);
+    EXPECT_EQ(codes[326], 343);
+    EXPECT_EQ(codes[327], 244);
+}
+
+TEST(FontMovieDescriptions, OrdinaryNameGivesTheExactTexts) {
+    const QString glyphs = vm::userFontGlyphs();
+    EXPECT_EQ(vm::fontLibraryDescription(QStringLiteral("Arial Black"), QStringLiteral("/usr/share/fonts/ariblk.ttf")),
+              QStringLiteral("<?xml version='1.0' encoding='utf-8'?><movie width='200' height='70' framerate='30'>"
+                             "<background color='#ffffff'/><frame><library><font name='Arial Black' id='Arial Black' glyphs='") +
+                  glyphs + QStringLiteral("' import='/usr/share/fonts/ariblk.ttf'/></library></frame></movie>"));
+    EXPECT_EQ(vm::fontImportDescription(QStringLiteral("Arial Black")),
+              QStringLiteral("<?xml version='1.0' encoding='utf-8'?><movie width='200' height='70' framerate='30'>"
+                             "<background color='#ffffff'/><frame><Import url='Arial Black.swf' file='Arial Black.swf'>"
+                             "</Import></frame></movie>"));
+}
+
+TEST(FontMovieDescriptions, HostileNamesStayWellFormedAndReadBackUnchanged) {
+    for (const QString& face : {QStringLiteral("Bob's \"Fish\" <And> Chips"), QStringLiteral("A&B"),
+                                QStringLiteral("'/><x a='"), QStringLiteral("Émigré Ünicode")}) {
+        const QString path = QStringLiteral("/fonts/it's & <odd>.ttf");
+        const QXmlStreamAttributes font = firstElement(vm::fontLibraryDescription(face, path), QStringLiteral("font"));
+        EXPECT_EQ(font.value(QStringLiteral("name")).toString(), face);
+        EXPECT_EQ(font.value(QStringLiteral("id")).toString(), face);
+        EXPECT_EQ(font.value(QStringLiteral("import")).toString(), path);
+        EXPECT_EQ(font.value(QStringLiteral("glyphs")).size(), 339) << "references resolve to characters";
+        const QXmlStreamAttributes import = firstElement(vm::fontImportDescription(face), QStringLiteral("Import"));
+        const QString movie = vm::fontMovieBaseName(face) + QStringLiteral(".swf");
+        EXPECT_EQ(import.value(QStringLiteral("url")).toString(), movie);
+        EXPECT_EQ(import.value(QStringLiteral("file")).toString(), movie);
+    }
+}
+
+TEST(FontMovieDescriptions, MovieNamesStayInsideTheFlashFolder) {
+    for (const QString& ordinary : {QStringLiteral("Arial Black"), QStringLiteral("Émigré Ünicode"), QStringLiteral("Bob's Font 2.0"),
+                                    QStringLiteral("Q And A")})
+        EXPECT_EQ(vm::fontMovieBaseName(ordinary), ordinary);
+    for (const QString& hostile : {QStringLiteral("../../x"), QStringLiteral(".."), QStringLiteral("..\\..\\x"),
+                                   QStringLiteral("a\"b"), QStringLiteral("/etc/passwd"), QStringLiteral(".hidden"),
+                                   QStringLiteral("tab\there"), QString(), QString(400, QLatin1Char('W'))}) {
+        const QString name = vm::fontMovieBaseName(hostile);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.startsWith(QLatin1Char('.'))) << name.toStdString();
+        EXPECT_FALSE(name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('"')) ||
+                     name.contains(QLatin1Char('\t'))) << name.toStdString();
+        EXPECT_LE((name + QStringLiteral("_lib.swf")).toUtf8().size(), 255);
+    }
+    EXPECT_EQ(vm::fontMovieBaseName(QStringLiteral("a\"b")), QStringLiteral("a_b"));
+}
+
+TEST(FontMovieDescriptions, CompilerBuildsBothMoviesFromTheDescriptions) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString face = QStringLiteral("Lato \"Q&A\"");
+    const auto compile = [&](const QString& description, const QString& xmlName, const QString& movie) {
+        QSaveFile file(folder.filePath(xmlName));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(description.toUtf8());
+        EXPECT_TRUE(file.commit());
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.start(QStringLiteral(VM_PROGRAM_DIR "/swfmill"),
+                      {QStringLiteral("simple"), folder.filePath(xmlName), folder.filePath(movie)});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return process.exitCode() == 0 && QFileInfo(folder.filePath(movie)).size() > 0;
+    };
+    EXPECT_TRUE(compile(vm::fontLibraryDescription(face, QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf")),
+                        QStringLiteral("test.xml"), vm::fontMovieBaseName(face) + QStringLiteral(".swf")));
+    EXPECT_TRUE(compile(vm::fontImportDescription(face), QStringLiteral("test_lib.xml"),
+                        vm::fontMovieBaseName(face) + QStringLiteral("_lib.swf")));
+}
+
+} // namespace
