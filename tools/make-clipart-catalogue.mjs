@@ -67,6 +67,9 @@ for (const entry of fs.readdirSync(clipArts, { withFileTypes: true })) {
     fs.rmSync(path.join(clipArts, entry.name), { recursive: true });
 }
 
+// A few symbols are stored under another file name; their identifier and keywords stay.
+const fileNames = { perspective: "vanishing-point" };
+
 let symbolCount = 0;
 const names = [...categories.keys()].sort();
 for (const category of names) {
@@ -79,7 +82,7 @@ for (const category of names) {
     // Our renderer recolours a symbol by replacing its black ink.
     const inked = svg.replace('fill="currentColor"', 'fill="#000000"').trim() + "\n";
     if (!inked.includes('fill="#000000"')) throw new Error(`${icon.name}: no ink to recolour`);
-    const file = `${icon.name}.svg`;
+    const file = `${fileNames[icon.name] ?? icon.name}.svg`;
     fs.writeFileSync(path.join(folder, file), inked);
     list.push("  <Symbol>",
               `    <Id>${escapeText(icon.name)}</Id>`,
