@@ -30,8 +30,7 @@ const QString ae = QString(QChar(0x00E6));
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    vm::bench::drawOffscreenUnlessToldOtherwise();
     QGuiApplication app(argc, argv);
     const int rounds = 30;
     QTemporaryDir root;

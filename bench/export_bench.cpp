@@ -75,8 +75,7 @@ bool runProcess(const QString& program, const QStringList& arguments)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    vm::bench::drawOffscreenUnlessToldOtherwise();
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: export_bench DIST\n");

@@ -86,8 +86,7 @@ Measured measure(const std::function<void()>& start, const std::function<bool()>
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    vm::bench::drawOffscreenUnlessToldOtherwise();
     QApplication app(argc, argv);
     const int rounds = 40;
     QTemporaryDir root;

@@ -96,8 +96,7 @@ Gallery measureGallery(const QString& templates, const LogoResources& resources)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    vm::bench::drawOffscreenUnlessToldOtherwise();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s INSTALL_ROOT\n", argv[0]);
