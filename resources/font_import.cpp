@@ -76,8 +76,10 @@ void FontImport::importSelectedFont(const QString& argument)
     if (fontFile.isEmpty())
         refuse(faceName, QStringLiteral("no installed TrueType font has that name"), error_number::FileNotFound);
 
-    // Both movies go to names of their own first: the previous ones stay
-    // until both new ones are whole. Movie names never start with a dot.
+    // Each movie is compiled under a name of its own first (movie names never
+    // start with a dot). The import movie reads the library movie by its real
+    // name, so the new library takes its place before the import is compiled;
+    // the previous one is kept aside and comes back if the import fails.
     const QString flash = host_.state.installRoot + QStringLiteral("flash") + path_style::separator;
     QDir().mkpath(flash);
     const QString base = fontMovieBaseName(faceName);
@@ -85,16 +87,25 @@ void FontImport::importSelectedFont(const QString& argument)
     const QString import = flash + base + QStringLiteral("_lib.swf");
     const QString newLibrary = flash + QLatin1Char('.') + base + QStringLiteral(".swf");
     const QString newImport = flash + QLatin1Char('.') + base + QStringLiteral("_lib.swf");
+    const QString previousLibrary = newLibrary + QStringLiteral(".previous");
     QString why = compile(QStringLiteral("test"), fontLibraryDescription(faceName, fontFile), newLibrary);
+    const bool hadLibrary = QFileInfo::exists(library);
+    if (why.isEmpty() && ((hadLibrary && !replace(library, previousLibrary)) || !replace(newLibrary, library)))
+        why = QStringLiteral("its movie could not be put in the flash folder");
     if (why.isEmpty())
         why = compile(QStringLiteral("test_lib"), fontImportDescription(faceName), newImport);
-    if (why.isEmpty() && !(replace(newLibrary, library) && replace(newImport, import)))
-        why = QStringLiteral("its movies could not be put in the flash folder");
+    if (why.isEmpty() && !replace(newImport, import))
+        why = QStringLiteral("its movie could not be put in the flash folder");
     if (!why.isEmpty()) {
+        if (QFileInfo::exists(previousLibrary))
+            replace(previousLibrary, library);
+        else if (!hadLibrary)
+            QFile::remove(library);
         QFile::remove(newLibrary);
         QFile::remove(newImport);
         refuse(faceName, why, error_number::PathFileAccessError);
     }
+    QFile::remove(previousLibrary);
     if (fields.size() < 2)
         throw RunTimeError(error_number::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
     WriteUserFontXML(fields[1]);
