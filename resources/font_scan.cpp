@@ -4,10 +4,12 @@
 #include "platform/api/path_style.h"
 #include "resources/font_name_cache.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace vm {
 
@@ -16,6 +18,17 @@ struct Folder {
     QString path;
     bool withSubfolders = false;
 };
+
+// Size and modification time straight from the file system: a second start
+// does little else for each font, and Qt's local-time conversion of the
+// time would cost more than the look-up itself.
+FontNameCache::Key stampOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {-1, -1};
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000};
+}
 
 QList<Folder> foldersToSearch(const QString& windowsFolder, InstalledFonts& fonts)
 {
@@ -45,8 +58,7 @@ FontScanResult scanInstalledFonts(const QString& windowsFolder, InstalledFonts& 
             const QString path = files.next();
             if (!files.fileName().endsWith(QLatin1String("ttf"), Qt::CaseInsensitive))
                 continue;
-            const QFileInfo info = files.fileInfo();
-            const FontNameCache::Key key{info.size(), info.lastModified().toMSecsSinceEpoch()};
+            const FontNameCache::Key key = stampOf(path);
             QString name = cache.find(path, key);
             if (name.isNull()) {
                 name = fonts.faceName(path);
