@@ -5,12 +5,6 @@ namespace {
 
 const QByteArray ae = QString(QChar(0x00E6)).toUtf8();
 
-// A string as the transcript quotes it.
-QString quoted(QString text)
-{
-    return QLatin1Char('"') + text.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\"")) + QLatin1Char('"');
-}
-
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
@@ -35,15 +29,12 @@ TEST(FontsSession, AnInstalledFontIsListedImportedAndLoaded)
     EXPECT_EQ(lines.count(QStringLiteral("toFlash \"fontlist\" \"Lato,\" -> true")), 1) << lines.join('\n').toStdString();
 
     const QString flash = program.installRoot() + QStringLiteral("flash/");
-    const QString compiler = QLatin1Char('"') + program.file(QStringLiteral("swfmill")) + QLatin1Char('"');
     const QStringList runs = matching(lines, QStringLiteral("run "));
     ASSERT_EQ(runs.size(), 2) << lines.join('\n').toStdString();
-    EXPECT_TRUE(runs[0].contains(quoted(compiler + " simple \"" + flash + "test.xml\" \"" + flash + ".Lato.swf\"")))
-        << runs[0].toStdString();
-    EXPECT_TRUE(runs[1].endsWith(QStringLiteral(" -> 0"))) << runs[1].toStdString();
+    EXPECT_TRUE(runs[0].endsWith(QStringLiteral(" -> 0")) && runs[1].endsWith(QStringLiteral(" -> 0"))) << runs[1].toStdString();
     EXPECT_EQ(readAll(flash + QStringLiteral("Lato.swf")).left(3), "FWS");
-    EXPECT_EQ(readAll(flash + QStringLiteral("Lato_lib.swf")).left(3), "FWS");
-    EXPECT_FALSE(QFileInfo::exists(flash + QStringLiteral(".Lato.swf")));
+    const QByteArray importMovie = readAll(flash + QStringLiteral("Lato_lib.swf"));
+    EXPECT_TRUE(importMovie.startsWith("FWS") && importMovie.contains("Lato.swf"));
     EXPECT_EQ(readAll(program.installRoot() + QStringLiteral("datasrc/Font_user.xml")),
               QByteArray(list).replace("\\\"", "\""));
     const qsizetype stored = lines.indexOf(QStringLiteral("toFlash \"loaduserfonts\" \"True\" -> true"));

@@ -88,10 +88,10 @@ TEST_F(FontScanTest, ADamagedOrForeignCacheMeansARescanAndIsReplaced)
     fonts.addFile(fontsFolder() + QStringLiteral("a.ttf"), QStringLiteral("Alpha"));
     fonts.addFile(fontsFolder() + QStringLiteral("b.ttf"), QStringLiteral("Beta"));
     scan();
-    const QByteArray good = readBytes(cacheFile());
+    const QByteArray good = readFile(cacheFile());
     for (const QByteArray& damage : {good.left(good.size() / 2), QByteArray("\xff\xff\xff\xff garbage"), QByteArray(),
                                      QByteArray::fromHex("a1") /* a map cut short */}) {
-        writeBytes(cacheFile(), damage);
+        writeFile(cacheFile(), damage);
         const FontScanResult rescanned = scan();
         EXPECT_EQ(rescanned.fontsOpened, 2);
         EXPECT_EQ(rescanned.catalogue.userFontList().count(','), 2);

@@ -12,9 +12,6 @@
 
 namespace vm::test {
 
-inline QByteArray readBytes(const QString& path) { return readFile(path); }
-inline void writeBytes(const QString& path, const QByteArray& bytes) { writeFile(path, bytes); }
-
 // Font files on disk whose names are told, not read; a gate can hold the scan.
 struct FakeInstalledFonts : InstalledFonts {
     QStringList folders;
