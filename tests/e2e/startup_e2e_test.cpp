@@ -52,29 +52,5 @@ TEST(StartupSession, ASecondCopyOnTheSameDesktopHandsOverAndEndsWithoutAWindow)
     first.waitForFinished();
 }
 
-TEST(StartupSession, HelpAboutAndTheWebGoThroughTheShellAndTheDialogs)
-{
-    InstalledProgram program;
-    const auto result = program.run("wait ready\nmenu \"mnuHelp\"\nkey \"F1\"\nmenu \"mnuAboutUS\"\nmenu \"mnuCopyrightInfo\"\n"
-                                    "canvas \"show alerto\" \"Hello \\\"there\\\"\"\nanswer alert \"ok\"\n");
-    ASSERT_EQ(result.exitCode, 0);
-    const QString help = QStringLiteral("shell \"open\" \"") + program.programFolder() + QStringLiteral("/Vantamorph.html\"");
-    EXPECT_EQ(result.transcript.count(help), 2);
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("dialog frmAbout \"\" owner=frmMain -> close")));
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("dialog frmCopyright \"\" owner=frmMain -> close")));
-    EXPECT_FALSE(matching(result.transcript, QStringLiteral("dialog frmAlert \"Hello \\\"there\\\"\" owner=frmMain")).isEmpty());
-}
-
-TEST(StartupSession, ClosingWithUnsavedChangesKeepsTheProgramRunning)
-{
-    InstalledProgram program;
-    const auto result = program.run("wait ready\ncanvas \"datatosave\" \"true\"\nanswer msgbox \"cancel\"\nclose\ndump state\n"
-                                    "canvas \"datatosave\" \"false\"\nclose\ndump state\n");
-    ASSERT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.transcript.count(QStringLiteral("state IsDirty true")), 1);
-    // The second close ended the program before the last dump.
-    EXPECT_EQ(matching(result.transcript, QStringLiteral("state IsDirty")).size(), 1);
-}
-
 } // namespace
 } // namespace vm::e2e

@@ -47,15 +47,6 @@ TEST_F(MessageDialogsTest, YesNoCancelAnswersEnterAndTheCloseBox)
     EXPECT_EQ(form.GetReturn(), 1);
 }
 
-TEST_F(MessageDialogsTest, CaptionsComeFromTheLanguageFile)
-{
-    messages().yesNoCancelForm().setMessage(QStringLiteral("m"));
-    const FormContent content = messages().yesNoCancelForm().content();
-    ASSERT_EQ(content.buttons.size(), 3);
-    EXPECT_EQ(content.buttons[0].caption, QStringLiteral("Yes"));
-    EXPECT_EQ(content.buttons[2].caption, QStringLiteral("Cancel"));
-}
-
 TEST_F(MessageDialogsTest, QuickPublishAlertGoesOverTheMainWindowOnce)
 {
     Form& publishDialog = host->savingForm; // any form other than the main window
