@@ -7,21 +7,18 @@
 namespace vm::e2e {
 namespace {
 
-TEST(StartupSession, CanvasIsToldTheLanguageTwiceThenTheMenusComeAndTheProgramEnds)
+// The order of the start is the shell's start-up test; here the installed
+// program folder is complete: the movie where the program looks, nothing logged.
+TEST(StartupSession, TheInstalledProgramStartsFromItsOwnFolderWithoutAFailureAndEnds)
 {
     InstalledProgram program;
     const auto result = program.run("wait ready\ndump menu\ndump state\n");
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     const QStringList& lines = result.transcript;
-    const QString chlang = QStringLiteral("toFlash \"chlang\" \"0\" -> true");
     const QString movie = QStringLiteral("movie \"skwFlash\" \"") + program.installRoot() + QStringLiteral("/flash/LogoMain.swf\"");
-    ASSERT_TRUE(lines.contains(movie)) << lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(lines.count(chlang), 2);
-    EXPECT_LT(lines.lastIndexOf(chlang), lines.indexOf(movie));
-    EXPECT_LT(lines.indexOf(QStringLiteral("window frmSplash shown")), lines.indexOf(QStringLiteral("window frmMain shown")));
-    EXPECT_EQ(lines.count(QStringLiteral("toFlash \"fontlist\" \"\" -> true")), 1);
+    EXPECT_TRUE(lines.contains(movie)) << result.shown();
     EXPECT_TRUE(lines.contains(QStringLiteral("item \"mnuBondingObjects\" parent=\"mnuObject\" caption=\"Show &Selection Frame\" enabled=1 checked=1")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("state InstallRoot ") + QStringLiteral("\"") + program.installRoot() + QStringLiteral("\"")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("state InstallRoot \"") + program.installRoot() + QStringLiteral("\"")));
     EXPECT_EQ(lines.last(), QStringLiteral("exit 0"));
     EXPECT_TRUE(matching(lines, QStringLiteral("log ")).isEmpty());
 }
