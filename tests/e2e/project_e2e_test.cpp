@@ -3,12 +3,6 @@
 namespace vm::e2e {
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(ProjectSession, SaveAsksForANameWritesTheCanvasXmlAndListsItFirst)
 {
     InstalledProgram program;
@@ -20,13 +14,13 @@ TEST(ProjectSession, SaveAsksForANameWritesTheCanvasXmlAndListsItFirst)
     const auto result = program.run(script);
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_FALSE(matching(result.transcript, QStringLiteral("filedialog save \"Save Project\" \"Vantamorph Logos (*.vmp)| *.vmp\"")).isEmpty())
-        << result.transcript.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(readAll(target), logo);
+        << result.shown();
+    EXPECT_EQ(readFile(target), logo);
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("state IsDirty false")));
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile \"") + target + QStringLiteral("\"")));
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("item \"mnuFile1\" parent=\"mnuRecent\" caption=\"") + target
                                            + QStringLiteral("\" enabled=1 checked=0")));
-    EXPECT_TRUE(readAll(program.file(QStringLiteral("App.Config"))).contains(target.toUtf8()));
+    EXPECT_TRUE(readFile(program.file(QStringLiteral("App.Config"))).contains(target.toUtf8()));
 
     // The next run opens it from the history.
     const auto reopen = program.run("wait ready\nmenu \"mnuFile1\"\ndump state\n");

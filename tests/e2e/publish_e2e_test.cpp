@@ -51,7 +51,7 @@ TEST_F(PublishSession, EveryMenuItemWritesItsFormatAndSize)
     const auto result = program.run(quickPublish(items), QString(), 120000);
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     EXPECT_EQ(result.transcript.count(QStringLiteral("dialog frmAlert \"Your logo has been published.\" owner=frmMain -> ok")), 16)
-        << result.transcript.join(QLatin1Char('\n')).toStdString();
+        << result.shown();
 
     const QSize full(507, 397), quarter(127, 99), thumbnail(100, 78);
     const QList<std::tuple<const char*, QByteArray, QSize>> pictures = {
@@ -100,7 +100,7 @@ TEST_F(PublishSession, PrintingFromTheMenuGoesToTheDefaultPrinter)
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"printmovie\" \"True\" -> true")));
     EXPECT_FALSE(matching(result.transcript, QStringLiteral("window #32770 \"Print\" shown")).isEmpty())
-        << result.transcript.join(QLatin1Char('\n')).toStdString();
+        << result.shown();
 }
 
 // As a user meets it: no printer store of the test's own, the print-to-file

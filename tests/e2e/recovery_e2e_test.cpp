@@ -6,12 +6,6 @@
 namespace vm::e2e {
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int textsIn(const QByteArray& logo) { return int(logo.count("<Text ")); }
 
 const QString question = QStringLiteral("dialog frmMessageBoxYN \"Vantamorph did not close properly.");
@@ -50,7 +44,7 @@ protected:
         clock.start();
         while (clock.elapsed() < 15000) {
             for (const QString& name : recoveryFiles(QStringLiteral("*.vmp")))
-                if (!before.contains(name) && textsIn(readAll(recoveryFolder() + QLatin1Char('/') + name)) == texts)
+                if (!before.contains(name) && textsIn(readFile(recoveryFolder() + QLatin1Char('/') + name)) == texts)
                     return;
             QThread::msleep(50);
         }
@@ -82,7 +76,7 @@ TEST_F(RecoverySession, KilledWorkComesBackOnYesAndASaveWritesItToANewFile)
     EXPECT_TRUE(matching(restored.transcript, question)[0].contains(QStringLiteral("autosaved at ")));
     EXPECT_TRUE(matching(restored.transcript, question)[0].endsWith(QStringLiteral("-> yes")));
     EXPECT_FALSE(matching(restored.transcript, QStringLiteral("toFlash \"recover open\"")).isEmpty());
-    EXPECT_EQ(textsIn(readAll(target)), 3) << readAll(target).toStdString();
+    EXPECT_EQ(textsIn(readFile(target)), 3) << readFile(target).toStdString();
     EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state IsDirty false")));
     EXPECT_TRUE(recoveryFiles().isEmpty()) << "a clean exit leaves nothing: " << recoveryFiles().join(u' ').toStdString();
 
@@ -99,14 +93,14 @@ TEST_F(RecoverySession, RestoredWorkStaysAttachedToItsProjectFile)
                  "answer savefile \"" + project.toUtf8() + "\"\nmenu \"mnuAddText\"\nkey \"Ctrl+S\"\nwait 500\n", 3,
                  QString(), 1);
     killHard(crashed);
-    ASSERT_EQ(textsIn(readAll(project)), 1) << "autosave never writes the project file";
+    ASSERT_EQ(textsIn(readFile(project)), 1) << "autosave never writes the project file";
 
     const auto restored = program.run("answer yesno \"yes\"\nwait ready\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
     ASSERT_EQ(restored.exitCode, 0) << restored.errors.toStdString();
     ASSERT_EQ(matching(restored.transcript, question).size(), 1);
     EXPECT_TRUE(matching(restored.transcript, question)[0].contains(QStringLiteral("(my logo.vmp)")));
     EXPECT_TRUE(matching(restored.transcript, QStringLiteral("filedialog save")).isEmpty()) << "Save writes there";
-    EXPECT_EQ(textsIn(readAll(project)), 3);
+    EXPECT_EQ(textsIn(readFile(project)), 3);
     EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state CurrentProjectFile \"") + project + QStringLiteral("\"")));
 }
 
@@ -137,7 +131,7 @@ TEST_F(RecoverySession, TwoRunningCopiesNeverOfferEachOthersWork)
     startEditing(first, QByteArray(), 2, QStringLiteral("one"));
     const auto second = program.run("wait ready\nwait 300\n", QStringLiteral("two"));
     EXPECT_EQ(second.exitCode, 0);
-    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.transcript.join(u'\n').toStdString();
+    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.shown();
     EXPECT_EQ(recoveryFiles(QStringLiteral("*.vmp")).size(), 1) << "the first copy's work is untouched";
 
     killHard(first);
@@ -157,7 +151,7 @@ TEST_F(RecoverySession, ADamagedRecoveryFileIsReportedOnceAndSetAside)
     ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
     EXPECT_TRUE(matching(first.transcript, question).isEmpty());
     const QStringList alerts = matching(first.transcript, QStringLiteral("dialog frmAlert \"A recovery file could not be read"));
-    ASSERT_EQ(alerts.size(), 1) << first.transcript.join(u'\n').toStdString();
+    ASSERT_EQ(alerts.size(), 1) << first.shown();
     EXPECT_TRUE(QFileInfo::exists(recoveryFolder() + QStringLiteral("/damaged/4242-deadbeef.vmp")));
     EXPECT_TRUE(program.errorLog().contains("Damaged recovery file set aside")) << program.errorLog().toStdString();
 

@@ -7,47 +7,14 @@ namespace {
 
 const QByteArray ae = "\xc3\xa6";
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray quoted(const QString& text)
-{
-    return '"' + text.toUtf8().replace("\\", "\\\\").replace("\"", "\\\"") + '"';
-}
-
 class SafetySession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        program.environment.insert(QStringLiteral("VANTAMORPH_SPOOLER_DIR"), program.root_path() + QStringLiteral("/spool"));
-        QProcess installer;
-        installer.setProcessEnvironment(program.environment);
-        installer.start(program.file(QStringLiteral("VantamorphPrinter")), {});
-        ASSERT_TRUE(installer.waitForFinished(10000));
+        installOwnPrinter(program);
         QDir().mkpath(out(QString()));
     }
     QString out(const QString& name) const { return program.root_path() + QStringLiteral("/out/") + name; }
-    QString dump(const InstalledProgram::Result& result) const
-    {
-        return result.transcript.join(QLatin1Char('\n')) + QLatin1Char('\n') + QString::fromUtf8(result.errors);
-    }
-    static bool has(const InstalledProgram::Result& result, const QString& part)
-    {
-        for (const QString& line : result.transcript)
-            if (line.contains(part))
-                return true;
-        return false;
-    }
     static constexpr const char* published = "Your logo has been published.";
 
     InstalledProgram program;
@@ -63,11 +30,11 @@ TEST_F(SafetySession, APublishTheCanvasCannotFinishEndsWithAMessage)
                               "answer savefile " + quoted(out(QStringLiteral("b.png")))
                               + "\nanswer alert \"ok\"\nmenu \"mnuPublishtransparentPNG\"\nwait idle\ndump state\n";
     const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0) << dump(result).toStdString();
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
     EXPECT_EQ(matching(result.transcript, QStringLiteral("dialog frmAlert \"The logo could not be published: the bitmap canvas is not loaded.")).size(), 2)
-        << dump(result).toStdString();
-    EXPECT_FALSE(has(result, QLatin1String(published)));
-    EXPECT_FALSE(has(result, QStringLiteral("timed out")));
+        << result.shown();
+    EXPECT_FALSE(result.has(QLatin1String(published)));
+    EXPECT_FALSE(result.has(QStringLiteral("timed out")));
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("window frmWait unloaded")));
 }
 
@@ -82,12 +49,12 @@ TEST_F(SafetySession, TheWaitWindowCanBeLeftAndAWatchdogEndsASilentCanvas)
                               + "\nanswer alert \"ok\"\nmenu \"mnuPublishPNG100%\"\nwait idle\n"
                                 "bitmap \"publishpng\" \"iVBORw0KGgo=\"\n";
     const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0) << dump(result).toStdString();
-    EXPECT_TRUE(has(result, QStringLiteral("The logo could not be published: publishing was stopped.")))
-        << dump(result).toStdString();
-    EXPECT_TRUE(has(result, QStringLiteral("The logo could not be published: the canvas did not finish")));
-    EXPECT_FALSE(has(result, QLatin1String(published)));
-    EXPECT_FALSE(has(result, QStringLiteral("timed out")));
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
+    EXPECT_TRUE(result.has(QStringLiteral("The logo could not be published: publishing was stopped.")))
+        << result.shown();
+    EXPECT_TRUE(result.has(QStringLiteral("The logo could not be published: the canvas did not finish")));
+    EXPECT_FALSE(result.has(QLatin1String(published)));
+    EXPECT_FALSE(result.has(QStringLiteral("timed out")));
     // The late picture is logged and goes nowhere.
     EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("b.png"))));
     EXPECT_TRUE(program.errorLog().contains("frmMain\\ShockwaveFlash1"));
@@ -97,15 +64,15 @@ TEST_F(SafetySession, CanvasStatementsWaitForTheMovieAndPathsKeepTheirSeparator)
 {
     const QString odd = out(QStringLiteral("bl\u00e6k.vmp"));
     const QString cut = out(QStringLiteral("bl"));
-    writeAll(cut, "someone else's");
+    writeFile(cut, "someone else's");
     // The first statement comes before the movie has loaded: it waits instead of being dropped.
     const QByteArray script = "canvas \"datatosave\" \"true\"\nwait ready\nanswer savefile " + quoted(odd)
                               + "\nkey \"Ctrl+S\"\ncanvas \"show save\" \"" + odd.toUtf8() + ae + "<logo/>\"\ndump state\n";
     const auto result = program.run(script);
-    ASSERT_EQ(result.exitCode, 0) << dump(result).toStdString();
-    EXPECT_FALSE(has(result, QStringLiteral("-> no movie"))) << dump(result).toStdString();
-    EXPECT_EQ(readAll(odd), QByteArray("<logo/>"));
-    EXPECT_EQ(readAll(cut), QByteArray("someone else's"));
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
+    EXPECT_FALSE(result.has(QStringLiteral("-> no movie"))) << result.shown();
+    EXPECT_EQ(readFile(odd), QByteArray("<logo/>"));
+    EXPECT_EQ(readFile(cut), QByteArray("someone else's"));
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(odd))));
 }
 
@@ -114,18 +81,18 @@ TEST_F(SafetySession, ARefusedOpenKeepsTheLogoItsFileAndTheHistory)
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     const QString good = out(QStringLiteral("good.vmp"));
     const QString damaged = out(QStringLiteral("damaged.vmp"));
-    writeAll(damaged, "<VantamorphLogo version=\"1\"><text");
-    const QByteArray history = readAll(program.file(QStringLiteral("App.Config")));
+    writeFile(damaged, "<VantamorphLogo version=\"1\"><text");
+    const QByteArray history = readFile(program.file(QStringLiteral("App.Config")));
     const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\nanswer savefile " + quoted(good)
                               + "\nkey \"Ctrl+S\"\nwait 300\n"
                                 "menu \"mnuAddText\"\nwait 200\nanswer openfile " + quoted(damaged)
                               + "\nanswer yesno \"no\"\nanswer alert \"ok\"\nmenu \"mnuOpenProject\"\nwait 500\ndump state\n";
     const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0) << dump(result).toStdString();
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(good))))
-        << dump(result).toStdString();
+        << result.shown();
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("state IsDirty true")));
-    const QByteArray after = readAll(program.file(QStringLiteral("App.Config")));
+    const QByteArray after = readFile(program.file(QStringLiteral("App.Config")));
     EXPECT_TRUE(after.contains(good.toUtf8()));
     EXPECT_FALSE(after.contains(damaged.toUtf8()));
     EXPECT_NE(after, history);
@@ -135,7 +102,7 @@ TEST_F(SafetySession, ADeclinedOverwriteKeepsTheLogoAndACancelledCloseKeepsPubli
 {
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     const QString existing = out(QStringLiteral("existing.vmp"));
-    writeAll(existing, "theirs");
+    writeFile(existing, "theirs");
     const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\n"
                               // New, Yes, an existing file, No to replacing it: nothing happens.
                               "answer yesnocancel \"yes\"\nanswer savefile " + quoted(existing)
@@ -145,12 +112,12 @@ TEST_F(SafetySession, ADeclinedOverwriteKeepsTheLogoAndACancelledCloseKeepsPubli
                                 "answer savefile " + quoted(out(QStringLiteral("after.eps")))
                               + "\nanswer alert \"ok\"\nmenu \"mnuPublishEPS\"\nwait idle\ndump state\n";
     const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0) << dump(result).toStdString();
-    EXPECT_FALSE(has(result, QStringLiteral("toFlash \"show new\""))) << dump(result).toStdString();
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
+    EXPECT_FALSE(result.has(QStringLiteral("toFlash \"show new\""))) << result.shown();
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("state IsDirty true")));
-    EXPECT_EQ(readAll(existing), QByteArray("theirs"));
-    EXPECT_TRUE(has(result, QLatin1String(published))) << dump(result).toStdString();
-    EXPECT_TRUE(readAll(out(QStringLiteral("after.eps"))).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+    EXPECT_EQ(readFile(existing), QByteArray("theirs"));
+    EXPECT_TRUE(result.has(QLatin1String(published))) << result.shown();
+    EXPECT_TRUE(readFile(out(QStringLiteral("after.eps"))).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
 }
 
 } // namespace

@@ -1,14 +1,25 @@
 #pragma once
 
+#include "tests/support/test_files.h"
+
 #include <QDir>
-#include <algorithm>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vm::e2e {
+
+using test::readFile;
+using test::writeFile;
+
+// A script string: the text in quotes, its backslashes and quotes escaped.
+inline QByteArray quoted(const QString& text)
+{
+    return '"' + text.toUtf8().replace("\\", "\\\\").replace("\"", "\\\"") + '"';
+}
 
 // A copy of the built program tree (InstallRoot with the program folder) in a
 // temporary folder, so each test has its own history, error log and files.
@@ -65,6 +76,16 @@ public:
         int exitCode = -1;
         QStringList transcript;
         QByteArray errors;
+
+        bool has(const QString& part) const
+        {
+            return std::any_of(transcript.begin(), transcript.end(), [&](const QString& line) { return line.contains(part); });
+        }
+        // Everything the session said, for failure messages.
+        std::string shown() const
+        {
+            return (transcript.join(QLatin1Char('\n')) + QLatin1Char('\n') + QString::fromUtf8(errors)).toStdString();
+        }
     };
 
     // Runs a script and waits for the program to end.
@@ -73,14 +94,38 @@ public:
         QProcess process;
         startScript(process, script, desktop);
         Result result;
+        result.exitCode = finish(process, timeoutMs);
+        result.transcript = transcriptOf(process);
+        result.errors = process.readAllStandardError();
+        return result;
+    }
+
+    struct Output {
+        int exitCode = -1;
+        QByteArray output;
+        QByteArray errors;
+    };
+    // Runs the program with these arguments as from a terminal without a display.
+    Output runInTerminal(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            terminal.remove(QLatin1String(name));
+        process.setProcessEnvironment(terminal);
+        process.start(programFolder() + QStringLiteral("/vantamorph"), arguments);
+        const int exitCode = finish(process, 60000);
+        return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+
+    // Waits for the end (a kill after timeoutMs); the exit code, -1 for a crash or a kill.
+    static int finish(QProcess& process, int timeoutMs)
+    {
         if (!process.waitForFinished(timeoutMs)) {
             process.kill();
             process.waitForFinished();
         }
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.transcript = transcriptOf(process);
-        result.errors = process.readAllStandardError();
-        return result;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
     // Extra arguments and environment for every session of this program.
@@ -124,17 +169,21 @@ private:
     mutable int scripts_ = 0;
 };
 
-// Sessions with the real canvas that publish: the print-to-file printer installed
-// in a spooler of the program's own.
-inline void useRealCanvasAndOwnPrinter(InstalledProgram& program)
+// Sessions that publish: the print-to-file printer installed in a spooler of the program's own.
+inline void installOwnPrinter(InstalledProgram& program)
 {
-    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     program.environment.insert(QStringLiteral("VANTAMORPH_SPOOLER_DIR"), program.root_path() + QStringLiteral("/spool"));
     QProcess installer;
     installer.setProcessEnvironment(program.environment);
     installer.start(program.file(QStringLiteral("VantamorphPrinter")), {});
     ASSERT_TRUE(installer.waitForFinished(10000));
     ASSERT_EQ(installer.exitCode(), 0);
+}
+
+inline void useRealCanvasAndOwnPrinter(InstalledProgram& program)
+{
+    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
+    installOwnPrinter(program);
 }
 
 inline QStringList matching(const QStringList& lines, const QString& prefix)

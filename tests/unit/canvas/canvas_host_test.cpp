@@ -2,7 +2,6 @@
 #include "canvas/reference/editor_widget.h"
 #include "canvas/reference/wizard_logo.h"
 #include "canvas_test_support.h"
-#include "project/project_flows.h"
 #include "shell/views/main_window_view.h"
 
 #include <gtest/gtest.h>
@@ -10,32 +9,7 @@
 namespace vm::test {
 namespace {
 
-// The real host and project flows on fake platform services, with the reference canvas.
-class CanvasHostTest : public HostFixture {
-protected:
-    void start()
-    {
-        host = std::make_unique<Host>(platform, reference, bitmap, programFolder);
-        flows = std::make_unique<ProjectFlows>(*host);
-        startToReady();
-        LogoResources resources = reference.editor().renderer().resources();
-        resources.dataFolder = sourceDataFolder();
-        reference.editor().renderer().setResources(resources);
-    }
-    void menu(const std::function<void()>& action)
-    {
-        action();
-        settle(10);
-    }
-    void save()
-    {
-        QString target = host->state.currentProjectFile;
-        menu([&] { flows->mnuSave(target); });
-    }
-
-    ReferenceCanvas reference{QStringLiteral("skwFlash"), trace};
-    std::unique_ptr<ProjectFlows> flows;
-};
+using CanvasHostTest = ReferenceHostTest;
 
 TEST_F(CanvasHostTest, SaveNewOpenSaveThroughTheHostGivesTheSameBytes)
 {
@@ -55,12 +29,12 @@ TEST_F(CanvasHostTest, SaveNewOpenSaveThroughTheHostGivesTheSameBytes)
     EXPECT_FALSE(forms.isLoaded(host->savingForm));
     const LogoDocument designed = reference.editor().document();
 
-    menu([&] { flows->mnuNewProject(); });
+    act([&] { flows->mnuNewProject(); });
     EXPECT_TRUE(reference.editor().document().elements.empty());
     EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
 
     dialogs.fileAnswers.enqueue(path);
-    menu([&] { flows->mnuOpenProject(); });
+    act([&] { flows->mnuOpenProject(); });
     EXPECT_EQ(reference.editor().document(), designed);
     EXPECT_FALSE(host->state.isDirty);
 
@@ -75,7 +49,7 @@ TEST_F(CanvasHostTest, CanvasToolbarSaveOfANewLogoAsksTheHostForAName)
     reference.editor().addText(QStringLiteral("Toolbar"));
     const QString path = root.path() + QStringLiteral("/toolbar.vmp");
     dialogs.fileAnswers.enqueue(path);
-    menu([&] { reference.requestSave(); });
+    act([&] { reference.requestSave(); });
     ASSERT_EQ(dialogs.fileDialogs.size(), 1);
     EXPECT_EQ(dialogs.fileDialogs[0].title, QStringLiteral("Save Project"));
     EXPECT_EQ(logo_xml::readFile(path).document, reference.editor().document());
@@ -91,7 +65,7 @@ TEST_F(CanvasHostTest, BrokenFileFromTheHostShowsAnAlertAndKeepsTheLogo)
     writeFile(path, "<VantamorphLogo version=\"1\"><Text");
     dialogs.fileAnswers.enqueue(path);
     forms.clicks = {QStringLiteral("cmdNo")}; // no saving of the changes first
-    menu([&] { flows->mnuOpenProject(); });
+    act([&] { flows->mnuOpenProject(); });
     ASSERT_EQ(reference.editor().document().elements.size(), 1u);
     EXPECT_EQ(reference.editor().document().elements[0].text, QStringLiteral("Keep me"));
     ASSERT_FALSE(forms.shown.isEmpty());

@@ -3,11 +3,13 @@
 #include "canvas/logo/logo_document.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/api/trace.h"
+#include "project/project_flows.h"
 #include "tests/unit/shell/host_fixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <functional>
 
 namespace vm::test {
 
@@ -60,6 +62,16 @@ inline LogoDocument everyKindLogo()
     return logo;
 }
 
+// What the host's toFlash does with a player: the command into the movie's
+// variables, then its interaction clip played.
+inline void hostSends(PlayerControl& player, const QString& command, const QString& argument)
+{
+    player.setVariable(QStringLiteral("commandVB"), command);
+    player.setVariable(QStringLiteral("argsVB"), argument);
+    player.tGotoFrame(QStringLiteral("/Interaction"), 2);
+    player.tPlay(QStringLiteral("/Interaction"));
+}
+
 // The canvas as the host sees it: movie, variables, clip calls, raised commands.
 class CanvasDriver {
 public:
@@ -79,10 +91,7 @@ public:
     void send(const QString& command, const QString& argument)
     {
         const qsizetype answers = raised.size();
-        canvas.setVariable(QStringLiteral("commandVB"), command);
-        canvas.setVariable(QStringLiteral("argsVB"), argument);
-        canvas.tGotoFrame(QStringLiteral("/Interaction"), 2);
-        canvas.tPlay(QStringLiteral("/Interaction"));
+        hostSends(canvas, command, argument);
         EXPECT_EQ(raised.size(), answers) << "answered inside the host's call: " << command.toStdString();
         settle();
     }
@@ -121,6 +130,41 @@ protected:
 
     QTemporaryDir root;
     CanvasDriver driver;
+};
+
+// The real host and project flows on fake platform services, with the
+// reference canvas drawing from the shipped clip-art library.
+class ReferenceHostTest : public HostFixture {
+protected:
+    void start()
+    {
+        host = std::make_unique<Host>(platform, reference, bitmap, programFolder);
+        flows = std::make_unique<ProjectFlows>(*host);
+        plugIn();
+        startToReady();
+        LogoResources resources = reference.editor().renderer().resources();
+        resources.dataFolder = sourceDataFolder();
+        reference.editor().renderer().setResources(resources);
+    }
+    // What a test adds to the host before it starts.
+    virtual void plugIn() {}
+
+    // Runs a host action and lets the canvas answer.
+    void act(const std::function<void()>& action)
+    {
+        action();
+        settle(10);
+    }
+    void save()
+    {
+        act([&] {
+            QString target = host->state.currentProjectFile;
+            flows->mnuSave(target);
+        });
+    }
+
+    ReferenceCanvas reference{QStringLiteral("skwFlash"), trace};
+    std::unique_ptr<ProjectFlows> flows;
 };
 
 } // namespace vm::test

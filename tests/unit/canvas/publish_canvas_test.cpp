@@ -89,10 +89,7 @@ protected:
     {
         const qsizetype answers = raised.size();
         const qsizetype jobs = printer.jobs.size();
-        canvas.setVariable(QStringLiteral("commandVB"), command);
-        canvas.setVariable(QStringLiteral("argsVB"), QStringLiteral("True"));
-        canvas.tGotoFrame(QStringLiteral("/Interaction"), 2);
-        canvas.tPlay(QStringLiteral("/Interaction"));
+        hostSends(canvas, command, QStringLiteral("True"));
         EXPECT_EQ(raised.size(), answers) << "answered inside the host's call: " << command.toStdString();
         EXPECT_EQ(printer.jobs.size(), jobs) << "printed inside the host's call";
         settle();
@@ -208,9 +205,7 @@ TEST_F(PublishCanvasTest, BitmapPlayerIgnoresEverythingButAWellFormedBackgroundR
         EXPECT_TRUE(take().isEmpty());
     }
     // Host commands are not the bitmap player's business.
-    bitmap.setVariable(QStringLiteral("commandVB"), QStringLiteral("png"));
-    bitmap.tGotoFrame(QStringLiteral("/Interaction"), 2);
-    bitmap.tPlay(QStringLiteral("/Interaction"));
+    hostSends(bitmap, QStringLiteral("png"), QStringLiteral("True"));
     settle();
     EXPECT_TRUE(take().isEmpty());
 

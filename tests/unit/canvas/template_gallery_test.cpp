@@ -6,7 +6,6 @@
 #include "canvas/reference/template_gallery.h"
 #include "canvas/reference/template_thumbnails.h"
 #include "canvas_test_support.h"
-#include "project/project_flows.h"
 #include "shell/views/main_window_view.h"
 #include "templates/template_mode.h"
 
@@ -21,48 +20,28 @@
 namespace vm::test {
 namespace {
 
-class TemplateGalleryTest : public HostFixture {
+class TemplateGalleryTest : public ReferenceHostTest {
 protected:
-    void start()
+    void SetUp() override
     {
-        host = std::make_unique<Host>(platform, reference, bitmap, programFolder);
-        flows = std::make_unique<ProjectFlows>(*host);
-        templates = std::make_unique<TemplateMode>(*host, *flows);
-        startToReady();
-        LogoResources resources = reference.editor().renderer().resources();
-        resources.dataFolder = sourceDataFolder();
-        reference.editor().renderer().setResources(resources);
+        ReferenceHostTest::SetUp();
+        start();
         registerShippedFonts(QStringLiteral(VM_SOURCE_DIR "/data/fonts"));
         reference.setTemplateFolders(QStringLiteral(VM_SOURCE_DIR "/data/templates"), own.path());
     }
-    void act(const std::function<void()>& action)
-    {
-        action();
-        settle(10);
-    }
+    void plugIn() override { templates = std::make_unique<TemplateMode>(*host, *flows); }
     bool menusLocked() const
     {
         return !host->menuItems.ItemEnabled(host->menuItems.FindItem(QStringLiteral("mnuProject")))
                && !host->menuItems.ItemEnabled(host->menuItems.FindItem(QStringLiteral("mnuFromTemplate")));
     }
-    void saveAs(const QString& path)
-    {
-        dialogs.fileAnswers.enqueue(path);
-        act([&] {
-            QString target = host->state.currentProjectFile;
-            flows->mnuSave(target);
-        });
-    }
-
     QTemporaryDir own;
-    ReferenceCanvas reference{QStringLiteral("skwFlash"), trace};
-    std::unique_ptr<ProjectFlows> flows;
     std::unique_ptr<TemplateMode> templates;
 };
 
-TEST_F(TemplateGalleryTest, PickedTemplateSavesAsTheTemplateAndReopensWithTheSameBytes)
+// The saved file read back again is the whole program's test (templates_e2e).
+TEST_F(TemplateGalleryTest, PickedTemplateReplacesTheUnsavedLogoAndSavesAsTheTemplate)
 {
-    start();
     act([&] { reference.editor().addText(QStringLiteral("Unsaved work")); });
     ASSERT_TRUE(host->state.isDirty);
 
@@ -86,25 +65,13 @@ TEST_F(TemplateGalleryTest, PickedTemplateSavesAsTheTemplateAndReopensWithTheSam
     EXPECT_FALSE(reference.editor().undoStack().canUndo());
 
     const QString path = root.path() + QStringLiteral("/cafe.vmp");
-    saveAs(path);
-    const QByteArray saved = readFile(path);
-    EXPECT_EQ(logo_xml::read(saved).document, chosen->logo);
-
-    act([&] { flows->mnuNewProject(); });
     dialogs.fileAnswers.enqueue(path);
-    act([&] { flows->mnuOpenProject(); });
-    EXPECT_EQ(reference.editor().document(), chosen->logo);
-    QFile::remove(path);
-    act([&] {
-        QString target = host->state.currentProjectFile;
-        flows->mnuSave(target);
-    });
-    EXPECT_EQ(readFile(path), saved);
+    save();
+    EXPECT_EQ(logo_xml::readFile(path).document, chosen->logo);
 }
 
 TEST_F(TemplateGalleryTest, GalleryPageKeyboardAndCancel)
 {
-    start();
     auto* editor = static_cast<EditorWidget*>(reference.view());
     MainWindowView window(*host, editor);
     window.resize(MainWindowView::startWidth, MainWindowView::startHeight);

@@ -51,13 +51,13 @@ TEST_F(BrandPackTest, WritesEveryFileAtItsSizeAndThePageListsThem)
     // Icons: the drawn part centred, so the padding shows the background.
     EXPECT_EQ(image("icon-512.png").pixelColor(5, 256), QColor(QStringLiteral("#ffff00")));
 
-    EXPECT_EQ(ico_file::entrySizes(readAll(path(QStringLiteral("pack/favicon.ico")))),
+    EXPECT_EQ(ico_file::entrySizes(readFile(path(QStringLiteral("pack/favicon.ico")))),
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
-    EXPECT_TRUE(readAll(path(QStringLiteral("pack/logo.svg"))).contains("<svg"));
-    EXPECT_TRUE(readAll(path(QStringLiteral("pack/logo.pdf"))).startsWith("%PDF-"));
-    EXPECT_TRUE(readAll(path(QStringLiteral("pack/logo.eps"))).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+    EXPECT_TRUE(readFile(path(QStringLiteral("pack/logo.svg"))).contains("<svg"));
+    EXPECT_TRUE(readFile(path(QStringLiteral("pack/logo.pdf"))).startsWith("%PDF-"));
+    EXPECT_TRUE(readFile(path(QStringLiteral("pack/logo.eps"))).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
 
-    const QString page = QString::fromUtf8(readAll(path(QStringLiteral("pack/brand-pack.html"))));
+    const QString page = QString::fromUtf8(readFile(path(QStringLiteral("pack/brand-pack.html"))));
     for (const QString& name : BrandPack::fileNames()) {
         if (name != QLatin1String("brand-pack.html")) {
             EXPECT_TRUE(page.contains(QStringLiteral("href=\"%1\"").arg(name))) << name.toStdString();

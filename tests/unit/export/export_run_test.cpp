@@ -1,7 +1,6 @@
 #include "export/export_run.h"
 #include "tests/unit/export/export_test_support.h"
 
-#include <QDirIterator>
 #include <QImageReader>
 
 namespace vm::export_test {
@@ -9,36 +8,11 @@ namespace {
 
 class ExportRunTest : public ExportFixture {
 protected:
-    // Every file below the test's folder with its bytes: a refused run changes none.
-    QMap<QString, QByteArray> snapshot() const
-    {
-        QMap<QString, QByteArray> files;
-        QDirIterator it(folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            files.insert(file, it.fileInfo().isDir() ? QByteArray("<dir>") : readAll(file));
-        }
-        return files;
-    }
     ExportRunResult run(const QString& project, const QString& out, ExportOptions options = {}, bool brandPack = false)
     {
         return runExport({project, out, brandPack, options}, renderer.resources());
     }
 };
-
-TEST_F(ExportRunTest, WritesTheFileTheExtensionNames)
-{
-    const QString project = writeProject(QStringLiteral("logo.vmp"));
-    ExportOptions options;
-    options.height = 50;
-    options.transparent = true;
-    const ExportRunResult result = run(project, path(QStringLiteral("small.PNG")), options);
-    EXPECT_EQ(result.exitCode, 0) << result.message.toStdString();
-    EXPECT_TRUE(result.message.isEmpty());
-    const QImage image(path(QStringLiteral("small.PNG")));
-    EXPECT_EQ(image.size(), QSize(100, 50));
-    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
-}
 
 TEST_F(ExportRunTest, BadInputIsRefusedInOneLineAndTouchesNoFile)
 {
@@ -76,12 +50,12 @@ TEST_F(ExportRunTest, BadInputIsRefusedInOneLineAndTouchesNoFile)
         {"pack with picture options", project, path(QStringLiteral("pack")), sized(100, 0), true, "--export"},
     };
     for (const Case& test : cases) {
-        const auto before = snapshot();
+        const auto before = test::folderSnapshot(folder.path());
         const ExportRunResult result = run(test.project, test.out, test.options, test.brandPack);
         EXPECT_NE(result.exitCode, 0) << test.what;
         EXPECT_TRUE(result.message.contains(QLatin1String(test.named))) << test.what << ": " << result.message.toStdString();
         EXPECT_FALSE(result.message.contains(QLatin1Char('\n'))) << test.what;
-        EXPECT_EQ(snapshot(), before) << test.what;
+        EXPECT_EQ(test::folderSnapshot(folder.path()), before) << test.what;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "canvas/logo/logo_renderer.h"
 #include "canvas/logo/logo_xml.h"
 #include "export/logo_export.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace vm::export_test {
+
+using test::readFile;
 
 inline ExportOptions sized(int width, int height)
 {
@@ -62,12 +65,6 @@ protected:
         file.open(QIODevice::WriteOnly);
         file.write(logo_xml::write(logo));
         return file.fileName();
-    }
-
-    static QByteArray readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir folder;

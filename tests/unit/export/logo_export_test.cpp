@@ -84,7 +84,7 @@ TEST_F(LogoExport, TransparentAndOtherBackgrounds)
 TEST_F(LogoExport, SvgIsVectorXmlWithTheExactColoursAndTheTextAsText)
 {
     ASSERT_TRUE(logo_export::write(path(QStringLiteral("logo.svg")), ExportFormat::Svg, logo, renderer, {}).ok);
-    const QByteArray svg = readAll(path(QStringLiteral("logo.svg")));
+    const QByteArray svg = readFile(path(QStringLiteral("logo.svg")));
     QXmlStreamReader xml(svg);
     QStringList names;
     QString text;
@@ -124,7 +124,7 @@ TEST_F(LogoExport, ImportedAndMissingFontsBecomeOutlinesInVectorFiles)
     list.close();
 
     ASSERT_TRUE(logo_export::write(path(QStringLiteral("fonts.svg")), ExportFormat::Svg, logo, renderer, {}).ok);
-    const QByteArray svg = readAll(path(QStringLiteral("fonts.svg")));
+    const QByteArray svg = readFile(path(QStringLiteral("fonts.svg")));
     EXPECT_TRUE(svg.contains(">Acme<")) << "an installed font stays text";
     EXPECT_FALSE(svg.contains("Imported"));
     EXPECT_FALSE(svg.contains("Missing"));
@@ -144,7 +144,7 @@ TEST_F(LogoExport, ImportedAndMissingFontsBecomeOutlinesInVectorFiles)
 TEST_F(LogoExport, PdfIsOnePageOfTheStageSizeWithTheTextKept)
 {
     ASSERT_TRUE(logo_export::write(path(QStringLiteral("logo.pdf")), ExportFormat::Pdf, logo, renderer, {}).ok);
-    const QByteArray pdf = readAll(path(QStringLiteral("logo.pdf")));
+    const QByteArray pdf = readFile(path(QStringLiteral("logo.pdf")));
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
     EXPECT_TRUE(pdf.contains("/FontFile")) << "the text's font is embedded, so the text stays text";
@@ -167,7 +167,7 @@ TEST_F(LogoExport, EpsHasTheStageAsItsBoundingBox)
     ExportOptions doubled;
     doubled.width = 800;
     ASSERT_TRUE(logo_export::write(path(QStringLiteral("logo.eps")), ExportFormat::Eps, logo, renderer, doubled).ok);
-    const QByteArray eps = readAll(path(QStringLiteral("logo.eps")));
+    const QByteArray eps = readFile(path(QStringLiteral("logo.eps")));
     EXPECT_TRUE(eps.startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
     EXPECT_TRUE(eps.contains("%%BoundingBox: 0 0 800 400"));
 }

@@ -2,11 +2,7 @@
 // movie descriptions, and names that would break them.
 #include "fonts/font_movie_descriptions.h"
 
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -101,28 +97,6 @@ TEST(FontMovieDescriptions, MovieNamesStayInsideTheFlashFolder) {
         EXPECT_LE((name + QStringLiteral("_lib.swf")).toUtf8().size(), 255);
     }
     EXPECT_EQ(vm::fontMovieBaseName(QStringLiteral("a\"b")), QStringLiteral("a_b"));
-}
-
-TEST(FontMovieDescriptions, CompilerBuildsBothMoviesFromTheDescriptions) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString face = QStringLiteral("Lato \"Q&A\"");
-    const auto compile = [&](const QString& description, const QString& xmlName, const QString& movie) {
-        QSaveFile file(folder.filePath(xmlName));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(description.toUtf8());
-        EXPECT_TRUE(file.commit());
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start(QStringLiteral(VM_PROGRAM_DIR "/swfmill"),
-                      {QStringLiteral("simple"), folder.filePath(xmlName), folder.filePath(movie)});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return process.exitCode() == 0 && QFileInfo(folder.filePath(movie)).size() > 0;
-    };
-    EXPECT_TRUE(compile(vm::fontLibraryDescription(face, QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf")),
-                        QStringLiteral("test.xml"), vm::fontMovieBaseName(face) + QStringLiteral(".swf")));
-    EXPECT_TRUE(compile(vm::fontImportDescription(face), QStringLiteral("test_lib.xml"),
-                        vm::fontMovieBaseName(face) + QStringLiteral("_lib.swf")));
 }
 
 } // namespace

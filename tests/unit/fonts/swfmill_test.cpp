@@ -1,5 +1,7 @@
 // The font movie compiler as the program runs it: its output read back by the
 // test's own reader and compared with FreeType's view of the same font.
+#include "fonts/font_movie_descriptions.h"
+#include "tests/support/test_files.h"
 #include "tests/unit/fonts/movie_reader.h"
 
 #include <QDir>
@@ -38,16 +40,10 @@ CompilerRun compile(const QString& in, const QString& out, const QString& folder
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError()};
 }
 
-void writeText(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
+using vm::test::writeFile;
 
 std::vector<std::uint8_t> readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray data = file.readAll();
+    const QByteArray data = vm::test::readFile(path);
     return {data.begin(), data.end()};
 }
 
@@ -131,7 +127,7 @@ TEST_F(SwfmillTest, LibraryMovieHoldsTheFontsOutlinesCodesAndLayout) {
     std::vector<char32_t> wanted;
     for (char32_t c = 126; c >= 32; --c) wanted.push_back(c);  // any order, with a repeat below
     wanted.insert(wanted.end(), {0xe9, 0x104, 0x41, 0x4e00 /* not in the font */});
-    writeText(at("test.xml"), libraryDescription("Lato", references(wanted), kLato.c_str()));
+    writeFile(at("test.xml"), libraryDescription("Lato", references(wanted), kLato.c_str()));
     const CompilerRun run = compile(at("test.xml"), at("Lato.swf"), folder.path());
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
@@ -205,9 +201,9 @@ TEST_F(SwfmillTest, LibraryMovieHoldsTheFontsOutlinesCodesAndLayout) {
 
 TEST_F(SwfmillTest, ImportMovieNamesTheLibraryMovieFromTheWorkFolder) {
     // The program runs the compiler in the flash folder with the library's plain name.
-    writeText(at("test.xml"), libraryDescription("Lato &apos;Q&amp;A&apos;", "&#65;&#66;", kLato.c_str()));
+    writeFile(at("test.xml"), libraryDescription("Lato &apos;Q&amp;A&apos;", "&#65;&#66;", kLato.c_str()));
     ASSERT_EQ(compile(at("test.xml"), at("Lato.swf"), folder.path()).exitCode, 0);
-    writeText(at("test_lib.xml"), importDescription("Lato.swf"));
+    writeFile(at("test_lib.xml"), importDescription("Lato.swf"));
     const CompilerRun run = compile(at("test_lib.xml"), at("Lato_lib.swf"), folder.path());
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
@@ -234,9 +230,9 @@ TEST_F(SwfmillTest, IndependentReaderAcceptsBothMovies) {
 
     std::vector<char32_t> latin;
     for (char32_t c = 32; c < 256; ++c) latin.push_back(c);
-    writeText(at("test.xml"), libraryDescription("Lato", references(latin), kLato.c_str()));
+    writeFile(at("test.xml"), libraryDescription("Lato", references(latin), kLato.c_str()));
     ASSERT_EQ(compile(at("test.xml"), at("Lato.swf"), folder.path()).exitCode, 0);
-    writeText(at("test_lib.xml"), importDescription("Lato.swf"));
+    writeFile(at("test_lib.xml"), importDescription("Lato.swf"));
     ASSERT_EQ(compile(at("test_lib.xml"), at("Lato_lib.swf"), folder.path()).exitCode, 0);
 
     // The reader keeps tags it has no parser for as raw payloads (the asset
@@ -267,14 +263,25 @@ TEST_F(SwfmillTest, IndependentReaderAcceptsBothMovies) {
         << output.toStdString();
 }
 
+TEST_F(SwfmillTest, TheProgramsOwnDescriptionsCompile) {
+    const QString face = QStringLiteral("Lato \"Q&A\"");
+    const QString movie = vm::fontMovieBaseName(face);
+    writeFile(at("test.xml"), vm::fontLibraryDescription(face, QString::fromStdString(kLato)).toUtf8());
+    EXPECT_EQ(compile(at("test.xml"), folder.filePath(movie + ".swf"), folder.path()).exitCode, 0);
+    writeFile(at("test_lib.xml"), vm::fontImportDescription(face).toUtf8());
+    EXPECT_EQ(compile(at("test_lib.xml"), folder.filePath(movie + "_lib.swf"), folder.path()).exitCode, 0);
+    Movie library;
+    EXPECT_TRUE(movie_reader::readMovie(readBytes(folder.filePath(movie + ".swf")), library));
+}
+
 TEST_F(SwfmillTest, BadInputFailsWithOneMessageAndWritesNothing) {
-    writeText(at("not-a-font.ttf"), "this is text, not a font");
-    writeText(at("broken.xml"), "<movie width='200' height='70' framerate='30'><frame>");
-    writeText(at("text-font.xml"), libraryDescription("X", "&#65;", at("not-a-font.ttf").toUtf8()));
-    writeText(at("missing-font.xml"), libraryDescription("X", "&#65;", at("nowhere.ttf").toUtf8()));
-    writeText(at("missing-library.xml"), importDescription("Absent.swf"));
-    writeText(at("no-size.xml"), "<movie framerate='30'><frame/></movie>");
-    writeText(at("kept.swf"), "previous movie");
+    writeFile(at("not-a-font.ttf"), "this is text, not a font");
+    writeFile(at("broken.xml"), "<movie width='200' height='70' framerate='30'><frame>");
+    writeFile(at("text-font.xml"), libraryDescription("X", "&#65;", at("not-a-font.ttf").toUtf8()));
+    writeFile(at("missing-font.xml"), libraryDescription("X", "&#65;", at("nowhere.ttf").toUtf8()));
+    writeFile(at("missing-library.xml"), importDescription("Absent.swf"));
+    writeFile(at("no-size.xml"), "<movie framerate='30'><frame/></movie>");
+    writeFile(at("kept.swf"), "previous movie");
     const QStringList before = files();
 
     for (const char* description :
@@ -287,7 +294,7 @@ TEST_F(SwfmillTest, BadInputFailsWithOneMessageAndWritesNothing) {
         }
     }
     // A folder that does not exist cannot take the movie either.
-    writeText(at("good.xml"), libraryDescription("Lato", "&#65;", kLato.c_str()));
+    writeFile(at("good.xml"), libraryDescription("Lato", "&#65;", kLato.c_str()));
     EXPECT_NE(compile(at("good.xml"), at("absent/out.swf"), folder.path()).exitCode, 0);
     EXPECT_EQ(compile(QStringLiteral("good.xml"), QString(), folder.path()).exitCode, 1);
     EXPECT_EQ(compile(QStringLiteral("good.xml"), QStringLiteral("a"), folder.path()).exitCode, 0);  // sanity: the same call works
@@ -296,9 +303,7 @@ TEST_F(SwfmillTest, BadInputFailsWithOneMessageAndWritesNothing) {
     expected << QStringLiteral("a") << QStringLiteral("good.xml");
     expected.sort();
     EXPECT_EQ(files(), expected);
-    QFile kept(at("kept.swf"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("previous movie"));
+    EXPECT_EQ(vm::test::readFile(at("kept.swf")), QByteArray("previous movie"));
 }
 
 }  // namespace

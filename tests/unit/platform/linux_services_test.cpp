@@ -2,6 +2,7 @@
 
 #include "platform/linux/linux_os_facts.h"
 #include "platform/linux/linux_rights.h"
+#include "tests/support/scoped_variable.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -32,21 +33,7 @@ TEST(LinuxRights, RootOrPrinterAdministratorsMayInstallAPrinter)
     EXPECT_EQ(LinuxRights().environmentQuery(), expected);
 }
 
-// Sets an environment variable for one scope.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedVariable() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
+using test::ScopedVariable;
 
 TEST(LinuxOsFacts, DocumentsFolderOnlyWhenItExistsAndWindowsVariablesAreEmpty)
 {
@@ -59,7 +46,7 @@ TEST(LinuxOsFacts, DocumentsFolderOnlyWhenItExistsAndWindowsVariablesAreEmpty)
     ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
     EXPECT_EQ(os.documentsFolder(), home.filePath("Documents"));
 
-    qunsetenv("HOMEDRIVE");
+    ScopedVariable noDrive("HOMEDRIVE", QByteArray());
     EXPECT_FALSE(os.environment("HOMEDRIVE").isNull());
     EXPECT_EQ(os.environment("HOMEDRIVE"), "");
     EXPECT_EQ(os.environment("HOME"), home.path());

@@ -1,6 +1,7 @@
-#include "canvas/reference/reference_canvas.h"
 #include "platform/printing/system_page_printer.h"
 #include "print_fixture.h"
+#include "tests/support/scoped_variable.h"
+#include "tests/unit/canvas/canvas_test_support.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -19,11 +20,6 @@ protected:
     {
         PrintFixture::SetUp();
         automation = std::make_unique<PrintAutomation>(*host, systemLocale, [this] { return publish; });
-        savedLang = qgetenv("LANG");
-        savedAll = qgetenv("LC_ALL");
-        savedMessages = qgetenv("LC_MESSAGES");
-        qunsetenv("LC_ALL");
-        qunsetenv("LC_MESSAGES");
         ASSERT_TRUE(spooler.addPrinter("Office", officeDriver, root.path()));
         // Installed the way the publish dialog installs it.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -48,15 +44,6 @@ protected:
         });
         watcher.start();
     }
-    void TearDown() override
-    {
-        qputenv("LANG", savedLang);
-        if (!savedAll.isEmpty())
-            qputenv("LC_ALL", savedAll);
-        if (!savedMessages.isEmpty())
-            qputenv("LC_MESSAGES", savedMessages);
-    }
-
     static void paintLogo(QPainter& painter, const QRectF& page)
     {
         painter.setBrush(QColor(200, 30, 30));
@@ -84,18 +71,11 @@ protected:
         if (!canvas) {
             canvas = std::make_unique<ReferenceCanvas>(QStringLiteral("skwFlash"), trace, &printer);
             canvas->setMovie(root.path() + QStringLiteral("/flash/LogoMain.swf"));
-            sendToCanvas(QStringLiteral("drawnewtext"));
+            hostSends(*canvas, QStringLiteral("drawnewtext"), QStringLiteral("True"));
         }
         QFile::remove(target);
-        sendToCanvas(QStringLiteral("printmovie"));
+        hostSends(*canvas, QStringLiteral("printmovie"), QStringLiteral("True"));
         return runUntil([&] { return QFileInfo(target).size() > 0; }, 20000);
-    }
-    void sendToCanvas(const QString& command)
-    {
-        canvas->setVariable(QStringLiteral("commandVB"), command);
-        canvas->setVariable(QStringLiteral("argsVB"), QStringLiteral("True"));
-        canvas->tGotoFrame(QStringLiteral("/Interaction"), 2);
-        canvas->tPlay(QStringLiteral("/Interaction"));
     }
 
     LinuxSystemLocale systemLocale;
@@ -105,7 +85,8 @@ protected:
     SystemPagePrinter printer{windows, spooler, systemLocale};
     QTimer watcher;
     QStringList shown;
-    QByteArray savedLang, savedAll, savedMessages;
+    // Each case sets LANG; the others would outrank it.
+    ScopedVariable lang{"LANG", qgetenv("LANG")}, all{"LC_ALL", QByteArray()}, messages{"LC_MESSAGES", QByteArray()};
 };
 
 TEST_F(PrintEndToEnd, EveryLanguageOfTheTableIsAnsweredByTheTimer)

@@ -68,6 +68,9 @@ protected:
         host->state.tempRoot = root.path() + QStringLiteral("/temp");
     }
 
+    // The device name of the default printer.
+    QString defaultPrinter() { return spooler.profileDevice().section(QLatin1Char(','), 0, 0); }
+
     QStringList messageBoxTexts() const
     {
         QStringList texts;

@@ -3,6 +3,7 @@
 #include "print/os_version.h"
 #include "print/print_names.h"
 #include "print_fixture.h"
+#include "tests/support/scoped_variable.h"
 
 #include <QTimer>
 
@@ -15,7 +16,6 @@ protected:
     {
         ASSERT_TRUE(spooler.addPrinter(name, driver, QStringLiteral("port")));
     }
-    QString defaultPrinter() { return spooler.profileDevice().section(',', 0, 0); }
 };
 
 TEST_F(PrinterRoutines, PreparationFindsThePrinterInAnyCaseAndRestoreBringsTheUserPrinterBack)
@@ -169,10 +169,7 @@ TEST(OsVersionName, FollowsTheVersionTable)
 TEST(LocaleNames, NameTheElevenLanguagesAsTheSystemDoes)
 {
     LinuxSystemLocale locale;
-    const QByteArray saved = qgetenv("LANG");
-    const QByteArray savedAll = qgetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    qunsetenv("LC_ALL");
+    ScopedVariable lang("LANG", qgetenv("LANG")), all("LC_ALL", QByteArray()), messages("LC_MESSAGES", QByteArray());
     const QList<QPair<const char*, QString>> cases = {
         {"tr_TR.UTF-8", QStringLiteral("T\u00fcrk\u00e7e")},
         {"hu_HU.UTF-8", "magyar"},
@@ -192,11 +189,6 @@ TEST(LocaleNames, NameTheElevenLanguagesAsTheSystemDoes)
     EXPECT_FALSE(print_texts::promptTable().isEmpty());
     EXPECT_NE(GetLocaleString(locale, locale.systemDefaultLcid(), locale_info::Language), "English (United States)");
     EXPECT_EQ(GetLocaleString(locale, 0xDEAD, locale_info::Language), "");
-    qputenv("LANG", saved);
-    if (savedAll.isEmpty())
-        qunsetenv("LC_ALL");
-    else
-        qputenv("LC_ALL", savedAll);
 }
 
 // The automation against windows made the way the platform makes them.

@@ -32,15 +32,10 @@ protected:
         makeHost();
         flows = std::make_unique<ProjectFlows>(*host);
         startToReady();
-        baseline = canvas.received().size();
     }
 
     QString project(const QString& name) const { return root.path() + QLatin1Char('/') + name; }
 
-    void canvasSays(const QString& command, const QString& argument)
-    {
-        host->dispatcher.skwFlash_FSCommand(command, argument);
-    }
     void dirty() { canvasSays(QStringLiteral("datatosave"), QStringLiteral("true")); }
 
     QStringList recentMenu() const
@@ -52,11 +47,8 @@ protected:
         return entries;
     }
 
-    // What the flows sent, without the start-up traffic.
-    QStringList sentCommands() const { return canvasCommands().mid(baseline); }
     bool savingShown() const { return forms.isLoaded(host->savingForm); }
 
-    qsizetype baseline = 0;
     std::unique_ptr<ProjectFlows> flows;
 };
 

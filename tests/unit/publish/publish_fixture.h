@@ -2,6 +2,7 @@
 
 #include "publish/picture_files.h"
 #include "publish/publishing.h"
+#include "tests/support/test_pictures.h"
 #include "tests/unit/print/print_fixture.h"
 
 #include <QImage>
@@ -59,8 +60,12 @@ protected:
     }
 
     SaveLogoForm& dialog() { return publishing->dialog(); }
+    // A picture as the bitmap canvas sends it: a stage-sized PNG in Base64.
+    static QString pictureBase64(const QColor& colour = Qt::white)
+    {
+        return QString::fromLatin1(encodedPicture(QSize(507, 397), colour).toBase64());
+    }
     QString out(const QString& name) const { return root.path() + QStringLiteral("/out/") + name; }
-    QString defaultPrinter() { return spooler.profileDevice().section(QLatin1Char(','), 0, 0); }
 
     FakeConverter converter;
     PrintServices converterServices{converter, spooler, locale, osVersion};

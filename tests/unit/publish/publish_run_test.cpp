@@ -1,6 +1,5 @@
+#include "tests/support/scoped_variable.h"
 #include "tests/unit/publish/publish_fixture.h"
-
-#include <QBuffer>
 
 namespace vm::test {
 namespace {
@@ -19,23 +18,9 @@ protected:
         ASSERT_TRUE(dialog().publishRun().waiting());
         ASSERT_EQ(defaultPrinter(), QStringLiteral("Vantamorph"));
     }
-    void canvasSays(const QString& command, const QString& argument)
-    {
-        host->dispatcher.skwFlash_FSCommand(command, argument);
-    }
     bool told(const QString& part) const
     {
         return !forms.shown.isEmpty() && forms.shown.last().message.contains(part);
-    }
-    static QString pngBase64()
-    {
-        QImage picture(20, 10, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG");
-        return QString::fromLatin1(bytes.toBase64());
     }
     void expectEndedWithoutSuccess()
     {
@@ -77,9 +62,10 @@ TEST_F(PublishEndingTest, TheWaitWindowAsksBeforeItStopsThePublish)
 
 TEST_F(PublishEndingTest, AWatchdogEndsAPublishTheCanvasNeverAnswers)
 {
-    qputenv("VANTAMORPH_PUBLISH_TIMEOUT_SECONDS", "1");
-    startEpsPublish();
-    qunsetenv("VANTAMORPH_PUBLISH_TIMEOUT_SECONDS");
+    {
+        ScopedVariable timeout("VANTAMORPH_PUBLISH_TIMEOUT_SECONDS", "1");
+        startEpsPublish();
+    }
     EXPECT_TRUE(runUntil([&] { return !dialog().publishRun().waiting(); }, 5000));
     expectEndedWithoutSuccess();
     EXPECT_TRUE(told(QStringLiteral("did not finish")));
@@ -88,7 +74,7 @@ TEST_F(PublishEndingTest, AWatchdogEndsAPublishTheCanvasNeverAnswers)
 TEST_F(PublishEndingTest, SuccessOnlyWhenThisPublishWroteTheTarget)
 {
     // A bitmap picture nobody asked for goes nowhere.
-    bitmap.raise(QStringLiteral("publishpng"), pngBase64());
+    bitmap.raise(QStringLiteral("publishpng"), pictureBase64());
     EXPECT_FALSE(QFileInfo::exists(programFolder + QStringLiteral("/bin/sample.png")));
     EXPECT_EQ(loggedLabels(), QStringList{QStringLiteral("log \"frmMain\\\\ShockwaveFlash1\"")});
 
@@ -96,7 +82,7 @@ TEST_F(PublishEndingTest, SuccessOnlyWhenThisPublishWroteTheTarget)
     converter.produce = false;
     dialogs.fileAnswers.enqueue(out(QStringLiteral("logo.png")));
     host->mainMenu.route(QStringLiteral("mnuPublishPNG100%"));
-    bitmap.raise(QStringLiteral("publishpng"), pngBase64());
+    bitmap.raise(QStringLiteral("publishpng"), pictureBase64());
     expectEndedWithoutSuccess();
     EXPECT_TRUE(told(QStringLiteral("was not written")));
 

@@ -1,7 +1,5 @@
 #include "tests/unit/publish/publish_fixture.h"
 
-#include <QBuffer>
-
 namespace vm::test {
 namespace {
 
@@ -13,16 +11,6 @@ protected:
         dialogs.fileAnswers.enqueue(out(file));
         host->menuItems.ItemKey(0); // the bar is not needed: the route runs directly
         host->mainMenu.route(key);
-    }
-    QString pictureBase64(QImage::Format format = QImage::Format_RGB32)
-    {
-        QImage picture(507, 397, format);
-        picture.fill(format == QImage::Format_ARGB32 ? QColor(0, 0, 0, 0) : QColor(Qt::white));
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG");
-        return QString::fromLatin1(bytes.toBase64());
     }
     QString sample() const { return programFolder + QStringLiteral("/bin/sample.png"); }
 };
@@ -66,7 +54,7 @@ TEST_F(QuickPublishTest, BitmapPicturesAreWrittenAndConverted)
 TEST_F(QuickPublishTest, TransparentPngIsWrittenAsDelivered)
 {
     startQuickPublish(QStringLiteral("mnuPublishtransparentPNG"), QStringLiteral("clear"));
-    const QString base64 = pictureBase64(QImage::Format_ARGB32);
+    const QString base64 = pictureBase64(Qt::transparent);
     bitmap.raise(QStringLiteral("publishtransparentpng"), base64);
     EXPECT_EQ(readFile(out(QStringLiteral("clear.png"))), QByteArray::fromBase64(base64.toLatin1()));
     EXPECT_TRUE(converter.commandLines.isEmpty());

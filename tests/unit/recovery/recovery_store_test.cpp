@@ -1,5 +1,6 @@
 #include "recovery/recovery_settings.h"
 #include "recovery/recovery_store.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,13 +11,6 @@
 
 namespace vm::test {
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
 
 const QByteArray logo = "<VantamorphLogo version=\"1\"><text>A</text></VantamorphLogo>";
 

@@ -1,6 +1,5 @@
+#include "tests/support/test_pictures.h"
 #include "tests/unit/resources/resources_fixture.h"
-
-#include <QBuffer>
 
 namespace vm::test {
 namespace {
@@ -10,16 +9,7 @@ const QString typeMessage = QStringLiteral("Only .jpeg, .gif, .jpg or .png files
 // A one-pixel GIF: Qt writes no GIF of its own.
 const QByteArray gifPicture = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
 
-QByteArray picture(const char* format)
-{
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
+QByteArray picture(const char* format) { return encodedPicture(QSize(4, 3), Qt::red, format); }
 
 class PictureUploadTest : public ResourcesFixture {
 protected:

@@ -39,7 +39,6 @@ protected:
         resources = std::make_unique<ClipArtAndPictures>(*host, converter, [this] { return now; });
         startToReady();
         QDir().mkpath(imageFolder());
-        baseline = canvas.received().size();
         forms.shown.clear();
     }
     void start() { start(fakeConverter); }
@@ -48,8 +47,6 @@ protected:
     QString imageFolder() const { return installRoot() + QStringLiteral("LogoImages/"); }
     QString datasrc(const QString& relative) const { return installRoot() + QStringLiteral("datasrc/") + relative; }
 
-    void canvasSays(const QString& command, const QString& argument) { host->dispatcher.skwFlash_FSCommand(command, argument); }
-    QStringList sentCommands() const { return canvasCommands().mid(baseline); }
     QStringList alerts() const
     {
         QStringList messages;
@@ -62,7 +59,6 @@ protected:
     QDateTime now{QDate(2026, 12, 5), QTime(18, 27, 3)};
     FakeCropConverter fakeConverter;
     std::unique_ptr<ClipArtAndPictures> resources;
-    qsizetype baseline = 0;
 };
 
 } // namespace vm::test

@@ -1,6 +1,7 @@
 #include "shell/log/error_log.h"
 #include "shell/log/error_trap.h"
 #include "tests/fakes/fake_platform.h"
+#include "tests/support/test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,11 +12,7 @@ namespace {
 
 const QDateTime sampleTime(QDate(2026, 12, 5), QTime(18, 14, 29));
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::readFile;
 
 TEST(ErrorLogTest, TimestampFollowsTheSystemsShortDateAndLongTime)
 {
@@ -41,7 +38,7 @@ TEST(ErrorLogTest, EntriesAreSixCrlfLinesAppendedToOneFile)
                                 "Description :5 : Invalid procedure call or argument\r\n" + separator + "\r\n"
                                 "\r\n" + separator + "\r\nDate : 12/5/2026 6:14:29 PM\r\nForm : frmAlert\\Get Message\r\n"
                                 "Description :53 : File not found\r\n" + separator + "\r\n";
-    EXPECT_EQ(read(log.path()), expected);
+    EXPECT_EQ(readFile(log.path()), expected);
     EXPECT_EQ(trace.lines, (QStringList{QStringLiteral("log \"frmMain\\\\SaveIt\""),
                                         QStringLiteral("log \"frmAlert\\\\Get Message\"")}));
 }
@@ -74,7 +71,7 @@ TEST(ErrorTrapTest, LogsFailuresUnderTheLabelAndLeavesTheRoutine)
         reachedEnd = true;
     }));
     EXPECT_FALSE(reachedEnd);
-    EXPECT_TRUE(read(log.path()).contains("Description :75 : Path/File access error"));
+    EXPECT_TRUE(readFile(log.path()).contains("Description :75 : Path/File access error"));
 
     EXPECT_EQ(trap.value(QStringLiteral("x\\y"), 7, [] { return 3; }), 3);
     EXPECT_EQ(trap.value(QStringLiteral("x\\y"), 7, []() -> int { throw std::runtime_error("boom"); }), 7);

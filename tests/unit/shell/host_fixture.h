@@ -4,6 +4,7 @@
 #include "shell/host.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/fakes/program_folder.h"
+#include "tests/support/test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,20 +33,6 @@ inline QByteArray minimalMovie()
     return movie;
 }
 
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A program folder of its own (root/Vantamorph) with the shipped texts and
 // icons and minimal movies, and a Host on fake platform services.
 class HostFixture : public ::testing::Test, protected PlatformParts<> {
@@ -58,6 +45,16 @@ protected:
         writeFile(root.path() + QStringLiteral("/flash/DrawBitmap.swf"), minimalMovie());
         os.documents = root.path() + QStringLiteral("/Documents");
         QDir().mkpath(os.documents);
+    }
+
+    // What the test left queued runs now, while its host and canvas live: the
+    // start-up canvas reports in from the event loop without a context object,
+    // so a report left over would run in the next test, on a canvas that is
+    // gone or on that test's own canvas where it took the old one's place.
+    void TearDown() override
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
     }
 
     void makeHost()
@@ -73,6 +70,7 @@ protected:
         host->start();
         runUntil([&] { return host->menuItems.FindItem(QStringLiteral("mnuProject")) != 0 || process.ended(); });
         QCoreApplication::processEvents();
+        baseline = canvas.received().size();
     }
 
     template <class Condition>
@@ -93,6 +91,13 @@ protected:
         return sent;
     }
 
+    // What the host sent the canvas since the baseline (the end of start-up).
+    QStringList sentCommands() const { return canvasCommands().mid(baseline); }
+    void canvasSays(const QString& command, const QString& argument)
+    {
+        host->dispatcher.skwFlash_FSCommand(command, argument);
+    }
+
     QStringList loggedLabels() const { return trace.matching(QStringLiteral("log ")); }
     QByteArray errorLog() const { return readFile(programFolder + QStringLiteral("/Error.log")); }
 
@@ -101,6 +106,7 @@ protected:
     StartupCanvas canvas{QStringLiteral("skwFlash"), trace};
     MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), trace};
     std::unique_ptr<Host> host;
+    qsizetype baseline = 0;
 };
 
 } // namespace vm::test

@@ -30,30 +30,14 @@ TEST_F(MessageDialogsTest, YesNoAnswersAndTheCloseBoxKeepsThePreviousOne)
     EXPECT_EQ(forms.shown.last().owner, QStringLiteral("frmMain"));
 }
 
-TEST_F(MessageDialogsTest, YesNoCancelAnswersEnterAndTheCloseBox)
+// Enter and Escape are pressed in the dialog views' tests.
+TEST_F(MessageDialogsTest, YesNoCancelAnswersAndTheCloseBox)
 {
     forms.clicks = {QStringLiteral("cmdYes"), QStringLiteral("imgNo"), QStringLiteral("cmdCancel")};
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 1);
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 0);
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2);
     EXPECT_EQ(messages().MessageBoxYNCancel(QStringLiteral("Exit?"), &host->mainForm), 2); // closed
-
-    // Enter is OK/Yes; Escape and other keys do nothing.
-    MessageBoxYNCForm& form = messages().yesNoCancelForm();
-    form.setGetReturn(0);
-    form.keyPress(27);
-    EXPECT_EQ(form.GetReturn(), 0);
-    form.keyPress(13);
-    EXPECT_EQ(form.GetReturn(), 1);
-}
-
-TEST_F(MessageDialogsTest, CaptionsComeFromTheLanguageFile)
-{
-    messages().yesNoCancelForm().setMessage(QStringLiteral("m"));
-    const FormContent content = messages().yesNoCancelForm().content();
-    ASSERT_EQ(content.buttons.size(), 3);
-    EXPECT_EQ(content.buttons[0].caption, QStringLiteral("Yes"));
-    EXPECT_EQ(content.buttons[2].caption, QStringLiteral("Cancel"));
 }
 
 TEST_F(MessageDialogsTest, QuickPublishAlertGoesOverTheMainWindowOnce)
