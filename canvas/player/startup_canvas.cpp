@@ -1,13 +1,12 @@
 #include "canvas/player/startup_canvas.h"
 
-#include <QPointer>
 #include <QTimer>
 
 namespace vm {
 
 void StartupCanvas::movieLoaded()
 {
-    QTimer::singleShot(0, [this] {
+    QTimer::singleShot(0, &lifetime_, [this] {
         for (const char* command : {"fmloaded", "isloaded", "fmactivemenu"})
             raise(QString::fromLatin1(command), QString());
     });

@@ -3,6 +3,7 @@
 #include "canvas/player/movie_player.h"
 
 #include <QList>
+#include <QObject>
 #include <QPair>
 
 namespace vm {
@@ -22,6 +23,9 @@ protected:
 
 private:
     QList<QPair<QString, QString>> received_;
+    // Ties the delayed announcement to this canvas: a canvas destroyed before
+    // the event loop runs it announces nothing.
+    QObject lifetime_;
 };
 
 } // namespace vm
