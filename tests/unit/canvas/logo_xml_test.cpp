@@ -20,7 +20,7 @@ TEST(LogoXml, EveryKindAndPropertySurvivesAndSavesToTheSameBytes)
     EXPECT_EQ(read.document->elements[0].color.alpha(), 128);
     EXPECT_EQ(read.document->elements[3].children.size(), 2u);
     // The format is versioned under its own root.
-    EXPECT_TRUE(first.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"1\""));
+    EXPECT_TRUE(first.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"2\""));
 }
 
 TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
@@ -29,7 +29,7 @@ TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
         const char* xml;
         const char* words;
     } cases[] = {
-        {"<VantamorphLogo version=\"2\"/>", "newer version"},
+        {"<VantamorphLogo version=\"3\"/>", "newer version"},
         {"<VantamorphLogo version=\"1\"><Text", "damaged"},
         {"", "damaged"},
         {"<svg version=\"1\"/>", "not a Vantamorph logo"},
