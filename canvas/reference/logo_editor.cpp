@@ -1,5 +1,6 @@
 #include "canvas/reference/logo_editor.h"
 
+#include <QElapsedTimer>
 #include <QUndoCommand>
 
 namespace vm {
@@ -7,24 +8,42 @@ namespace vm {
 class SnapshotCommand : public QUndoCommand {
 public:
     SnapshotCommand(LogoEditor& editor, const QString& label, LogoDocument before, LogoDocument after, QSet<quint64> selectionBefore,
-                    QSet<quint64> selectionAfter)
+                    QSet<quint64> selectionAfter, int mergeKey)
         : QUndoCommand(label), editor_(editor), before_(std::move(before)), after_(std::move(after)),
-          selectionBefore_(std::move(selectionBefore)), selectionAfter_(std::move(selectionAfter))
+          selectionBefore_(std::move(selectionBefore)), selectionAfter_(std::move(selectionAfter)), mergeKey_(mergeKey)
     {
+        made_.start();
     }
     void undo() override { editor_.restore(before_, selectionBefore_); }
     void redo() override { editor_.restore(after_, selectionAfter_); }
+    int id() const override { return mergeKey_; }
+
+    // Steps of one kind on the same selection, each soon after the last, undo as one.
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const SnapshotCommand*>(other);
+        if (next->selectionBefore_ != selectionAfter_ || made_.elapsed() > burstMilliseconds)
+            return false;
+        after_ = next->after_;
+        selectionAfter_ = next->selectionAfter_;
+        made_.start();
+        return true;
+    }
 
 private:
+    static constexpr int burstMilliseconds = 1500;
     LogoEditor& editor_;
     LogoDocument before_;
     LogoDocument after_;
     QSet<quint64> selectionBefore_;
     QSet<quint64> selectionAfter_;
+    int mergeKey_;
+    QElapsedTimer made_;
 };
 
 namespace {
 constexpr int undoLimit = 200;
+constexpr int nudgeKey = 1;
 
 std::vector<LogoElement>::iterator findIn(std::vector<LogoElement>& elements, quint64 id)
 {
@@ -84,13 +103,13 @@ QList<const LogoElement*> LogoEditor::selectedElements() const
     return selected;
 }
 
-bool LogoEditor::edit(const QString& label, const Change& change)
+bool LogoEditor::edit(const QString& label, const Change& change, int mergeKey)
 {
     LogoDocument after = document_;
     if (!change(after))
         return false;
     // Selection ids that no longer exist are dropped when restored.
-    undoStack_.push(new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_));
+    undoStack_.push(new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_, mergeKey));
     return true;
 }
 
@@ -135,7 +154,7 @@ quint64 LogoEditor::addText(const QString& text, const QString& family, double f
     element.fontSize = fontSize;
     element.color = QColor(0x1f, 0x3a, 0x5f);
     element.size = LogoRenderer::naturalTextSize(element);
-    return addElement(element, tr("Add text"));
+    return addElement(element, tr("Add Text"));
 }
 
 quint64 LogoEditor::addSymbol(const QString& path, const QColor& color)
@@ -145,7 +164,7 @@ quint64 LogoEditor::addSymbol(const QString& path, const QColor& color)
     element.symbol = path;
     element.color = color;
     element.size = QSizeF(120, 120);
-    return addElement(element, tr("Add symbol"));
+    return addElement(element, tr("Add Symbol"));
 }
 
 quint64 LogoEditor::addPicture(const QString& fileName)
@@ -158,12 +177,12 @@ quint64 LogoEditor::addPicture(const QString& fileName)
         size = QSizeF(160, 120);
     // A large picture comes in at a size that fits a good part of the stage.
     element.size = size.scaled(size.boundedTo(QSizeF(240, 240)), Qt::KeepAspectRatio);
-    return addElement(element, tr("Add picture"));
+    return addElement(element, tr("Add Picture"));
 }
 
 void LogoEditor::setText(quint64 id, const QString& text)
 {
-    edit(tr("Edit text"), [&](LogoDocument& document) {
+    edit(tr("Edit Text"), [&](LogoDocument& document) {
         auto element = findIn(document.elements, id);
         if (element == document.elements.end() || element->kind != ElementKind::Text || element->text == text)
             return false;
@@ -179,7 +198,7 @@ void LogoEditor::setText(quint64 id, const QString& text)
 
 void LogoEditor::setPicture(quint64 id, const QString& fileName)
 {
-    edit(tr("Replace picture"), [&](LogoDocument& document) {
+    edit(tr("Crop Picture"), [&](LogoDocument& document) {
         auto element = findIn(document.elements, id);
         if (element == document.elements.end() || element->kind != ElementKind::Picture || element->picture == fileName)
             return false;
@@ -194,7 +213,12 @@ void LogoEditor::setPicture(quint64 id, const QString& fileName)
 
 void LogoEditor::setGeometry(quint64 id, const QPointF& position, const QSizeF& size, double rotation)
 {
-    edit(tr("Transform"), [&](LogoDocument& document) {
+    const LogoElement* current = find(id);
+    if (!current)
+        return;
+    // Named after what the user did: the handles resize or turn, the fields may do both.
+    const QString label = current->size != size ? tr("Resize") : current->rotation != rotation ? tr("Rotate") : tr("Move");
+    edit(label, [&](LogoDocument& document) {
         auto element = findIn(document.elements, id);
         if (element == document.elements.end() || size.width() <= 0 || size.height() <= 0)
             return false;
@@ -213,7 +237,7 @@ void LogoEditor::moveTo(const std::map<quint64, QPointF>& positions)
         bool moved = false;
         for (LogoElement& element : document.elements) {
             const auto found = positions.find(element.id);
-            if (found != positions.end() && found->second != element.position) {
+            if (found != positions.end() && found->second != element.position && !element.locked) {
                 element.position = found->second;
                 moved = true;
             }
@@ -224,13 +248,124 @@ void LogoEditor::moveTo(const std::map<quint64, QPointF>& positions)
 
 void LogoEditor::nudgeSelected(const QPointF& delta)
 {
-    changeSelected(tr("Move"), [&](LogoElement& element) {
-        element.position += delta;
+    const QList<const LogoElement*> movable = movableSelection();
+    shiftElements(tr("Move"), movable, QList<QPointF>(movable.size(), delta), nudgeKey);
+}
+
+QList<const LogoElement*> LogoEditor::movableSelection() const
+{
+    QList<const LogoElement*> movable = selectedElements();
+    movable.removeIf([](const LogoElement* element) { return element->locked; });
+    return movable;
+}
+
+void LogoEditor::shiftElements(const QString& label, const QList<const LogoElement*>& elements, const QList<QPointF>& offsets,
+                               int mergeKey)
+{
+    std::map<quint64, QPointF> shifts;
+    for (qsizetype index = 0; index < elements.size(); ++index)
+        if (!offsets[index].isNull())
+            shifts[elements[index]->id] = offsets[index];
+    edit(label, [&](LogoDocument& document) {
+        for (LogoElement& element : document.elements)
+            if (const auto shift = shifts.find(element.id); shift != shifts.end())
+                element.position += shift->second;
+        return !shifts.empty();
+    }, mergeKey);
+}
+
+void LogoEditor::alignSelected(Alignment alignment)
+{
+    const QList<const LogoElement*> movable = movableSelection();
+    if (movable.isEmpty())
+        return;
+    QList<QRectF> boxes;
+    QRectF bounds;
+    for (const LogoElement* element : movable) {
+        boxes.append(visualBounds(*element));
+        bounds = bounds.isNull() ? boxes.last() : bounds.united(boxes.last());
+    }
+    const QRectF stage(QPointF(0, 0), document_.stageSize);
+    static const char* const labels[] = {QT_TR_NOOP("Align Left"), QT_TR_NOOP("Align Centre"), QT_TR_NOOP("Align Right"),
+                                         QT_TR_NOOP("Align Top"), QT_TR_NOOP("Align Middle"), QT_TR_NOOP("Align Bottom")};
+    shiftElements(tr(labels[int(alignment)]), movable, alignOffsets(boxes, alignment, movable.size() == 1 ? stage : bounds));
+}
+
+void LogoEditor::distributeSelected(Qt::Orientation orientation)
+{
+    const QList<const LogoElement*> movable = movableSelection();
+    QList<QRectF> boxes;
+    for (const LogoElement* element : movable)
+        boxes.append(visualBounds(*element));
+    shiftElements(orientation == Qt::Horizontal ? tr("Distribute Horizontally") : tr("Distribute Vertically"), movable,
+                  distributeOffsets(boxes, orientation));
+}
+
+void LogoEditor::moveLayer(quint64 id, int index)
+{
+    edit(tr("Reorder"), [&](LogoDocument& document) {
+        auto& elements = document.elements;
+        const auto found = findIn(elements, id);
+        if (found == elements.end())
+            return false;
+        const int from = int(found - elements.begin());
+        const int to = std::clamp(index, 0, int(elements.size()) - 1);
+        if (from == to)
+            return false;
+        LogoElement moved = std::move(*found);
+        elements.erase(found);
+        elements.insert(elements.begin() + to, std::move(moved));
         return true;
     });
 }
 
-void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change)
+void LogoEditor::flipSelected(Qt::Orientation orientation)
+{
+    changeSelected(orientation == Qt::Horizontal ? tr("Flip Horizontally") : tr("Flip Vertically"), [&](LogoElement& element) {
+        if (element.locked)
+            return false;
+        bool& flipped = orientation == Qt::Horizontal ? element.flipHorizontal : element.flipVertical;
+        flipped = !flipped;
+        return true;
+    });
+}
+
+void LogoEditor::setLocked(const QSet<quint64>& ids, bool locked)
+{
+    setFlag(ids, &LogoElement::locked, locked, locked ? tr("Lock") : tr("Unlock"));
+}
+
+void LogoEditor::setHidden(const QSet<quint64>& ids, bool hidden)
+{
+    setFlag(ids, &LogoElement::hidden, hidden, hidden ? tr("Hide") : tr("Show"));
+}
+
+void LogoEditor::setFlag(const QSet<quint64>& ids, bool LogoElement::*flag, bool on, const QString& label)
+{
+    edit(label, [&](LogoDocument& document) {
+        bool changed = false;
+        for (LogoElement& element : document.elements)
+            if (ids.contains(element.id) && element.*flag != on) {
+                element.*flag = on;
+                changed = true;
+            }
+        return changed;
+    });
+}
+
+void LogoEditor::rename(quint64 id, const QString& name)
+{
+    const QString cleaned = name.simplified();
+    edit(tr("Rename"), [&](LogoDocument& document) {
+        const auto element = findIn(document.elements, id);
+        if (element == document.elements.end() || element->name == cleaned)
+            return false;
+        element->name = cleaned;
+        return true;
+    });
+}
+
+void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, int mergeKey)
 {
     edit(label, [&](LogoDocument& document) {
         bool changed = false;
@@ -238,12 +373,12 @@ void LogoEditor::changeSelected(const QString& label, const std::function<bool(L
             if (selection_.contains(element.id))
                 changed = change(element) || changed;
         return changed;
-    });
+    }, mergeKey);
 }
 
 void LogoEditor::setColor(const QColor& color)
 {
-    changeSelected(tr("Colour"), [&](LogoElement& element) {
+    changeSelected(tr("Change Colour"), [&](LogoElement& element) {
         const auto recolour = [&](LogoElement& target, auto& self) -> bool {
             bool changed = false;
             if ((target.kind == ElementKind::Text || target.kind == ElementKind::Symbol) && target.color != color) {
@@ -260,7 +395,7 @@ void LogoEditor::setColor(const QColor& color)
 
 void LogoEditor::setFontFamily(const QString& family)
 {
-    changeSelected(tr("Font"), [&](LogoElement& element) {
+    changeSelected(tr("Change Font"), [&](LogoElement& element) {
         if (element.kind != ElementKind::Text || element.fontFamily == family)
             return false;
         element.fontFamily = family;
@@ -271,7 +406,7 @@ void LogoEditor::setFontFamily(const QString& family)
 
 void LogoEditor::setFontSize(double size)
 {
-    changeSelected(tr("Font size"), [&](LogoElement& element) {
+    changeSelected(tr("Change Font Size"), [&](LogoElement& element) {
         if (element.kind != ElementKind::Text || element.fontSize == size || size < 1)
             return false;
         element.fontSize = size;
@@ -304,7 +439,7 @@ void LogoEditor::setItalic(bool italic)
 
 void LogoEditor::setBackground(const QColor& color)
 {
-    edit(tr("Background"), [&](LogoDocument& document) {
+    edit(tr("Change Background"), [&](LogoDocument& document) {
         if (document.background == color)
             return false;
         document.background = color;
@@ -356,7 +491,7 @@ void LogoEditor::deleteSelected()
 
 void LogoEditor::bringForward()
 {
-    edit(tr("Bring forward"), [&](LogoDocument& document) {
+    edit(tr("Bring Forward"), [&](LogoDocument& document) {
         auto& elements = document.elements;
         bool moved = false;
         // From the top down, so a selected run moves up as one.
@@ -372,7 +507,7 @@ void LogoEditor::bringForward()
 
 void LogoEditor::sendBackward()
 {
-    edit(tr("Send backward"), [&](LogoDocument& document) {
+    edit(tr("Send Backward"), [&](LogoDocument& document) {
         auto& elements = document.elements;
         bool moved = false;
         for (size_t index = 1; index < elements.size(); ++index) {
@@ -396,7 +531,7 @@ void LogoEditor::groupAll()
     const QRectF box = childrenBox(group);
     group.position = box.topLeft();
     group.size = box.size();
-    edit(tr("Group all"), [&](LogoDocument& document) {
+    edit(tr("Group All"), [&](LogoDocument& document) {
         document.elements = {group};
         return true;
     });

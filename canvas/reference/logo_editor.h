@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/editing/arrangement.h"
 #include "canvas/logo/logo_document.h"
 #include "canvas/logo/logo_renderer.h"
 
@@ -40,7 +41,19 @@ public:
     void setPicture(quint64 id, const QString& fileName);
     void setGeometry(quint64 id, const QPointF& position, const QSizeF& size, double rotation);
     void moveTo(const std::map<quint64, QPointF>& positions);
+    // Arrow keys: a burst of nudges on the same selection is one undo step.
     void nudgeSelected(const QPointF& delta);
+    // Against the selection's bounds, or the stage when one element is selected.
+    void alignSelected(Alignment alignment);
+    void distributeSelected(Qt::Orientation orientation);
+    // Moves an element to a place in the stacking order (0 is the bottom).
+    void moveLayer(quint64 id, int index);
+    void flipSelected(Qt::Orientation orientation);
+    // A locked element stays where it is; a hidden one is not drawn.
+    void setLocked(const QSet<quint64>& ids, bool locked);
+    void setHidden(const QSet<quint64>& ids, bool hidden);
+    // An empty name gives the element back its default one.
+    void rename(quint64 id, const QString& name);
 
     // On the selected texts and symbols (texts only for the font).
     void setColor(const QColor& color);
@@ -61,6 +74,7 @@ public:
     // The whole logo replaced in one undoable step (the wizard).
     void replaceAll(LogoDocument document, const QString& label);
     void undo() { undoStack_.undo(); }
+    void redo() { undoStack_.redo(); }
 
     bool hasClipboard() const { return !clipboard_.empty(); }
 
@@ -75,11 +89,16 @@ private:
     friend class SnapshotCommand;
     using Change = std::function<bool(LogoDocument&)>;
     // One undo step; change returns false when it changed nothing.
-    bool edit(const QString& label, const Change& change);
+    bool edit(const QString& label, const Change& change, int mergeKey = -1);
     void restore(const LogoDocument& document, const QSet<quint64>& selection);
     void assignIds(std::vector<LogoElement>& elements);
     quint64 addElement(LogoElement element, const QString& label);
-    void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change);
+    void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, int mergeKey = -1);
+    void setFlag(const QSet<quint64>& ids, bool LogoElement::*flag, bool on, const QString& label);
+    // The selected elements the user may move: not locked.
+    QList<const LogoElement*> movableSelection() const;
+    void shiftElements(const QString& label, const QList<const LogoElement*>& elements, const QList<QPointF>& offsets,
+                       int mergeKey = -1);
 
     LogoDocument document_;
     LogoRenderer renderer_;

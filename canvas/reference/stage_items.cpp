@@ -17,7 +17,11 @@ const QColor frameColor(19, 121, 206);
 ElementItem::ElementItem(const LogoElement& element, LogoRenderer& renderer, const Hooks& hooks)
     : element_(element), renderer_(renderer), hooks_(hooks)
 {
-    setFlags(ItemIsSelectable | ItemIsMovable);
+    if (element.locked)
+        setAcceptedMouseButtons(Qt::NoButton);
+    else
+        setFlags(ItemIsSelectable | ItemIsMovable);
+    setVisible(!element.hidden);
     setPos(element.position);
     setTransformOriginPoint(element.size.width() / 2, element.size.height() / 2);
     setRotation(element.rotation);
@@ -116,6 +120,11 @@ void ElementItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
         setBoxSize(size);
         const QPointF newAnchor(opposite % 2 ? size.width() : 0, opposite / 2 ? size.height() : 0);
         setPos(pos() + anchorScene - mapToScene(newAnchor));
+        return;
+    }
+    // The editor moves the whole selection, so that it can snap it as one.
+    if (drag_ == Drag::Move && hooks_.dragged && (event->buttons() & Qt::LeftButton)) {
+        hooks_.dragged(event->scenePos() - event->buttonDownScenePos(Qt::LeftButton), event->modifiers());
         return;
     }
     QGraphicsItem::mouseMoveEvent(event);

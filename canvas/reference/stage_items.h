@@ -11,10 +11,13 @@ class LogoRenderer;
 
 // One stage element in the editor's scene. Selected, it shows a frame with
 // corner handles that resize and a top handle that rotates; what the mouse
-// did is handed on when the button is released.
+// did is handed on when the button is released. A locked element takes no
+// clicks (they reach what lies below); a hidden one is not shown.
 class ElementItem : public QGraphicsItem {
 public:
     struct Hooks {
+        // While the selection is dragged: how far the mouse is from where it was pressed.
+        std::function<void(const QPointF& distance, Qt::KeyboardModifiers)> dragged;
         std::function<void()> moved;                         // after a drag of the selection
         std::function<void(ElementItem&)> transformed;       // after a resize or rotation
         std::function<void(ElementItem&)> editRequested;     // double click on a text

@@ -1,10 +1,13 @@
 #include "canvas/logo/logo_xml.h"
 #include "canvas/reference/editor_widget.h"
+#include "canvas/reference/stage_view.h"
 #include "canvas/reference/wizard_logo.h"
 #include "canvas_test_support.h"
 #include "project/project_flows.h"
 #include "shell/views/main_window_view.h"
 
+#include <QDir>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace vm::test {
@@ -115,6 +118,63 @@ TEST_F(CanvasHostTest, MainWindowScreenshotWithASampleLogo)
     const QString file = QStringLiteral(VM_CANVAS_BUILD_DIR "/canvas_main_window.png");
     ASSERT_TRUE(shot.save(file));
     EXPECT_GT(shot.width(), 600);
+    window.hide();
+}
+
+// A logo that uses what the editor offers, for people to look at: build/screenshots/editor.png
+// shows the main window with every panel open and a drag snapping to its guides.
+LogoDocument showcaseLogo()
+{
+    LogoDocument logo = wizardLogo(QStringLiteral("Northwind Bakery"), QStringLiteral("Fresh every morning"), QStringLiteral("Classic"));
+    logo.background = QColor(0xfb, 0xf7, 0xf0);
+    LogoElement leaf;
+    leaf.kind = ElementKind::Symbol;
+    leaf.symbol = QStringLiteral("ClipArts/Nature/leaf.svg");
+    leaf.color = QColor(0x3c, 0x9a, 0x3f);
+    leaf.position = QPointF(40, 40);
+    leaf.size = QSizeF(70, 70);
+    leaf.name = QStringLiteral("Left leaf");
+    LogoElement mirrored = leaf;
+    mirrored.position = QPointF(397, 40);
+    mirrored.flipHorizontal = true;
+    mirrored.name = QStringLiteral("Right leaf");
+    mirrored.locked = true;
+    logo.elements.push_back(leaf);
+    logo.elements.push_back(mirrored);
+    return logo;
+}
+
+TEST_F(CanvasHostTest, EditorScreenshotWithAShowcaseLogo)
+{
+    start();
+    reference.editor().replaceAll(showcaseLogo(), QStringLiteral("Showcase"));
+    auto* editor = static_cast<EditorWidget*>(reference.view());
+    MainWindowView window(*host, editor);
+    window.resize(1180, 780);
+    window.show();
+    editor->arrangePanels();
+    settle(10);
+    // The left leaf dragged to the middle, level with the right one: the guides show.
+    const LogoElement leaf = reference.editor().document().elements[3];
+    reference.editor().select({leaf.id});
+    settle(5);
+    QWidget* viewport = editor->stage()->viewport();
+    const auto mouse = [&](QEvent::Type type, const QPointF& stagePoint, Qt::MouseButtons held) {
+        const QPointF local = editor->stage()->mapFromScene(stagePoint);
+        QMouseEvent event(type, local, viewport->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    const QPointF grip = leaf.box().center();
+    mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    mouse(QEvent::MouseMove, grip + QPointF(178, 2), Qt::LeftButton);
+    settle(20);
+    EXPECT_FALSE(editor->stage()->guides().isEmpty());
+    QDir().mkpath(QStringLiteral(VM_CANVAS_BUILD_DIR "/screenshots"));
+    const QImage shot = window.grab().toImage();
+    EXPECT_TRUE(shot.save(QStringLiteral(VM_CANVAS_BUILD_DIR "/screenshots/editor.png")));
+    mouse(QEvent::MouseButtonRelease, grip + QPointF(178, 2), {});
+    settle(5);
     window.hide();
 }
 
