@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QScrollBar>
 #include <QUndoStack>
 #include <QTextCursor>
@@ -78,6 +79,8 @@ EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
 {
     view_ = new StageView(scene_, editor_, this);
     view_->zoomChanged = [this] { showZoom(); };
+    // Every element on the stage keeps a picture of itself (see ElementItem): room for a thousand.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 96 * 1024));
     setStyleSheet(editor_look::styleSheet());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -436,7 +439,9 @@ bool EditorWidget::panelShown(Panel panel) const { return panelFor(panel)->isVis
 void EditorWidget::setSelectionShown(bool shown)
 {
     selectionShown_ = shown;
-    scene_->update();
+    // Each item keeps a picture of itself, frame included: redraw them all.
+    for (QGraphicsItem* item : scene_->items())
+        item->update();
 }
 
 void EditorWidget::setQuickHelpShown(bool shown)

@@ -4,6 +4,8 @@
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
+#include <QPaintDevice>
+#include <QPixmapCache>
 #include <QtMath>
 
 namespace vm {
@@ -11,6 +13,8 @@ namespace vm {
 namespace {
 constexpr double handleSize = 8;
 constexpr double rotateDistance = 22;
+// Beyond this many device pixels an element is drawn directly rather than kept as a picture.
+constexpr double largestPicture = 2000.0 * 2000.0;
 const QColor frameColor(19, 121, 206);
 } // namespace
 
@@ -27,10 +31,33 @@ ElementItem::ElementItem(const LogoElement& element, LogoRenderer& renderer, con
     setRotation(element.rotation);
 }
 
+ElementItem::~ElementItem() { QPixmapCache::remove(picture_); }
+
+// The box and what may be drawn beside it: smoothed edges, an outline, a shadow.
+QRectF ElementItem::contentRect() const
+{
+    double margin = 2 + element_.strokeWidth;
+    if (element_.shadow.enabled)
+        margin += std::max(std::abs(element_.shadow.offset.x()), std::abs(element_.shadow.offset.y())) + 2 * element_.shadow.blur;
+    return QRectF(QPointF(0, 0), element_.size).adjusted(-margin, -margin, margin, margin);
+}
+
+// Only a selected element needs room for its handles: the smaller the bounds,
+// the fewer elements a drag has to draw again.
 QRectF ElementItem::boundingRect() const
 {
-    const double margin = handleSize;
-    return QRectF(QPointF(0, 0), element_.size).adjusted(-margin, -margin - rotateDistance, margin, margin);
+    const QRectF content = contentRect();
+    if (!isSelected())
+        return content;
+    const QRectF handles = QRectF(QPointF(0, 0), element_.size).adjusted(-handleSize, -handleSize - rotateDistance, handleSize, handleSize);
+    return content.united(handles);
+}
+
+QVariant ElementItem::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemSelectedChange)
+        prepareGeometryChange();
+    return QGraphicsItem::itemChange(change, value);
 }
 
 QPainterPath ElementItem::shape() const
@@ -56,7 +83,7 @@ QPointF ElementItem::rotateHandle() const { return QPointF(element_.size.width()
 void ElementItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     painter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    renderer_.drawContent(*painter, element_, QRectF(QPointF(0, 0), element_.size));
+    drawContent(*painter);
     if (!isSelected() || (hooks_.frameShown && !hooks_.frameShown()))
         return;
     painter->save();
@@ -71,6 +98,50 @@ void ElementItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     painter->setBrush(frameColor);
     painter->drawEllipse(rotateHandle(), handleSize / 2, handleSize / 2);
     painter->restore();
+}
+
+// The element as a picture exactly as the view shows it (scaled and turned),
+// drawn once and then only copied pixel for pixel: moving a selection over a
+// thousand elements copies pictures instead of laying out texts and rendering
+// symbols every frame.
+void ElementItem::drawContent(QPainter& painter)
+{
+    const QRectF box(QPointF(0, 0), element_.size);
+    const QTransform& world = painter.worldTransform();
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
+    // The world transform without its translation, in device pixels.
+    const QTransform shape = QTransform(world.m11(), world.m12(), world.m21(), world.m22(), 0, 0) * QTransform::fromScale(ratio, ratio);
+    const QRect pixels = shape.mapRect(contentRect()).toAlignedRect();
+    if (world.type() == QTransform::TxProject || pixels.isEmpty() || double(pixels.width()) * pixels.height() > largestPicture) {
+        painter.save();
+        renderer_.drawContent(painter, element_, box);
+        painter.restore();
+        return;
+    }
+    QPixmap picture;
+    if (pictureShape_ != shape || pictureSize_ != element_.size || !QPixmapCache::find(picture_, &picture)) {
+        QImage image(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter drawing(&image);
+        drawing.setRenderHints(painter.renderHints());
+        drawing.translate(-pixels.topLeft());
+        drawing.setTransform(shape, true);
+        renderer_.drawContent(drawing, element_, box);
+        drawing.end();
+        picture = QPixmap::fromImage(std::move(image));
+        QPixmapCache::remove(picture_);
+        picture_ = QPixmapCache::insert(picture);
+        pictureShape_ = shape;
+        pictureSize_ = element_.size;
+    }
+    // The item's origin on a whole device pixel: the copy is as sharp as a direct drawing.
+    const QPointF origin = world.map(QPointF(0, 0)) * ratio;
+    const QPoint at(qRound(origin.x()) + pixels.left(), qRound(origin.y()) + pixels.top());
+    const QTransform placed = world;
+    painter.setWorldTransform(QTransform());
+    picture.setDevicePixelRatio(ratio);
+    painter.drawPixmap(QPointF(at) / ratio, picture);
+    painter.setWorldTransform(placed);
 }
 
 void ElementItem::setBoxSize(const QSizeF& size)

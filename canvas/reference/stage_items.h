@@ -3,6 +3,7 @@
 #include "canvas/logo/logo_document.h"
 
 #include <QGraphicsItem>
+#include <QPixmapCache>
 #include <functional>
 
 namespace vm {
@@ -25,6 +26,7 @@ public:
     };
 
     ElementItem(const LogoElement& element, LogoRenderer& renderer, const Hooks& hooks);
+    ~ElementItem() override;
 
     const LogoElement& element() const { return element_; }
     quint64 id() const { return element_.id; }
@@ -35,6 +37,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
@@ -45,12 +48,17 @@ private:
     QRectF handleRect(int corner) const;
     QPointF rotateHandle() const;
     void setBoxSize(const QSizeF& size);
+    QRectF contentRect() const;
+    void drawContent(QPainter& painter);
 
     LogoElement element_;
     LogoRenderer& renderer_;
     Hooks hooks_;
     Drag drag_ = Drag::None;
     int corner_ = 0;
+    QPixmapCache::Key picture_;
+    QTransform pictureShape_;
+    QSizeF pictureSize_;
 };
 
 } // namespace vm

@@ -24,6 +24,11 @@ StageView::StageView(QGraphicsScene* scene, LogoEditor& editor, QWidget* parent)
     setDragMode(QGraphicsView::RubberBandDrag);
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
+    // A drag dirties many small spots; one rectangle around them repaints faster
+    // than clipping every element to a ragged region.
+    setViewportUpdateMode(BoundingRectViewportUpdate);
+    // Every element restores what it changes on the painter.
+    setOptimizationFlags(DontSavePainterState);
 }
 
 void StageView::drawBackground(QPainter* painter, const QRectF& rect)

@@ -6,6 +6,7 @@
 #include "project/project_flows.h"
 #include "shell/views/main_window_view.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
 #include <gtest/gtest.h>

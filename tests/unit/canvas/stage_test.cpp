@@ -7,6 +7,7 @@
 #include "canvas_test_support.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -130,7 +131,7 @@ TEST_F(StageTest, ArrowKeysNudgeZoomKeysAndTheUndoButtonsNameTheStep)
     QTest::keyClick(widget->stage(), Qt::Key_Right);
     QTest::keyClick(widget->stage(), Qt::Key_Right);
     QTest::keyClick(widget->stage(), Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(editor().find(id(2))->position, QPointF(351, 240));
+    EXPECT_EQ(editor().find(id(2))->position, QPointF(352, 240));
     EXPECT_EQ(editor().undoStack().count(), 1);
 
     editor().alignSelected(Alignment::Left);
