@@ -20,9 +20,9 @@ const QColor disabledInk(0xa9, 0xb8, 0xc7);
 // the shipped icons are black, the editor wants its own ink.
 class TintedIconEngine : public QIconEngine {
 public:
-    explicit TintedIconEngine(QString name) : name_(std::move(name)) {}
+    TintedIconEngine(QString name, QColor normal) : name_(std::move(name)), normal_(std::move(normal)) {}
 
-    QIconEngine* clone() const override { return new TintedIconEngine(name_); }
+    QIconEngine* clone() const override { return new TintedIconEngine(name_, normal_); }
     QString key() const override { return QStringLiteral("vm-tinted"); }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
@@ -32,7 +32,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        const QColor colour = mode == QIcon::Disabled ? disabledInk : state == QIcon::On ? accent : ink;
+        const QColor colour = mode == QIcon::Disabled ? disabledInk : state == QIcon::On ? accent : normal_;
         const QString cacheKey = QStringLiteral("vm-icon/%1/%2x%3/%4").arg(name_).arg(size.width()).arg(size.height()).arg(colour.name());
         QPixmap cached;
         if (QPixmapCache::find(cacheKey, &cached))
@@ -54,6 +54,7 @@ public:
 
 private:
     QString name_;
+    QColor normal_;
 };
 
 const char* const sheet = R"(
@@ -62,6 +63,8 @@ QToolBar QToolButton { padding: 3px; margin: 0px; border: 1px solid transparent;
 QToolBar QToolButton:hover { background: #dde9f6; border-color: #b9cfe5; }
 QToolBar QToolButton:checked { background: #d5e7f8; border-color: #1379ce; }
 QToolBar QLabel { color: #2b4663; padding: 0px 4px; }
+QToolButton#zoomButton { padding: 3px 6px; }
+QToolButton#zoomButton::menu-indicator { image: none; width: 0px; }
 QFrame[look="panel"] { background: #f7fafd; border: 1px solid #9fb7cf; border-radius: 6px; }
 QLabel[look="panelTitle"] { color: #1f3a5f; font-weight: bold; }
 QLabel[look="hint"] { color: #4a5d70; }
@@ -86,7 +89,8 @@ QPushButton[look="primary"]:disabled { background: #9bbfdf; border-color: #9bbfd
 
 } // namespace
 
-QIcon icon(const QString& name) { return QIcon(new TintedIconEngine(name)); }
+QIcon icon(const QString& name) { return QIcon(new TintedIconEngine(name, ink)); }
+QIcon activeIcon(const QString& name) { return QIcon(new TintedIconEngine(name, accent)); }
 
 QString styleSheet() { return QString::fromLatin1(sheet); }
 

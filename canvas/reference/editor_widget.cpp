@@ -216,6 +216,7 @@ void EditorWidget::buildToolbar()
     add(QStringLiteral("zoomOut"), QStringLiteral("magnifying-glass-minus"), tr("Zoom out"), tr("Ctrl+-"), [this] { view_->zoomOut(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     zoomButton_ = new QToolButton(toolbar_);
+    zoomButton_->setObjectName(QStringLiteral("zoomButton"));
     zoomButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     zoomButton_->setPopupMode(QToolButton::InstantPopup);
     zoomButton_->setToolTip(tr("Zoom: fit (Ctrl+0), 100% (Ctrl+1), Ctrl+wheel"));
@@ -325,6 +326,7 @@ void EditorWidget::buildPanels()
     sizeBox_->setRange(4, 400);
     sizeBox_->setDecimals(0);
     sizeBox_->setSuffix(tr(" px"));
+    sizeBox_->setValue(36); // what a new text gets
     boldButton_ = new QToolButton(toolsPanel_);
     boldButton_->setText(QStringLiteral("B"));
     boldButton_->setCheckable(true);

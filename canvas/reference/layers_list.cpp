@@ -74,10 +74,10 @@ void LayersList::refresh()
         row->setText(NameColumn, element->name.isEmpty() ? defaultLayerName(*element) : element->name);
         row->setData(NameColumn, idRole, element->id);
         row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
-        row->setIcon(HiddenColumn, editor_look::icon(element->hidden ? QStringLiteral("eye-slash") : QStringLiteral("eye")));
+        row->setIcon(HiddenColumn, element->hidden ? editor_look::activeIcon(QStringLiteral("eye-slash")) : editor_look::icon(QStringLiteral("eye")));
         row->setToolTip(HiddenColumn, element->hidden ? tr("Hidden: click to show") : tr("Shown: click to hide"));
-        row->setIcon(LockedColumn,
-                     editor_look::icon(element->locked ? QStringLiteral("lock-simple") : QStringLiteral("lock-simple-open")));
+        row->setIcon(LockedColumn, element->locked ? editor_look::activeIcon(QStringLiteral("lock-simple"))
+                                                   : editor_look::icon(QStringLiteral("lock-simple-open")));
         row->setToolTip(LockedColumn, element->locked ? tr("Locked: click to unlock") : tr("Click to lock in place"));
         if (element->hidden)
             row->setForeground(NameColumn, QColor(0x8a, 0x9a, 0xab));
