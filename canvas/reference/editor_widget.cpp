@@ -3,6 +3,8 @@
 #include "canvas/reference/clipart_dialog.h"
 #include "canvas/reference/crop_dialog.h"
 #include "canvas/reference/logo_editor.h"
+#include "canvas/reference/panel_frame.h"
+#include "canvas/reference/properties_panel.h"
 #include "canvas/reference/reference_canvas.h"
 #include "canvas/reference/stage_items.h"
 #include "canvas/reference/template_gallery.h"
@@ -52,7 +54,10 @@ protected:
         painter->fillRect(rect, deskColour);
         const QRectF stage(QPointF(0, 0), editor_.document().stageSize);
         painter->fillRect(stage.translated(4, 4), QColor(0, 0, 0, 35));
-        painter->fillRect(stage, editor_.document().background);
+        if (editor_.document().backgroundTransparent())
+            painter->fillRect(stage, QBrush(Qt::white, Qt::Dense4Pattern)); // see-through, as image editors show it
+        else
+            painter->fillRect(stage, editor_.document().background);
         painter->setPen(QPen(QColor(170, 190, 210), 0));
         painter->drawRect(stage);
     }
@@ -93,28 +98,6 @@ const QList<QColor> swatches = {
     QColor(0x3c, 0x9a, 0x3f), QColor(0x8b, 0xc3, 0x4a), QColor(0xc9, 0x9a, 0x06), QColor(0xff, 0xc1, 0x07),
     QColor(0xe6, 0x4a, 0x19), QColor(0xd3, 0x2f, 0x2f), QColor(0xad, 0x14, 0x57), QColor(0x6a, 0x1b, 0x9a),
 };
-
-QFrame* panelFrame(const QString& title, QWidget* parent, QVBoxLayout*& body)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QStringLiteral("canvasPanel"));
-    frame->setStyleSheet(QStringLiteral("QFrame#canvasPanel { background: #f7fafd; border: 1px solid #9fb7cf; border-radius: 4px; }"));
-    body = new QVBoxLayout(frame);
-    body->setContentsMargins(6, 4, 6, 6);
-    body->setSpacing(4);
-    auto* head = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("<b>%1</b>").arg(title), frame);
-    auto* close = new QToolButton(frame);
-    close->setText(QStringLiteral("×"));
-    close->setAutoRaise(true);
-    QObject::connect(close, &QToolButton::clicked, frame, &QWidget::hide);
-    head->addWidget(label);
-    head->addStretch();
-    head->addWidget(close);
-    body->addLayout(head);
-    frame->hide();
-    return frame;
-}
 } // namespace
 
 EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
@@ -160,7 +143,11 @@ EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
     rebuildScene();
 }
 
-EditorWidget::~EditorWidget() = default;
+EditorWidget::~EditorWidget()
+{
+    // The scene empties as it goes: that is no selection by the user.
+    disconnect(scene_, nullptr, this, nullptr);
+}
 
 void EditorWidget::buildToolbar()
 {
@@ -187,6 +174,15 @@ void EditorWidget::buildToolbar()
     add(tr("Text"), tr("Add a text"), [this] { editor_.addText(tr("Your Text")); });
     add(tr("Symbol"), tr("Add a clip-art symbol"), [this] { openClipArt(); });
     add(tr("Picture"), tr("Add a picture"), [this] { canvas_.requestPicture(); });
+    QAction* shape = add(tr("Shape"), tr("Add a shape"), [this] { editor_.addShape(ShapeType::Rectangle); });
+    auto* shapes = new QMenu(this);
+    for (const auto& [name, type] : std::initializer_list<std::pair<QString, ShapeType>>{{tr("Rectangle"), ShapeType::Rectangle}, {tr("Rounded rectangle"), ShapeType::RoundedRectangle},
+                                     {tr("Ellipse"), ShapeType::Ellipse}, {tr("Line"), ShapeType::Line},
+                                     {tr("Polygon"), ShapeType::Polygon}, {tr("Star"), ShapeType::Star}})
+        shapes->addAction(name, this, [this, shapeType = type] { editor_.addShape(shapeType); });
+    shape->setMenu(shapes);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(shape)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
     add(tr("Crop"), tr("Crop and scale the selected picture"), [this] {
         if (!openCrop())
             canvas_.alert(tr("Select a picture to crop."));
@@ -204,6 +200,7 @@ void EditorWidget::buildToolbar()
     add(tr("Ungroup"), tr("Take the selected group apart"), [this] { editor_.ungroupSelected(); });
     toolbar_->addSeparator();
     add(tr("Panels"), tr("Show the colour and text tools panels"), [this] { arrangePanels(); });
+    add(tr("Style"), tr("Fill, outline, shadow, curved text and shape settings"), [this] { showProperties(); });
     add(tr("Wizard"), tr("New logo wizard"), [this] { openWizard(); });
 
     add(tr("Help"), tr("Quick help"), [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); });
@@ -244,6 +241,8 @@ void EditorWidget::buildPanels()
         dialog->open();
     });
     body->addWidget(background);
+
+    properties_ = new PropertiesPanel(editor_, this);
 
     toolsPanel_ = panelFrame(tr("Text tools"), this, body);
     fontBox_ = new QFontComboBox(toolsPanel_);
@@ -321,6 +320,16 @@ void EditorWidget::arrangePanels()
     toolsPanel_->show();
     placePanel(colourPanel_, toolbar_->height() + 8);
     placePanel(toolsPanel_, colourPanel_->geometry().bottom() + 8);
+    showProperties();
+}
+
+void EditorWidget::showProperties()
+{
+    // On the left, clear of the colour and tools panels.
+    properties_->show();
+    properties_->adjustSize();
+    properties_->move(8, toolbar_->height() + 8);
+    properties_->raise();
 }
 
 bool EditorWidget::panelShown(Panel panel) const

@@ -19,6 +19,7 @@ class ClipArtDialog;
 class CropDialog;
 class ElementItem;
 class LogoEditor;
+class PropertiesPanel;
 class ReferenceCanvas;
 class TemplateGallery;
 class TemplateLibrary;
@@ -59,6 +60,8 @@ public:
     QGraphicsTextItem* textEditor() const { return textEditor_; }
 
     QGraphicsView* stageView() const { return view_; }
+    PropertiesPanel* propertiesPanel() const { return properties_; }
+    void showProperties();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -83,6 +86,7 @@ private:
     QGraphicsView* view_;
     QFrame* colourPanel_ = nullptr;
     QFrame* toolsPanel_ = nullptr;
+    PropertiesPanel* properties_ = nullptr;
     QFontComboBox* fontBox_ = nullptr;
     QDoubleSpinBox* sizeBox_ = nullptr;
     QToolButton* boldButton_ = nullptr;

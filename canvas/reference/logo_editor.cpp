@@ -1,5 +1,6 @@
 #include "canvas/reference/logo_editor.h"
 
+#include <QElapsedTimer>
 #include <QUndoCommand>
 
 namespace vm {
@@ -15,12 +16,28 @@ public:
     void undo() override { editor_.restore(before_, selectionBefore_); }
     void redo() override { editor_.restore(after_, selectionAfter_); }
 
+    // A slider dragged or a value typed in quick steps is one undo step.
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const SnapshotCommand*>(other);
+        if (next->text() != text() || next->selectionBefore_ != selectionAfter_ || !made_.isValid() || made_.elapsed() > mergeWindowMs)
+            return false;
+        after_ = next->after_;
+        selectionAfter_ = next->selectionAfter_;
+        made_.restart();
+        return true;
+    }
+    void setMergeable() { made_.start(); }
+
 private:
     LogoEditor& editor_;
     LogoDocument before_;
     LogoDocument after_;
     QSet<quint64> selectionBefore_;
     QSet<quint64> selectionAfter_;
+    QElapsedTimer made_; // valid only for steps that may take in the next one
+    static constexpr qint64 mergeWindowMs = 800;
 };
 
 namespace {
@@ -84,13 +101,16 @@ QList<const LogoElement*> LogoEditor::selectedElements() const
     return selected;
 }
 
-bool LogoEditor::edit(const QString& label, const Change& change)
+bool LogoEditor::edit(const QString& label, const Change& change, bool mergeable)
 {
     LogoDocument after = document_;
     if (!change(after))
         return false;
     // Selection ids that no longer exist are dropped when restored.
-    undoStack_.push(new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_));
+    auto* command = new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_);
+    if (mergeable)
+        command->setMergeable();
+    undoStack_.push(command);
     return true;
 }
 
@@ -134,7 +154,7 @@ quint64 LogoEditor::addText(const QString& text, const QString& family, double f
     element.fontFamily = family.isEmpty() ? QStringLiteral("DejaVu Sans") : family;
     element.fontSize = fontSize;
     element.color = QColor(0x1f, 0x3a, 0x5f);
-    element.size = LogoRenderer::naturalTextSize(element);
+    element.size = renderer_.textSize(element);
     return addElement(element, tr("Add text"));
 }
 
@@ -146,6 +166,22 @@ quint64 LogoEditor::addSymbol(const QString& path, const QColor& color)
     element.color = color;
     element.size = QSizeF(120, 120);
     return addElement(element, tr("Add symbol"));
+}
+
+quint64 LogoEditor::addShape(ShapeType type)
+{
+    LogoElement element;
+    element.kind = ElementKind::Shape;
+    element.shapeType = type;
+    element.color = QColor(0x13, 0x79, 0xce);
+    element.size = QSizeF(140, 140);
+    if (type == ShapeType::Rectangle || type == ShapeType::RoundedRectangle)
+        element.size = QSizeF(180, 110);
+    if (type == ShapeType::Line) {
+        element.size = QSizeF(200, 12);
+        element.strokeWidth = 4;
+    }
+    return addElement(element, tr("Add Shape"));
 }
 
 quint64 LogoEditor::addPicture(const QString& fileName)
@@ -168,9 +204,9 @@ void LogoEditor::setText(quint64 id, const QString& text)
         if (element == document.elements.end() || element->kind != ElementKind::Text || element->text == text)
             return false;
         // Keep the stretch the user gave the old text.
-        const QSizeF oldNatural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF oldNatural = renderer_.textSize(*element);
         element->text = text;
-        const QSizeF natural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF natural = renderer_.textSize(*element);
         element->size = QSizeF(natural.width() * element->size.width() / oldNatural.width(),
                                natural.height() * element->size.height() / oldNatural.height());
         return true;
@@ -230,15 +266,18 @@ void LogoEditor::nudgeSelected(const QPointF& delta)
     });
 }
 
-void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change)
+void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, bool mergeable)
 {
-    edit(label, [&](LogoDocument& document) {
-        bool changed = false;
-        for (LogoElement& element : document.elements)
-            if (selection_.contains(element.id))
-                changed = change(element) || changed;
-        return changed;
-    });
+    edit(
+        label,
+        [&](LogoDocument& document) {
+            bool changed = false;
+            for (LogoElement& element : document.elements)
+                if (selection_.contains(element.id))
+                    changed = change(element) || changed;
+            return changed;
+        },
+        mergeable);
 }
 
 void LogoEditor::setColor(const QColor& color)
@@ -264,7 +303,7 @@ void LogoEditor::setFontFamily(const QString& family)
         if (element.kind != ElementKind::Text || element.fontFamily == family)
             return false;
         element.fontFamily = family;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -275,7 +314,7 @@ void LogoEditor::setFontSize(double size)
         if (element.kind != ElementKind::Text || element.fontSize == size || size < 1)
             return false;
         element.fontSize = size;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -286,7 +325,7 @@ void LogoEditor::setBold(bool bold)
         if (element.kind != ElementKind::Text || element.bold == bold)
             return false;
         element.bold = bold;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -297,7 +336,7 @@ void LogoEditor::setItalic(bool italic)
         if (element.kind != ElementKind::Text || element.italic == italic)
             return false;
         element.italic = italic;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -310,6 +349,187 @@ void LogoEditor::setBackground(const QColor& color)
         document.background = color;
         return true;
     });
+}
+
+void LogoEditor::setBackgroundTransparent(bool transparent)
+{
+    QColor colour = document_.background.isValid() ? document_.background : QColor(Qt::white);
+    colour.setAlpha(transparent ? 0 : 255);
+    edit(tr("Transparent Background"), [&](LogoDocument& document) {
+        if (document.background == colour)
+            return false;
+        document.background = colour;
+        return true;
+    });
+}
+
+namespace {
+bool paintsFill(const LogoElement& element) { return element.kind == ElementKind::Text || element.kind == ElementKind::Shape; }
+
+// A text's box after a change of layout: the same stretch, the same centre.
+void refit(LogoElement& text, const QSizeF& oldNatural, const QSizeF& natural)
+{
+    const QPointF centre = text.box().center();
+    text.size = QSizeF(natural.width() * text.size.width() / oldNatural.width(),
+                       natural.height() * text.size.height() / oldNatural.height());
+    text.position = centre - QPointF(text.size.width() / 2, text.size.height() / 2);
+}
+} // namespace
+
+template <typename Value>
+void LogoEditor::changeText(const QString& label, Value LogoElement::*field, Value value)
+{
+    changeSelected(
+        label,
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Text || element.*field == value)
+                return false;
+            const QSizeF oldNatural = renderer_.textSize(element);
+            element.*field = value;
+            refit(element, oldNatural, renderer_.textSize(element));
+            return true;
+        },
+        true);
+}
+
+template <typename Value>
+void LogoEditor::changeShape(const QString& label, Value LogoElement::*field, Value value)
+{
+    changeSelected(
+        label,
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Shape || element.*field == value)
+                return false;
+            element.*field = value;
+            return true;
+        },
+        true);
+}
+
+void LogoEditor::setOpacity(double opacity)
+{
+    opacity = std::clamp(opacity, 0.0, 1.0);
+    changeSelected(
+        tr("Change Opacity"),
+        [&](LogoElement& element) { return std::exchange(element.opacity, opacity) != opacity; },
+        true);
+}
+
+void LogoEditor::setFill(const Fill& requested)
+{
+    Fill fill = requested;
+    std::stable_sort(fill.stops.begin(), fill.stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (QGradientStop& stop : fill.stops)
+        stop.first = std::clamp(stop.first, 0.0, 1.0);
+    fill.stops = fill.stops.mid(0, limits::maxGradientStops);
+    changeSelected(
+        tr("Change Fill"),
+        [&](LogoElement& element) { return paintsFill(element) && std::exchange(element.fill, fill) != fill; },
+        true);
+}
+
+void LogoEditor::setOutline(const QColor& color, double width)
+{
+    width = std::clamp(width, 0.0, limits::maxStrokeWidth);
+    changeSelected(
+        tr("Change Outline"),
+        [&](LogoElement& element) {
+            if (!paintsFill(element) || (element.strokeColor == color && element.strokeWidth == width))
+                return false;
+            const bool text = element.kind == ElementKind::Text;
+            const QSizeF oldNatural = text ? renderer_.textSize(element) : QSizeF();
+            element.strokeColor = color;
+            element.strokeWidth = width;
+            if (text)
+                refit(element, oldNatural, renderer_.textSize(element));
+            return true;
+        },
+        true);
+}
+
+void LogoEditor::setShadow(const Shadow& requested)
+{
+    Shadow shadow = requested;
+    shadow.blur = std::clamp(shadow.blur, 0.0, limits::maxBlur);
+    shadow.offset = QPointF(std::clamp(shadow.offset.x(), -limits::maxShadowOffset, limits::maxShadowOffset),
+                            std::clamp(shadow.offset.y(), -limits::maxShadowOffset, limits::maxShadowOffset));
+    changeSelected(
+        tr("Change Shadow"),
+        [&](LogoElement& element) { return std::exchange(element.shadow, shadow) != shadow; },
+        true);
+}
+
+void LogoEditor::setArcRadius(double radius)
+{
+    changeText(tr("Curve Text"), &LogoElement::arcRadius, std::clamp(radius, -limits::maxArcRadius, limits::maxArcRadius));
+}
+
+void LogoEditor::setLetterSpacing(double spacing)
+{
+    changeText(tr("Letter Spacing"), &LogoElement::letterSpacing, std::clamp(spacing, -limits::maxSpacing, limits::maxSpacing));
+}
+
+void LogoEditor::setLineSpacing(double spacing)
+{
+    changeText(tr("Line Spacing"), &LogoElement::lineSpacing, std::clamp(spacing, limits::minLineSpacing, limits::maxLineSpacing));
+}
+
+void LogoEditor::setAlignment(TextAlignment alignment) { changeText(tr("Align Text"), &LogoElement::alignment, alignment); }
+
+void LogoEditor::setTextCase(TextCase textCase) { changeText(tr("Change Case"), &LogoElement::textCase, textCase); }
+
+void LogoEditor::setCornerRadius(double radius)
+{
+    changeShape(tr("Corner Radius"), &LogoElement::cornerRadius, std::clamp(radius, 0.0, limits::maxCornerRadius));
+}
+
+void LogoEditor::setCorners(int corners)
+{
+    corners = std::clamp(corners, limits::minSides, limits::maxSides);
+    changeSelected(
+        tr("Change Corners"),
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Shape)
+                return false;
+            if (element.shapeType == ShapeType::Star)
+                return std::exchange(element.points, corners) != corners;
+            return element.shapeType == ShapeType::Polygon && std::exchange(element.sides, corners) != corners;
+        },
+        true);
+}
+
+void LogoEditor::setInnerRatio(double ratio)
+{
+    changeShape(tr("Star Depth"), &LogoElement::innerRatio, std::clamp(ratio, limits::minInnerRatio, limits::maxInnerRatio));
+}
+
+QList<QColor> LogoEditor::paletteColors() const
+{
+    QList<QColor> colours;
+    const auto add = [&](const QColor& colour) {
+        if (colour.isValid() && colour.alpha() > 0) {
+            const QColor opaque = QColor::fromRgb(colour.rgb());
+            if (!colours.contains(opaque))
+                colours.append(opaque);
+        }
+    };
+    const auto visit = [&](const LogoElement& element, auto& self) -> void {
+        if (element.kind == ElementKind::Text || element.kind == ElementKind::Shape || element.kind == ElementKind::Symbol) {
+            if (element.fill.isGradient() && element.kind != ElementKind::Symbol)
+                for (const QGradientStop& stop : element.fill.stops)
+                    add(stop.second);
+            else
+                add(element.color);
+        }
+        if (paintsFill(element) && element.strokeWidth > 0)
+            add(element.strokeColor);
+        for (const LogoElement& child : element.children)
+            self(child, self);
+    };
+    add(document_.background);
+    for (const LogoElement& element : document_.elements)
+        visit(element, visit);
+    return colours;
 }
 
 void LogoEditor::copy()

@@ -1,5 +1,6 @@
 #include "canvas/reference/stage_items.h"
 
+#include "canvas/logo/element_paint.h"
 #include "canvas/logo/logo_renderer.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -25,7 +26,8 @@ ElementItem::ElementItem(const LogoElement& element, LogoRenderer& renderer, con
 
 QRectF ElementItem::boundingRect() const
 {
-    const double margin = handleSize;
+    // Outlines and shadows may reach past the box; handles always do.
+    const double margin = std::max(handleSize, paintMargin(element_));
     return QRectF(QPointF(0, 0), element_.size).adjusted(-margin, -margin - rotateDistance, margin, margin);
 }
 
