@@ -1,14 +1,10 @@
 #include "canvas/reference/editor_look.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QIconEngine>
-#include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-#include <QToolButton>
-#include <QVBoxLayout>
+#include <QWidget>
 
 namespace vm::editor_look {
 
@@ -95,29 +91,5 @@ QIcon activeIcon(const QString& name) { return QIcon(new TintedIconEngine(name, 
 QString styleSheet() { return QString::fromLatin1(sheet); }
 
 void setLook(QWidget* widget, const char* look) { widget->setProperty("look", QString::fromLatin1(look)); }
-
-QFrame* makePanel(const QString& title, QWidget* parent, QVBoxLayout*& body)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QStringLiteral("canvasPanel"));
-    setLook(frame, "panel");
-    body = new QVBoxLayout(frame);
-    body->setContentsMargins(8, 6, 8, 8);
-    body->setSpacing(5);
-    auto* head = new QHBoxLayout;
-    auto* label = new QLabel(title, frame);
-    setLook(label, "panelTitle");
-    auto* close = new QToolButton(frame);
-    close->setText(QStringLiteral("×"));
-    close->setToolTip(QObject::tr("Close"));
-    close->setAutoRaise(true);
-    QObject::connect(close, &QToolButton::clicked, frame, &QWidget::hide);
-    head->addWidget(label);
-    head->addStretch();
-    head->addWidget(close);
-    body->addLayout(head);
-    frame->hide();
-    return frame;
-}
 
 } // namespace vm::editor_look

@@ -4,8 +4,6 @@
 #include <QIcon>
 #include <QString>
 
-class QFrame;
-class QVBoxLayout;
 class QWidget;
 
 namespace vm::editor_look {
@@ -25,8 +23,5 @@ QIcon activeIcon(const QString& name);
 // "look" property: panel, panelTitle, categories, designs, primary, swatch, hint.
 QString styleSheet();
 void setLook(QWidget* widget, const char* look);
-
-// A floating panel over the stage: a title with a close box, then body.
-QFrame* makePanel(const QString& title, QWidget* parent, QVBoxLayout*& body);
 
 } // namespace vm::editor_look

@@ -7,6 +7,8 @@
 #include "canvas/reference/editor_look.h"
 #include "canvas/reference/layers_list.h"
 #include "canvas/reference/logo_editor.h"
+#include "canvas/reference/panel_frame.h"
+#include "canvas/reference/properties_panel.h"
 #include "canvas/reference/reference_canvas.h"
 #include "canvas/reference/stage_items.h"
 #include "canvas/reference/stage_view.h"
@@ -127,7 +129,11 @@ EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
     rebuildScene();
 }
 
-EditorWidget::~EditorWidget() = default;
+EditorWidget::~EditorWidget()
+{
+    // The scene empties as it goes: that is no selection by the user.
+    disconnect(scene_, nullptr, this, nullptr);
+}
 
 void EditorWidget::buildToolbar()
 {
@@ -155,8 +161,18 @@ void EditorWidget::buildToolbar()
     add(QStringLiteral("publish"), QStringLiteral("export"), tr("Publish the logo as an image"), tr("Ctrl+L"), [this] { canvas_.requestPublish(); });
     toolbar_->addSeparator();
     add(QStringLiteral("text"), QStringLiteral("text-t"), tr("Add a text"), QString(), [this] { editor_.addText(tr("Your Text")); });
-    add(QStringLiteral("symbol"), QStringLiteral("shapes"), tr("Add a clip-art symbol"), QString(), [this] { openClipArt(); });
+    add(QStringLiteral("symbol"), QStringLiteral("sticker"), tr("Add a clip-art symbol"), QString(), [this] { openClipArt(); });
     add(QStringLiteral("picture"), QStringLiteral("image"), tr("Add a picture"), QString(), [this] { canvas_.requestPicture(); });
+    QAction* shape = add(QStringLiteral("shape"), QStringLiteral("shapes"), tr("Add a shape; the arrow picks which"), QString(),
+                         [this] { editor_.addShape(ShapeType::Rectangle); });
+    auto* shapes = new QMenu(this);
+    for (const auto& [name, type] : std::initializer_list<std::pair<QString, ShapeType>>{
+             {tr("Rectangle"), ShapeType::Rectangle}, {tr("Rounded rectangle"), ShapeType::RoundedRectangle}, {tr("Ellipse"), ShapeType::Ellipse},
+             {tr("Line"), ShapeType::Line}, {tr("Polygon"), ShapeType::Polygon}, {tr("Star"), ShapeType::Star}})
+        shapes->addAction(name, this, [this, shapeType = type] { editor_.addShape(shapeType); });
+    shape->setMenu(shapes);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(shape)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
     add(QStringLiteral("crop"), QStringLiteral("crop"), tr("Crop and scale the selected picture"), QString(), [this] {
         if (!openCrop())
             canvas_.alert(tr("Select a picture to crop."));
@@ -241,8 +257,10 @@ void EditorWidget::buildToolbar()
         else
             showPanel(Panel::Layers);
     })->setShortcut(QKeySequence(Qt::Key_F7));
-    add(QStringLiteral("panels"), QStringLiteral("sliders-horizontal"), tr("Show the colour, text, arrange and layers panels"), QString(),
+    add(QStringLiteral("panels"), QStringLiteral("sliders-horizontal"), tr("Show every panel"), QString(),
         [this] { arrangePanels(); });
+    add(QStringLiteral("style"), QStringLiteral("palette"), tr("Style: fill, outline, shadow, curved text and shape settings"), QString(),
+        [this] { showProperties(); });
     add(QStringLiteral("wizard"), QStringLiteral("magic-wand"), tr("New logo wizard"), QString(), [this] { openWizard(); });
     add(QStringLiteral("help"), QStringLiteral("question"), tr("Quick help"), tr("Shift+1"),
         [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); });
@@ -279,6 +297,8 @@ void EditorWidget::buildShortcuts()
     actions_.insert(QStringLiteral("hide"), hide);
 }
 
+QGraphicsView* EditorWidget::stageView() const { return view_; }
+
 QAction* EditorWidget::action(const QString& name) const { return actions_.value(name); }
 
 void EditorWidget::showZoom() { zoomButton_->setText(QStringLiteral("%1%").arg(qRound(view_->zoom() * 100))); }
@@ -286,7 +306,7 @@ void EditorWidget::showZoom() { zoomButton_->setText(QStringLiteral("%1%").arg(q
 void EditorWidget::buildPanels()
 {
     QVBoxLayout* body = nullptr;
-    colourPanel_ = editor_look::makePanel(tr("Colour"), this, body);
+    colourPanel_ = panelFrame(tr("Colour"), this, body);
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     for (int index = 0; index < swatches.size(); ++index) {
@@ -319,7 +339,9 @@ void EditorWidget::buildPanels()
     });
     body->addWidget(background);
 
-    toolsPanel_ = editor_look::makePanel(tr("Text tools"), this, body);
+    properties_ = new PropertiesPanel(editor_, this);
+
+    toolsPanel_ = panelFrame(tr("Text tools"), this, body);
     fontBox_ = new QFontComboBox(toolsPanel_);
     fontBox_->setMaximumWidth(150);
     sizeBox_ = new QDoubleSpinBox(toolsPanel_);
@@ -358,11 +380,11 @@ void EditorWidget::buildPanels()
             editor_.setItalic(on);
     });
 
-    arrangePanel_ = editor_look::makePanel(tr("Arrange"), this, body);
+    arrangePanel_ = panelFrame(tr("Arrange"), this, body);
     arrange_ = new ArrangeControls(editor_, arrangePanel_);
     body->addWidget(arrange_);
 
-    layersPanel_ = editor_look::makePanel(tr("Layers"), this, body);
+    layersPanel_ = panelFrame(tr("Layers"), this, body);
     layers_ = new LayersList(editor_, layersPanel_);
     layers_->setMinimumSize(190, 120);
     body->addWidget(layers_);
@@ -434,6 +456,17 @@ void EditorWidget::arrangePanels()
     }
     layersPanel_->show();
     placePanel(layersPanel_, toolbar_->height() + 8);
+    showProperties();
+}
+
+void EditorWidget::showProperties()
+{
+    // On the left, below the layers when they are shown.
+    properties_->show();
+    properties_->adjustSize();
+    const int top = layersPanel_->isVisible() ? layersPanel_->geometry().bottom() + 8 : toolbar_->height() + 8;
+    properties_->move(8, top);
+    properties_->raise();
 }
 
 bool EditorWidget::panelShown(Panel panel) const { return panelFor(panel)->isVisible(); }

@@ -27,6 +27,7 @@ class ElementItem;
 class LayersList;
 class LogoEditor;
 class StageView;
+class PropertiesPanel;
 class ReferenceCanvas;
 class TemplateGallery;
 class TemplateLibrary;
@@ -80,6 +81,9 @@ public:
     void finishDrag();
     // How close, in screen pixels, a dragged edge or centre is pulled onto a line.
     static constexpr double snapPixels = 6;
+    QGraphicsView* stageView() const;
+    PropertiesPanel* propertiesPanel() const { return properties_; }
+    void showProperties();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -120,6 +124,7 @@ private:
         Snapper snapper;
         bool active = false;
     } drag_;
+    PropertiesPanel* properties_ = nullptr;
     QFontComboBox* fontBox_ = nullptr;
     QDoubleSpinBox* sizeBox_ = nullptr;
     QToolButton* boldButton_ = nullptr;

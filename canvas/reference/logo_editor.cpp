@@ -8,42 +8,42 @@ namespace vm {
 class SnapshotCommand : public QUndoCommand {
 public:
     SnapshotCommand(LogoEditor& editor, const QString& label, LogoDocument before, LogoDocument after, QSet<quint64> selectionBefore,
-                    QSet<quint64> selectionAfter, int mergeKey)
+                    QSet<quint64> selectionAfter)
         : QUndoCommand(label), editor_(editor), before_(std::move(before)), after_(std::move(after)),
-          selectionBefore_(std::move(selectionBefore)), selectionAfter_(std::move(selectionAfter)), mergeKey_(mergeKey)
+          selectionBefore_(std::move(selectionBefore)), selectionAfter_(std::move(selectionAfter))
     {
-        made_.start();
     }
     void undo() override { editor_.restore(before_, selectionBefore_); }
     void redo() override { editor_.restore(after_, selectionAfter_); }
-    int id() const override { return mergeKey_; }
 
-    // Steps of one kind on the same selection, each soon after the last, undo as one.
+    // A slider dragged, a value typed in quick steps or a burst of arrow keys
+    // is one undo step; a step that may not merge (a drag) is never taken in.
+    int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const SnapshotCommand*>(other);
-        if (next->selectionBefore_ != selectionAfter_ || made_.elapsed() > burstMilliseconds)
+        if (next->text() != text() || next->selectionBefore_ != selectionAfter_ || !made_.isValid() || !next->made_.isValid()
+            || made_.elapsed() > mergeWindowMs)
             return false;
         after_ = next->after_;
         selectionAfter_ = next->selectionAfter_;
-        made_.start();
+        made_.restart();
         return true;
     }
+    void setMergeable() { made_.start(); }
 
 private:
-    static constexpr int burstMilliseconds = 1500;
     LogoEditor& editor_;
     LogoDocument before_;
     LogoDocument after_;
     QSet<quint64> selectionBefore_;
     QSet<quint64> selectionAfter_;
-    int mergeKey_;
-    QElapsedTimer made_;
+    QElapsedTimer made_; // valid only for steps that may take in the next one
+    static constexpr qint64 mergeWindowMs = 800;
 };
 
 namespace {
 constexpr int undoLimit = 200;
-constexpr int nudgeKey = 1;
 
 std::vector<LogoElement>::iterator findIn(std::vector<LogoElement>& elements, quint64 id)
 {
@@ -103,13 +103,16 @@ QList<const LogoElement*> LogoEditor::selectedElements() const
     return selected;
 }
 
-bool LogoEditor::edit(const QString& label, const Change& change, int mergeKey)
+bool LogoEditor::edit(const QString& label, const Change& change, bool mergeable)
 {
     LogoDocument after = document_;
     if (!change(after))
         return false;
     // Selection ids that no longer exist are dropped when restored.
-    undoStack_.push(new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_, mergeKey));
+    auto* command = new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_);
+    if (mergeable)
+        command->setMergeable();
+    undoStack_.push(command);
     return true;
 }
 
@@ -153,7 +156,7 @@ quint64 LogoEditor::addText(const QString& text, const QString& family, double f
     element.fontFamily = family.isEmpty() ? QStringLiteral("DejaVu Sans") : family;
     element.fontSize = fontSize;
     element.color = QColor(0x1f, 0x3a, 0x5f);
-    element.size = LogoRenderer::naturalTextSize(element);
+    element.size = renderer_.textSize(element);
     return addElement(element, tr("Add Text"));
 }
 
@@ -165,6 +168,22 @@ quint64 LogoEditor::addSymbol(const QString& path, const QColor& color)
     element.color = color;
     element.size = QSizeF(120, 120);
     return addElement(element, tr("Add Symbol"));
+}
+
+quint64 LogoEditor::addShape(ShapeType type)
+{
+    LogoElement element;
+    element.kind = ElementKind::Shape;
+    element.shapeType = type;
+    element.color = QColor(0x13, 0x79, 0xce);
+    element.size = QSizeF(140, 140);
+    if (type == ShapeType::Rectangle || type == ShapeType::RoundedRectangle)
+        element.size = QSizeF(180, 110);
+    if (type == ShapeType::Line) {
+        element.size = QSizeF(200, 12);
+        element.strokeWidth = 4;
+    }
+    return addElement(element, tr("Add Shape"));
 }
 
 quint64 LogoEditor::addPicture(const QString& fileName)
@@ -187,9 +206,9 @@ void LogoEditor::setText(quint64 id, const QString& text)
         if (element == document.elements.end() || element->kind != ElementKind::Text || element->text == text)
             return false;
         // Keep the stretch the user gave the old text.
-        const QSizeF oldNatural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF oldNatural = renderer_.textSize(*element);
         element->text = text;
-        const QSizeF natural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF natural = renderer_.textSize(*element);
         element->size = QSizeF(natural.width() * element->size.width() / oldNatural.width(),
                                natural.height() * element->size.height() / oldNatural.height());
         return true;
@@ -249,7 +268,7 @@ void LogoEditor::moveTo(const std::map<quint64, QPointF>& positions)
 void LogoEditor::nudgeSelected(const QPointF& delta)
 {
     const QList<const LogoElement*> movable = movableSelection();
-    shiftElements(tr("Move"), movable, QList<QPointF>(movable.size(), delta), nudgeKey);
+    shiftElements(tr("Move"), movable, QList<QPointF>(movable.size(), delta), true);
 }
 
 QList<const LogoElement*> LogoEditor::movableSelection() const
@@ -260,7 +279,7 @@ QList<const LogoElement*> LogoEditor::movableSelection() const
 }
 
 void LogoEditor::shiftElements(const QString& label, const QList<const LogoElement*>& elements, const QList<QPointF>& offsets,
-                               int mergeKey)
+                               bool mergeable)
 {
     std::map<quint64, QPointF> shifts;
     for (qsizetype index = 0; index < elements.size(); ++index)
@@ -271,7 +290,7 @@ void LogoEditor::shiftElements(const QString& label, const QList<const LogoEleme
             if (const auto shift = shifts.find(element.id); shift != shifts.end())
                 element.position += shift->second;
         return !shifts.empty();
-    }, mergeKey);
+    }, mergeable);
 }
 
 void LogoEditor::alignSelected(Alignment alignment)
@@ -365,15 +384,18 @@ void LogoEditor::rename(quint64 id, const QString& name)
     });
 }
 
-void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, int mergeKey)
+void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, bool mergeable)
 {
-    edit(label, [&](LogoDocument& document) {
-        bool changed = false;
-        for (LogoElement& element : document.elements)
-            if (selection_.contains(element.id))
-                changed = change(element) || changed;
-        return changed;
-    }, mergeKey);
+    edit(
+        label,
+        [&](LogoDocument& document) {
+            bool changed = false;
+            for (LogoElement& element : document.elements)
+                if (selection_.contains(element.id))
+                    changed = change(element) || changed;
+            return changed;
+        },
+        mergeable);
 }
 
 void LogoEditor::setColor(const QColor& color)
@@ -399,7 +421,7 @@ void LogoEditor::setFontFamily(const QString& family)
         if (element.kind != ElementKind::Text || element.fontFamily == family)
             return false;
         element.fontFamily = family;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -410,7 +432,7 @@ void LogoEditor::setFontSize(double size)
         if (element.kind != ElementKind::Text || element.fontSize == size || size < 1)
             return false;
         element.fontSize = size;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -421,7 +443,7 @@ void LogoEditor::setBold(bool bold)
         if (element.kind != ElementKind::Text || element.bold == bold)
             return false;
         element.bold = bold;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -432,7 +454,7 @@ void LogoEditor::setItalic(bool italic)
         if (element.kind != ElementKind::Text || element.italic == italic)
             return false;
         element.italic = italic;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -445,6 +467,187 @@ void LogoEditor::setBackground(const QColor& color)
         document.background = color;
         return true;
     });
+}
+
+void LogoEditor::setBackgroundTransparent(bool transparent)
+{
+    QColor colour = document_.background.isValid() ? document_.background : QColor(Qt::white);
+    colour.setAlpha(transparent ? 0 : 255);
+    edit(tr("Transparent Background"), [&](LogoDocument& document) {
+        if (document.background == colour)
+            return false;
+        document.background = colour;
+        return true;
+    });
+}
+
+namespace {
+bool paintsFill(const LogoElement& element) { return element.kind == ElementKind::Text || element.kind == ElementKind::Shape; }
+
+// A text's box after a change of layout: the same stretch, the same centre.
+void refit(LogoElement& text, const QSizeF& oldNatural, const QSizeF& natural)
+{
+    const QPointF centre = text.box().center();
+    text.size = QSizeF(natural.width() * text.size.width() / oldNatural.width(),
+                       natural.height() * text.size.height() / oldNatural.height());
+    text.position = centre - QPointF(text.size.width() / 2, text.size.height() / 2);
+}
+} // namespace
+
+template <typename Value>
+void LogoEditor::changeText(const QString& label, Value LogoElement::*field, Value value)
+{
+    changeSelected(
+        label,
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Text || element.*field == value)
+                return false;
+            const QSizeF oldNatural = renderer_.textSize(element);
+            element.*field = value;
+            refit(element, oldNatural, renderer_.textSize(element));
+            return true;
+        },
+        true);
+}
+
+template <typename Value>
+void LogoEditor::changeShape(const QString& label, Value LogoElement::*field, Value value)
+{
+    changeSelected(
+        label,
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Shape || element.*field == value)
+                return false;
+            element.*field = value;
+            return true;
+        },
+        true);
+}
+
+void LogoEditor::setOpacity(double opacity)
+{
+    opacity = std::clamp(opacity, 0.0, 1.0);
+    changeSelected(
+        tr("Change Opacity"),
+        [&](LogoElement& element) { return std::exchange(element.opacity, opacity) != opacity; },
+        true);
+}
+
+void LogoEditor::setFill(const Fill& requested)
+{
+    Fill fill = requested;
+    std::stable_sort(fill.stops.begin(), fill.stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (QGradientStop& stop : fill.stops)
+        stop.first = std::clamp(stop.first, 0.0, 1.0);
+    fill.stops = fill.stops.mid(0, limits::maxGradientStops);
+    changeSelected(
+        tr("Change Fill"),
+        [&](LogoElement& element) { return paintsFill(element) && std::exchange(element.fill, fill) != fill; },
+        true);
+}
+
+void LogoEditor::setOutline(const QColor& color, double width)
+{
+    width = std::clamp(width, 0.0, limits::maxStrokeWidth);
+    changeSelected(
+        tr("Change Outline"),
+        [&](LogoElement& element) {
+            if (!paintsFill(element) || (element.strokeColor == color && element.strokeWidth == width))
+                return false;
+            const bool text = element.kind == ElementKind::Text;
+            const QSizeF oldNatural = text ? renderer_.textSize(element) : QSizeF();
+            element.strokeColor = color;
+            element.strokeWidth = width;
+            if (text)
+                refit(element, oldNatural, renderer_.textSize(element));
+            return true;
+        },
+        true);
+}
+
+void LogoEditor::setShadow(const Shadow& requested)
+{
+    Shadow shadow = requested;
+    shadow.blur = std::clamp(shadow.blur, 0.0, limits::maxBlur);
+    shadow.offset = QPointF(std::clamp(shadow.offset.x(), -limits::maxShadowOffset, limits::maxShadowOffset),
+                            std::clamp(shadow.offset.y(), -limits::maxShadowOffset, limits::maxShadowOffset));
+    changeSelected(
+        tr("Change Shadow"),
+        [&](LogoElement& element) { return std::exchange(element.shadow, shadow) != shadow; },
+        true);
+}
+
+void LogoEditor::setArcRadius(double radius)
+{
+    changeText(tr("Curve Text"), &LogoElement::arcRadius, std::clamp(radius, -limits::maxArcRadius, limits::maxArcRadius));
+}
+
+void LogoEditor::setLetterSpacing(double spacing)
+{
+    changeText(tr("Letter Spacing"), &LogoElement::letterSpacing, std::clamp(spacing, -limits::maxSpacing, limits::maxSpacing));
+}
+
+void LogoEditor::setLineSpacing(double spacing)
+{
+    changeText(tr("Line Spacing"), &LogoElement::lineSpacing, std::clamp(spacing, limits::minLineSpacing, limits::maxLineSpacing));
+}
+
+void LogoEditor::setAlignment(TextAlignment alignment) { changeText(tr("Align Text"), &LogoElement::alignment, alignment); }
+
+void LogoEditor::setTextCase(TextCase textCase) { changeText(tr("Change Case"), &LogoElement::textCase, textCase); }
+
+void LogoEditor::setCornerRadius(double radius)
+{
+    changeShape(tr("Corner Radius"), &LogoElement::cornerRadius, std::clamp(radius, 0.0, limits::maxCornerRadius));
+}
+
+void LogoEditor::setCorners(int corners)
+{
+    corners = std::clamp(corners, limits::minSides, limits::maxSides);
+    changeSelected(
+        tr("Change Corners"),
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Shape)
+                return false;
+            if (element.shapeType == ShapeType::Star)
+                return std::exchange(element.points, corners) != corners;
+            return element.shapeType == ShapeType::Polygon && std::exchange(element.sides, corners) != corners;
+        },
+        true);
+}
+
+void LogoEditor::setInnerRatio(double ratio)
+{
+    changeShape(tr("Star Depth"), &LogoElement::innerRatio, std::clamp(ratio, limits::minInnerRatio, limits::maxInnerRatio));
+}
+
+QList<QColor> LogoEditor::paletteColors() const
+{
+    QList<QColor> colours;
+    const auto add = [&](const QColor& colour) {
+        if (colour.isValid() && colour.alpha() > 0) {
+            const QColor opaque = QColor::fromRgb(colour.rgb());
+            if (!colours.contains(opaque))
+                colours.append(opaque);
+        }
+    };
+    const auto visit = [&](const LogoElement& element, auto& self) -> void {
+        if (element.kind == ElementKind::Text || element.kind == ElementKind::Shape || element.kind == ElementKind::Symbol) {
+            if (element.fill.isGradient() && element.kind != ElementKind::Symbol)
+                for (const QGradientStop& stop : element.fill.stops)
+                    add(stop.second);
+            else
+                add(element.color);
+        }
+        if (paintsFill(element) && element.strokeWidth > 0)
+            add(element.strokeColor);
+        for (const LogoElement& child : element.children)
+            self(child, self);
+    };
+    add(document_.background);
+    for (const LogoElement& element : document_.elements)
+        visit(element, visit);
+    return colours;
 }
 
 void LogoEditor::copy()

@@ -37,6 +37,7 @@ public:
     quint64 addText(const QString& text, const QString& family = QString(), double fontSize = 36);
     quint64 addSymbol(const QString& path, const QColor& color);
     quint64 addPicture(const QString& fileName);
+    quint64 addShape(ShapeType type);
     void setText(quint64 id, const QString& text);
     void setPicture(quint64 id, const QString& fileName);
     void setGeometry(quint64 id, const QPointF& position, const QSizeF& size, double rotation);
@@ -62,6 +63,27 @@ public:
     void setBold(bool bold);
     void setItalic(bool italic);
     void setBackground(const QColor& color);
+    // Keeps the background's colour for when it is made opaque again.
+    void setBackgroundTransparent(bool transparent);
+
+    // On the selected elements; texts and shapes for fill and outline, texts
+    // for the text settings, shapes for their corners. A text keeps the
+    // stretch the user gave it and its centre where it was.
+    void setOpacity(double opacity);
+    void setFill(const Fill& fill);
+    void setOutline(const QColor& color, double width);
+    void setShadow(const Shadow& shadow);
+    void setArcRadius(double radius);
+    void setLetterSpacing(double spacing);
+    void setLineSpacing(double spacing);
+    void setAlignment(TextAlignment alignment);
+    void setTextCase(TextCase textCase);
+    void setCornerRadius(double radius);
+    void setCorners(int corners); // a polygon's sides, a star's points
+    void setInnerRatio(double ratio);
+
+    // Every distinct colour the logo paints with, in the order first drawn.
+    QList<QColor> paletteColors() const;
 
     void copy();
     void cut();
@@ -89,16 +111,21 @@ private:
     friend class SnapshotCommand;
     using Change = std::function<bool(LogoDocument&)>;
     // One undo step; change returns false when it changed nothing.
-    bool edit(const QString& label, const Change& change, int mergeKey = -1);
+    // A mergeable step takes in the same edit made right after it (a slider's drag).
+    bool edit(const QString& label, const Change& change, bool mergeable = false);
     void restore(const LogoDocument& document, const QSet<quint64>& selection);
     void assignIds(std::vector<LogoElement>& elements);
     quint64 addElement(LogoElement element, const QString& label);
-    void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, int mergeKey = -1);
+    void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, bool mergeable = false);
+    template <typename Value>
+    void changeText(const QString& label, Value LogoElement::*field, Value value);
+    template <typename Value>
+    void changeShape(const QString& label, Value LogoElement::*field, Value value);
     void setFlag(const QSet<quint64>& ids, bool LogoElement::*flag, bool on, const QString& label);
     // The selected elements the user may move: not locked.
     QList<const LogoElement*> movableSelection() const;
     void shiftElements(const QString& label, const QList<const LogoElement*>& elements, const QList<QPointF>& offsets,
-                       int mergeKey = -1);
+                       bool mergeable = false);
 
     LogoDocument document_;
     LogoRenderer renderer_;

@@ -1,5 +1,6 @@
 #include "canvas/reference/stage_items.h"
 
+#include "canvas/logo/element_paint.h"
 #include "canvas/logo/logo_renderer.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -36,9 +37,7 @@ ElementItem::~ElementItem() { QPixmapCache::remove(picture_); }
 // The box and what may be drawn beside it: smoothed edges, an outline, a shadow.
 QRectF ElementItem::contentRect() const
 {
-    double margin = 2 + element_.strokeWidth;
-    if (element_.shadow.enabled)
-        margin += std::max(std::abs(element_.shadow.offset.x()), std::abs(element_.shadow.offset.y())) + 2 * element_.shadow.blur;
+    const double margin = 2 + paintMargin(element_);
     return QRectF(QPointF(0, 0), element_.size).adjusted(-margin, -margin, margin, margin);
 }
 
@@ -100,10 +99,10 @@ void ElementItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     painter->restore();
 }
 
-// The element as a picture exactly as the view shows it (scaled and turned),
-// drawn once and then only copied pixel for pixel: moving a selection over a
-// thousand elements copies pictures instead of laying out texts and rendering
-// symbols every frame.
+// The element as a picture exactly as the view shows it (scaled, turned and
+// at its place between pixels), drawn once and then only copied: moving a
+// selection over a thousand elements copies pictures instead of laying out
+// texts and rendering symbols every frame.
 void ElementItem::drawContent(QPainter& painter)
 {
     const QRectF box(QPointF(0, 0), element_.size);
@@ -111,20 +110,27 @@ void ElementItem::drawContent(QPainter& painter)
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     // The world transform without its translation, in device pixels.
     const QTransform shape = QTransform(world.m11(), world.m12(), world.m21(), world.m22(), 0, 0) * QTransform::fromScale(ratio, ratio);
-    const QRect pixels = shape.mapRect(contentRect()).toAlignedRect();
-    if (world.type() == QTransform::TxProject || pixels.isEmpty() || double(pixels.width()) * pixels.height() > largestPicture) {
+    const QRect pixels = shape.mapRect(contentRect()).toAlignedRect().adjusted(0, 0, 1, 1);
+    if (world.type() == QTransform::TxProject || double(pixels.width()) * pixels.height() > largestPicture) {
         painter.save();
         renderer_.drawContent(painter, element_, box);
         painter.restore();
         return;
     }
+    const QPointF origin = world.map(QPointF(0, 0)) * ratio;
+    const QPointF phase(origin.x() - std::floor(origin.x()), origin.y() - std::floor(origin.y()));
     QPixmap picture;
-    if (pictureShape_ != shape || pictureSize_ != element_.size || !QPixmapCache::find(picture_, &picture)) {
+    bool stale = pictureShape_ != shape || pictureSize_ != element_.size || !QPixmapCache::find(picture_, &picture);
+    // While the element is dragged its picture is only carried along; at rest
+    // it is drawn again for its exact place between pixels.
+    if (!stale && pos() == picturePos_ && phase != picturePhase_)
+        stale = true;
+    if (stale) {
         QImage image(pixels.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter drawing(&image);
         drawing.setRenderHints(painter.renderHints());
-        drawing.translate(-pixels.topLeft());
+        drawing.translate(phase - pixels.topLeft());
         drawing.setTransform(shape, true);
         renderer_.drawContent(drawing, element_, box);
         drawing.end();
@@ -133,14 +139,14 @@ void ElementItem::drawContent(QPainter& painter)
         picture_ = QPixmapCache::insert(picture);
         pictureShape_ = shape;
         pictureSize_ = element_.size;
+        picturePhase_ = phase;
+        picturePos_ = pos();
     }
-    // The item's origin on a whole device pixel: the copy is as sharp as a direct drawing.
-    const QPointF origin = world.map(QPointF(0, 0)) * ratio;
-    const QPoint at(qRound(origin.x()) + pixels.left(), qRound(origin.y()) + pixels.top());
+    const QPointF corner = origin - picturePhase_ + pixels.topLeft();
     const QTransform placed = world;
     painter.setWorldTransform(QTransform());
     picture.setDevicePixelRatio(ratio);
-    painter.drawPixmap(QPointF(at) / ratio, picture);
+    painter.drawPixmap(QPointF(std::round(corner.x()), std::round(corner.y())) / ratio, picture);
     painter.setWorldTransform(placed);
 }
 

@@ -59,6 +59,8 @@ private:
     QPixmapCache::Key picture_;
     QTransform pictureShape_;
     QSizeF pictureSize_;
+    QPointF picturePhase_;
+    QPointF picturePos_;
 };
 
 } // namespace vm

@@ -6,9 +6,7 @@
 #include "project/project_flows.h"
 #include "shell/views/main_window_view.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace vm::test {
@@ -126,8 +124,52 @@ TEST_F(CanvasHostTest, MainWindowScreenshotWithASampleLogo)
 // shows the main window with every panel open and a drag snapping to its guides.
 LogoDocument showcaseLogo()
 {
-    LogoDocument logo = wizardLogo(QStringLiteral("Northwind Bakery"), QStringLiteral("Fresh every morning"), QStringLiteral("Classic"));
+    LogoDocument logo;
     logo.background = QColor(0xfb, 0xf7, 0xf0);
+    // A seal: a gradient disc with an outline, the name curved over it, a star, two leaves.
+    LogoElement seal;
+    seal.kind = ElementKind::Shape;
+    seal.shapeType = ShapeType::Ellipse;
+    seal.position = QPointF(153, 48);
+    seal.size = QSizeF(200, 200);
+    seal.fill.kind = Fill::Kind::Radial;
+    seal.fill.stops = {{0, QColor(0x2b, 0x5f, 0x9e)}, {1, QColor(0x13, 0x2e, 0x52)}};
+    seal.strokeColor = QColor(0xc9, 0x9a, 0x06);
+    seal.strokeWidth = 6;
+    seal.shadow.enabled = true;
+    seal.name = QStringLiteral("Seal");
+    LogoElement star = seal;
+    star.shapeType = ShapeType::Star;
+    star.fill = Fill();
+    star.color = QColor(0xff, 0xc1, 0x07);
+    star.strokeWidth = 0;
+    star.shadow = Shadow();
+    star.position = QPointF(218, 113);
+    star.size = QSizeF(70, 70);
+    star.name = QString();
+    LogoElement name;
+    name.kind = ElementKind::Text;
+    name.text = QStringLiteral("NORTHWIND BAKERY");
+    name.fontFamily = QStringLiteral("DejaVu Sans");
+    name.fontSize = 22;
+    name.bold = true;
+    name.color = Qt::white;
+    name.letterSpacing = 2;
+    name.arcRadius = 80;
+    name.position = QPointF(168, 58);
+    name.size = QSizeF(170, 60);
+    LogoElement slogan = name;
+    slogan.text = QStringLiteral("Fresh every morning");
+    slogan.fontFamily = QStringLiteral("DejaVu Serif");
+    slogan.bold = false;
+    slogan.italic = true;
+    slogan.arcRadius = 0;
+    slogan.letterSpacing = 0;
+    slogan.fontSize = 26;
+    slogan.color = QColor(0x1f, 0x3a, 0x5f);
+    slogan.alignment = TextAlignment::Centre;
+    slogan.position = QPointF(103, 280);
+    slogan.size = QSizeF(300, 40);
     LogoElement leaf;
     leaf.kind = ElementKind::Symbol;
     leaf.symbol = QStringLiteral("ClipArts/Nature/leaf.svg");
@@ -140,8 +182,7 @@ LogoDocument showcaseLogo()
     mirrored.flipHorizontal = true;
     mirrored.name = QStringLiteral("Right leaf");
     mirrored.locked = true;
-    logo.elements.push_back(leaf);
-    logo.elements.push_back(mirrored);
+    logo.elements = {seal, star, name, slogan, leaf, mirrored};
     return logo;
 }
 
@@ -155,26 +196,22 @@ TEST_F(CanvasHostTest, EditorScreenshotWithAShowcaseLogo)
     window.show();
     editor->arrangePanels();
     settle(10);
-    // The left leaf dragged to the middle, level with the right one: the guides show.
-    const LogoElement leaf = reference.editor().document().elements[3];
+    // The left leaf dragged down beside the slogan: its top snaps to the slogan's, the guide shows.
+    const LogoElement leaf = reference.editor().document().elements[4];
     reference.editor().select({leaf.id});
     settle(5);
-    QWidget* viewport = editor->stage()->viewport();
     const auto mouse = [&](QEvent::Type type, const QPointF& stagePoint, Qt::MouseButtons held) {
-        const QPointF local = editor->stage()->mapFromScene(stagePoint);
-        QMouseEvent event(type, local, viewport->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                          Qt::NoModifier);
-        QApplication::sendEvent(viewport, &event);
+        stageMouse(*editor->stageView(), type, stagePoint, held);
     };
     const QPointF grip = leaf.box().center();
     mouse(QEvent::MouseButtonPress, grip, Qt::LeftButton);
-    mouse(QEvent::MouseMove, grip + QPointF(178, 2), Qt::LeftButton);
+    mouse(QEvent::MouseMove, grip + QPointF(2, 241), Qt::LeftButton);
     settle(20);
     EXPECT_FALSE(editor->stage()->guides().isEmpty());
     QDir().mkpath(QStringLiteral(VM_CANVAS_BUILD_DIR "/screenshots"));
     const QImage shot = window.grab().toImage();
     EXPECT_TRUE(shot.save(QStringLiteral(VM_CANVAS_BUILD_DIR "/screenshots/editor.png")));
-    mouse(QEvent::MouseButtonRelease, grip + QPointF(178, 2), {});
+    mouse(QEvent::MouseButtonRelease, grip + QPointF(2, 241), {});
     settle(5);
     window.hide();
 }

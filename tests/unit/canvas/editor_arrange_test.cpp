@@ -1,5 +1,6 @@
 // Arranging the logo through the editor: every step undoes and redoes whole.
 #include "canvas/reference/logo_editor.h"
+#include "canvas_test_support.h"
 
 #include <QThread>
 #include <gtest/gtest.h>
@@ -16,14 +17,8 @@ struct ThreeBoxes {
     {
         LogoDocument logo;
         const QRectF boxes[] = {QRectF(10, 10, 40, 20), QRectF(100, 60, 20, 20), QRectF(300, 30, 60, 40)};
-        for (const QRectF& box : boxes) {
-            LogoElement element;
-            element.kind = ElementKind::Symbol;
-            element.symbol = QStringLiteral("ClipArts/Geometric/star.svg");
-            element.position = box.topLeft();
-            element.size = box.size();
-            logo.elements.push_back(element);
-        }
+        for (const QRectF& box : boxes)
+            logo.elements.push_back(starIn(box));
         editor.load(logo);
         for (const LogoElement& element : editor.document().elements)
             ids.append(element.id);

@@ -26,14 +26,8 @@ protected:
         widget->show();
         LogoDocument logo;
         // Bottom to top: a wide box, a small one over its right end, one far away.
-        for (const QRectF& box : {QRectF(20, 20, 200, 100), QRectF(180, 40, 60, 60), QRectF(350, 250, 50, 50)}) {
-            LogoElement element;
-            element.kind = ElementKind::Symbol;
-            element.symbol = QStringLiteral("ClipArts/Geometric/star.svg");
-            element.position = box.topLeft();
-            element.size = box.size();
-            logo.elements.push_back(element);
-        }
+        for (const QRectF& box : {QRectF(20, 20, 200, 100), QRectF(180, 40, 60, 60), QRectF(350, 250, 50, 50)})
+            logo.elements.push_back(starIn(box));
         editor().load(logo);
         settle();
     }
@@ -41,14 +35,10 @@ protected:
     LogoEditor& editor() { return canvas.editor(); }
     quint64 id(int index) { return editor().document().elements[index].id; }
     QWidget* viewport() { return widget->stage()->viewport(); }
-    QPoint screen(const QPointF& stagePoint) { return widget->stage()->mapFromScene(stagePoint); }
 
     void mouse(QEvent::Type type, const QPointF& stagePoint, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {})
     {
-        const QPointF local = screen(stagePoint);
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, local, viewport()->mapToGlobal(local), button, held, modifiers);
-        QApplication::sendEvent(viewport(), &event);
+        stageMouse(*widget->stage(), type, stagePoint, held, modifiers);
     }
     void drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers modifiers = {})
     {
