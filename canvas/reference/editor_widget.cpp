@@ -410,8 +410,10 @@ void EditorWidget::placePanel(QFrame* panel, int top)
     panel->adjustSize();
     // The layers sit on the left of the stage, the other panels on the right.
     if (panel == layersPanel_) {
-        const int room = height() - top - 8 - (view_->horizontalScrollBar()->isVisible() ? view_->horizontalScrollBar()->height() : 0);
-        panel->resize(panel->width(), std::clamp(room, 160, 420));
+        // Tall enough for the logo's elements, and no taller than half the canvas.
+        const int rows = std::max(4, int(editor_.document().elements.size()));
+        const int wanted = 64 + rows * (layers_->fontMetrics().height() + 8);
+        panel->resize(panel->width(), std::clamp(wanted, 150, std::max(150, height() / 2)));
         panel->move(8, top);
     } else {
         panel->move(width() - panel->width() - 8, top);

@@ -101,11 +101,17 @@ TEST(EditorArrange, ABurstOfNudgesIsOneStepAndAPauseStartsAnother)
     EXPECT_EQ(boxes.editor.undoStack().count(), 1);
     EXPECT_EQ(boxes.editor.undoStack().undoText(), QStringLiteral("Move"));
 
+    // A drag right after the nudges is a step of its own, though it is also a "Move".
+    boxes.editor.moveTo({{boxes.ids[0], QPointF(40, 40)}});
+    EXPECT_EQ(boxes.editor.undoStack().count(), 2);
+    boxes.editor.undo();
+    EXPECT_EQ(boxes.at(0).position, QPointF(15, 20));
+
     // Another selection is another step; so is the same one after a pause.
     boxes.editor.select({boxes.ids[1]});
     boxes.editor.nudgeSelected(QPointF(-1, 0));
     EXPECT_EQ(boxes.editor.undoStack().count(), 2);
-    QThread::msleep(1600);
+    QThread::msleep(1000);
     boxes.editor.nudgeSelected(QPointF(-1, 0));
     EXPECT_EQ(boxes.editor.undoStack().count(), 3);
 
