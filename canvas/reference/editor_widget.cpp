@@ -275,26 +275,22 @@ void EditorWidget::buildShortcuts()
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-    auto* lock = new QAction(tr("Lock"), this);
-    lock->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
-    connect(lock, &QAction::triggered, this, [this] {
-        const auto selected = editor_.selectedElements();
-        const bool anyUnlocked = std::any_of(selected.begin(), selected.end(), [](const LogoElement* element) { return !element->locked; });
-        editor_.setLocked(editor_.selection(), anyUnlocked);
-    });
-    auto* hide = new QAction(tr("Hide"), this);
-    hide->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    connect(hide, &QAction::triggered, this, [this] {
-        const auto selected = editor_.selectedElements();
-        const bool anyShown = std::any_of(selected.begin(), selected.end(), [](const LogoElement* element) { return !element->hidden; });
-        editor_.setHidden(editor_.selection(), anyShown);
-    });
-    for (QAction* action : {lock, hide}) {
+    // Lock and hide toggle: on for the whole selection unless all of it is on already.
+    const auto toggle = [this](const QString& name, const QString& text, const QKeySequence& key, bool LogoElement::*flag,
+                               void (LogoEditor::*set)(const QSet<quint64>&, bool)) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(key);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, flag, set] {
+            const auto selected = editor_.selectedElements();
+            const bool anyOff = std::any_of(selected.begin(), selected.end(), [flag](const LogoElement* element) { return !(element->*flag); });
+            (editor_.*set)(editor_.selection(), anyOff);
+        });
         addAction(action);
-    }
-    actions_.insert(QStringLiteral("lock"), lock);
-    actions_.insert(QStringLiteral("hide"), hide);
+        actions_.insert(name, action);
+    };
+    toggle(QStringLiteral("lock"), tr("Lock"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &LogoElement::locked, &LogoEditor::setLocked);
+    toggle(QStringLiteral("hide"), tr("Hide"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &LogoElement::hidden, &LogoEditor::setHidden);
 }
 
 QGraphicsView* EditorWidget::stageView() const { return view_; }

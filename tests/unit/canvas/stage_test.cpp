@@ -79,7 +79,10 @@ TEST_F(StageTest, LockedElementsLetClicksThroughAndHiddenOnesAreNotThere)
     EXPECT_EQ(editor().find(id(1))->position, QPointF(180, 40));
     EXPECT_EQ(editor().find(id(2))->position, QPointF(370, 250));
 
-    editor().setHidden({id(2)}, true);
+    // Ctrl+Shift+H hides the selection.
+    editor().select({id(2)});
+    QTest::keyClick(widget->stage(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(editor().find(id(2))->hidden);
     settle();
     editor().select({});
     mouse(QEvent::MouseButtonPress, QPointF(395, 275), Qt::LeftButton);
