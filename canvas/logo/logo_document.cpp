@@ -6,9 +6,14 @@ bool LogoElement::operator==(const LogoElement& other) const
 {
     // Identity is a runtime matter: two equal logos may carry different ids.
     return kind == other.kind && position == other.position && size == other.size && rotation == other.rotation
-        && text == other.text && fontFamily == other.fontFamily && fontSize == other.fontSize && bold == other.bold
-        && italic == other.italic && color == other.color && symbol == other.symbol && picture == other.picture
-        && children == other.children;
+        && name == other.name && locked == other.locked && hidden == other.hidden && flipHorizontal == other.flipHorizontal
+        && flipVertical == other.flipVertical && opacity == other.opacity && shadow == other.shadow && text == other.text
+        && fontFamily == other.fontFamily && fontSize == other.fontSize && bold == other.bold && italic == other.italic
+        && arcRadius == other.arcRadius && letterSpacing == other.letterSpacing && lineSpacing == other.lineSpacing
+        && alignment == other.alignment && textCase == other.textCase && color == other.color && fill == other.fill
+        && strokeColor == other.strokeColor && strokeWidth == other.strokeWidth && shapeType == other.shapeType
+        && cornerRadius == other.cornerRadius && sides == other.sides && points == other.points
+        && innerRatio == other.innerRatio && symbol == other.symbol && picture == other.picture && children == other.children;
 }
 
 QRectF childrenBox(const LogoElement& group)

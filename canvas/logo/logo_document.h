@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QBrush>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -9,7 +10,33 @@
 
 namespace vm {
 
-enum class ElementKind { Text, Symbol, Picture, Group };
+enum class ElementKind { Text, Symbol, Picture, Group, Shape };
+
+enum class ShapeType { Rectangle, RoundedRectangle, Ellipse, Line, Polygon, Star };
+enum class TextAlignment { Left, Centre, Right };
+enum class TextCase { AsTyped, Upper, Lower };
+
+// How a text or shape is painted inside its box. A solid fill uses the
+// element's colour; a gradient spans the element's box.
+struct Fill {
+    enum class Kind { Solid, Linear, Radial };
+    Kind kind = Kind::Solid;
+    double angle = 0;      // linear: degrees clockwise, 0 runs left to right
+    QGradientStops stops;  // gradients: offsets 0..1 in ascending order
+
+    bool isGradient() const { return kind != Kind::Solid && stops.size() >= 2; }
+    bool operator==(const Fill& other) const = default;
+};
+
+// A soft shadow cast below the element's drawing.
+struct Shadow {
+    bool enabled = false;
+    QColor color{0, 0, 0, 110};
+    QPointF offset{3, 3};
+    double blur = 4; // stage units
+
+    bool operator==(const Shadow& other) const = default;
+};
 
 // One thing on the stage. Position and size describe the unrotated box in
 // stage units; rotation (degrees, clockwise) turns it about its centre.
@@ -21,14 +48,38 @@ struct LogoElement {
     QSizeF size{100, 40};
     double rotation = 0;
 
-    // Text
+    // Every kind
+    QString name; // what the layers list shows; empty for the automatic name
+    bool locked = false;
+    bool hidden = false;
+    bool flipHorizontal = false;
+    bool flipVertical = false;
+    double opacity = 1; // 0..1
+    Shadow shadow;
+
+    // Text (may hold several lines)
     QString text;
     QString fontFamily;
     double fontSize = 24;
     bool bold = false;
     bool italic = false;
-    // Text and symbol
+    double arcRadius = 0;     // font pixels; 0 is straight, negative bends down
+    double letterSpacing = 0; // font pixels added after each letter
+    double lineSpacing = 1;   // times the font's line spacing
+    TextAlignment alignment = TextAlignment::Left;
+    TextCase textCase = TextCase::AsTyped;
+    // Text, symbol and shape: the solid colour
     QColor color{Qt::black};
+    // Text and shape
+    Fill fill;
+    QColor strokeColor{Qt::black};
+    double strokeWidth = 0; // 0 draws no outline
+    // Shape
+    ShapeType shapeType = ShapeType::Rectangle;
+    double cornerRadius = 12; // rounded rectangle, stage units
+    int sides = 6;            // polygon
+    int points = 5;           // star
+    double innerRatio = 0.5;  // star: inner radius over outer radius
     // Symbol: catalogue path below datasrc, e.g. "ClipArts/Nature/leaf.svg"
     QString symbol;
     // Picture: file name inside LogoImages
@@ -45,9 +96,11 @@ struct LogoElement {
 
 struct LogoDocument {
     QSize stageSize{507, 397};
+    // A fully transparent background keeps its colour for when it is made opaque again.
     QColor background{Qt::white};
     std::vector<LogoElement> elements; // bottom first
 
+    bool backgroundTransparent() const { return background.isValid() && background.alpha() == 0; }
     bool operator==(const LogoDocument& other) const
     {
         return stageSize == other.stageSize && background == other.background && elements == other.elements;
@@ -56,5 +109,18 @@ struct LogoDocument {
 
 // The box that a group's children span, in their own coordinates.
 QRectF childrenBox(const LogoElement& group);
+
+// Limits every reader and editor keeps values within.
+namespace limits {
+inline constexpr double maxArcRadius = 100000;
+inline constexpr double maxSpacing = 1000;
+inline constexpr double minLineSpacing = 0.1, maxLineSpacing = 10;
+inline constexpr double maxStrokeWidth = 500;
+inline constexpr double maxBlur = 200, maxShadowOffset = 1000;
+inline constexpr double maxCornerRadius = 100000;
+inline constexpr int minSides = 3, maxSides = 64;
+inline constexpr double minInnerRatio = 0.05, maxInnerRatio = 0.95;
+inline constexpr int maxGradientStops = 32;
+} // namespace limits
 
 } // namespace vm

@@ -1,5 +1,9 @@
 #include "canvas/logo/logo_renderer.h"
 
+#include "canvas/logo/element_paint.h"
+#include "canvas/logo/raw_font_glyphs.h"
+#include "canvas/logo/soft_shadow.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,7 +25,29 @@ QFont textFont(const LogoElement& text)
     return font;
 }
 
-QString displayText(const LogoElement& text) { return text.text.isEmpty() ? QStringLiteral(" ") : text.text; }
+QString displayText(const LogoElement& text) { return text.text.isEmpty() ? QStringLiteral(" ") : shownText(text); }
+
+// A text Qt can draw as text: vector files then keep it as text.
+bool isPlainText(const LogoElement& text)
+{
+    return text.arcRadius == 0 && text.letterSpacing == 0 && text.lineSpacing == 1 && text.strokeWidth == 0
+        && !text.fill.isGradient() && (text.alignment == TextAlignment::Left || !text.text.contains(QLatin1Char('\n')));
+}
+
+QString fontKey(const LogoElement& text)
+{
+    return QStringLiteral("%1|%2|%3%4").arg(text.fontFamily).arg(text.fontSize).arg(text.bold).arg(text.italic);
+}
+
+QSizeF plainTextSize(const LogoElement& text)
+{
+    const QFontMetricsF metrics(textFont(text));
+    const QSizeF size = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, displayText(text)).size();
+    return QSizeF(std::max(1.0, size.width()), std::max(1.0, size.height()));
+}
+
+// Layouts kept for drawing; a stage redraws the same texts on every frame.
+constexpr qsizetype layoutCacheLimit = 512;
 } // namespace
 
 bool isPlainFileName(const QString& name)
@@ -48,6 +74,12 @@ void LogoRenderer::setResources(LogoResources resources)
     pictures_.clear();
 }
 
+void LogoRenderer::setGlyphLookup(GlyphLookup lookup)
+{
+    lookup_ = std::move(lookup);
+    layouts_.clear();
+}
+
 void LogoRenderer::draw(QPainter& painter, const LogoDocument& logo) const
 {
     for (const LogoElement& element : logo.elements)
@@ -70,31 +102,55 @@ void LogoRenderer::drawElement(QPainter& painter, const LogoElement& element) co
 
 void LogoRenderer::drawContent(QPainter& painter, const LogoElement& element, const QRectF& box) const
 {
-    switch (element.kind) {
-    case ElementKind::Text: {
-        const QSizeF natural = naturalTextSize(element);
-        painter.save();
-        painter.translate(box.topLeft());
-        painter.scale(box.width() / natural.width(), box.height() / natural.height());
-        const QFont font = textFont(element);
-        if (outlined_ && outlined_(font.family())) {
-            // Line by line from the top, as drawText lays out a top-aligned text.
-            const QFontMetricsF metrics(font);
-            QPainterPath outline;
-            qreal baseline = metrics.ascent();
-            for (const QString& line : displayText(element).split(QLatin1Char('\n'))) {
-                outline.addText(QPointF(0, baseline), font, line);
-                baseline += metrics.lineSpacing();
-            }
-            painter.fillPath(outline, element.color);
-        } else {
-            painter.setFont(font);
-            painter.setPen(element.color);
-            painter.drawText(QRectF(QPointF(0, 0), natural), Qt::AlignLeft | Qt::AlignTop, displayText(element));
-        }
-        painter.restore();
-        break;
+    if (element.hidden)
+        return;
+    painter.save();
+    painter.setOpacity(painter.opacity() * std::clamp(element.opacity, 0.0, 1.0));
+    if (element.flipHorizontal || element.flipVertical) {
+        painter.translate(box.center());
+        painter.scale(element.flipHorizontal ? -1 : 1, element.flipVertical ? -1 : 1);
+        painter.translate(-box.center());
     }
+    if (element.shadow.enabled)
+        drawShadow(painter, element, box);
+    drawBody(painter, element, box);
+    painter.restore();
+}
+
+void LogoRenderer::drawShadow(QPainter& painter, const LogoElement& element, const QRectF& box) const
+{
+    // The element drawn alone at the painter's resolution, blurred, laid under it.
+    const QTransform device = painter.deviceTransform();
+    const double resolution = std::sqrt(std::abs(device.determinant()));
+    const double reach = element.strokeWidth + element.shadow.blur * 2 + 1;
+    const QRectF area = box.adjusted(-reach, -reach, reach, reach);
+    const double pixels = std::clamp(resolution, 0.05, 4096 / std::max(area.width(), area.height()));
+    const QSize size(std::max(1, qCeil(area.width() * pixels)), std::max(1, qCeil(area.height() * pixels)));
+    QImage drawing(size, QImage::Format_ARGB32_Premultiplied);
+    drawing.fill(Qt::transparent);
+    {
+        QPainter layer(&drawing);
+        layer.setRenderHints(painter.renderHints());
+        layer.scale(pixels, pixels);
+        layer.translate(-area.topLeft());
+        drawBody(layer, element, box);
+    }
+    const QImage shadow = softShadow(drawing, element.shadow.blur * pixels, element.shadow.color);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area.translated(element.shadow.offset), shadow);
+    painter.restore();
+}
+
+void LogoRenderer::drawBody(QPainter& painter, const LogoElement& element, const QRectF& box) const
+{
+    switch (element.kind) {
+    case ElementKind::Text:
+        drawText(painter, element, box);
+        break;
+    case ElementKind::Shape:
+        drawShape(painter, element, box);
+        break;
     case ElementKind::Symbol:
         if (QSvgRenderer* svg = symbolRenderer(element.symbol, element.color))
             svg->render(&painter, box);
@@ -141,11 +197,100 @@ QImage LogoRenderer::render(const LogoDocument& logo, double scale, const QColor
     return image;
 }
 
+void LogoRenderer::drawText(QPainter& painter, const LogoElement& text, const QRectF& box) const
+{
+    painter.save();
+    painter.translate(box.topLeft());
+    const std::shared_ptr<const GlyphSource> glyphs = glyphsFor(text);
+    if (glyphs) {
+        const TextLayout& layout = layoutFor(text, *glyphs);
+        painter.scale(box.width() / layout.size.width(), box.height() / layout.size.height());
+        if (text.strokeWidth > 0) {
+            // Twice as wide under the fill: the outline grows outwards and the letters keep their weight.
+            painter.strokePath(layout.outline, QPen(text.strokeColor, text.strokeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
+        painter.fillPath(layout.outline, fillBrush(text, QRectF(QPointF(0, 0), layout.size)));
+        painter.restore();
+        return;
+    }
+    const QSizeF natural = plainTextSize(text);
+    painter.scale(box.width() / natural.width(), box.height() / natural.height());
+    const QFont font = textFont(text);
+    if (outlined_ && outlined_(font.family())) {
+        // Line by line from the top, as drawText lays out a top-aligned text.
+        const QFontMetricsF metrics(font);
+        QPainterPath outline;
+        qreal baseline = metrics.ascent();
+        for (const QString& line : displayText(text).split(QLatin1Char('\n'))) {
+            outline.addText(QPointF(0, baseline), font, line);
+            baseline += metrics.lineSpacing();
+        }
+        painter.fillPath(outline, text.color);
+    } else {
+        painter.setFont(font);
+        painter.setPen(text.color);
+        painter.drawText(QRectF(QPointF(0, 0), natural), Qt::AlignLeft | Qt::AlignTop, displayText(text));
+    }
+    painter.restore();
+}
+
+void LogoRenderer::drawShape(QPainter& painter, const LogoElement& shape, const QRectF& box) const
+{
+    const QPainterPath path = shapePath(shape, box);
+    if (shape.shapeType == ShapeType::Line) {
+        // A line has no inside: its fill paints it, at the outline's width.
+        painter.strokePath(path, QPen(fillBrush(shape, box), std::max(1.0, shape.strokeWidth), Qt::SolidLine, Qt::RoundCap));
+        return;
+    }
+    painter.fillPath(path, fillBrush(shape, box));
+    if (shape.strokeWidth > 0)
+        painter.strokePath(path, QPen(shape.strokeColor, shape.strokeWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+}
+
+std::shared_ptr<const GlyphSource> LogoRenderer::glyphsFor(const LogoElement& text) const
+{
+    if (lookup_) {
+        if (auto found = lookup_(text.fontFamily, text.fontSize, text.bold, text.italic))
+            return found;
+    }
+    if (isPlainText(text))
+        return nullptr;
+    const QString key = fontKey(text);
+    auto found = systemGlyphs_.find(key);
+    if (found == systemGlyphs_.end())
+        found = systemGlyphs_.insert(key, std::make_shared<RawFontGlyphSource>(textFont(text)));
+    return *found;
+}
+
+const TextLayout& LogoRenderer::layoutFor(const LogoElement& text, const GlyphSource& glyphs) const
+{
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                            .arg(fontKey(text), text.text)
+                            .arg(text.arcRadius)
+                            .arg(text.letterSpacing)
+                            .arg(text.lineSpacing)
+                            .arg(int(text.alignment))
+                            .arg(int(text.textCase))
+                            .arg(quintptr(&glyphs));
+    auto found = layouts_.find(key);
+    if (found != layouts_.end())
+        return *found;
+    if (layouts_.size() >= layoutCacheLimit)
+        layouts_.clear();
+    return *layouts_.insert(key, layoutText(text, glyphs));
+}
+
+QSizeF LogoRenderer::textSize(const LogoElement& text) const
+{
+    const std::shared_ptr<const GlyphSource> glyphs = glyphsFor(text);
+    return glyphs ? layoutFor(text, *glyphs).size : plainTextSize(text);
+}
+
 QSizeF LogoRenderer::naturalTextSize(const LogoElement& text)
 {
-    const QFontMetricsF metrics(textFont(text));
-    const QSizeF size = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, displayText(text)).size();
-    return QSizeF(std::max(1.0, size.width()), std::max(1.0, size.height()));
+    if (isPlainText(text))
+        return plainTextSize(text);
+    return layoutText(text, RawFontGlyphSource(textFont(text))).size;
 }
 
 QSizeF LogoRenderer::pictureSize(const QString& fileName) const

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "canvas/logo/glyph_source.h"
 #include "canvas/logo/logo_document.h"
+#include "canvas/logo/text_layout.h"
 
 #include <QHash>
 #include <QImage>
@@ -31,29 +33,44 @@ public:
     // Texts whose font family this accepts are drawn as filled outlines, not as
     // text: a vector file then shows them without the font.
     void setTextAsOutlines(std::function<bool(const QString& family)> outlined) { outlined_ = std::move(outlined); }
+    // Where texts find glyphs before the system's fonts (imported font movies).
+    void setGlyphLookup(GlyphLookup lookup);
 
     // The elements in stage coordinates, without the background.
     void draw(QPainter& painter, const LogoDocument& logo) const;
     // One element with its position and rotation.
     void drawElement(QPainter& painter, const LogoElement& element) const;
-    // One element's content filling box, without its position and rotation.
+    // One element's content filling box, without its position and rotation:
+    // nothing when hidden, else with its opacity, flips and shadow.
     void drawContent(QPainter& painter, const LogoElement& element, const QRectF& box) const;
 
     // The stage scaled by scale; a transparent background leaves the pixels clear.
     QImage render(const LogoDocument& logo, double scale, const QColor& background) const;
 
     // The unscaled size of a text at its font size: a new text's box.
+    QSizeF textSize(const LogoElement& text) const;
+    // The same with the fonts of the system only.
     static QSizeF naturalTextSize(const LogoElement& text);
     // The size a picture file would like on the stage, or an empty size.
     QSizeF pictureSize(const QString& fileName) const;
 
 private:
+    void drawBody(QPainter& painter, const LogoElement& element, const QRectF& box) const;
+    void drawText(QPainter& painter, const LogoElement& text, const QRectF& box) const;
+    void drawShape(QPainter& painter, const LogoElement& shape, const QRectF& box) const;
+    void drawShadow(QPainter& painter, const LogoElement& element, const QRectF& box) const;
+    // The glyph set text is laid out with, or nullptr when Qt draws it as text.
+    std::shared_ptr<const GlyphSource> glyphsFor(const LogoElement& text) const;
+    const TextLayout& layoutFor(const LogoElement& text, const GlyphSource& glyphs) const;
     QSvgRenderer* symbolRenderer(const QString& path, const QColor& color) const;
     const QImage& picture(const QString& fileName) const;
     static void drawPlaceholder(QPainter& painter, const QRectF& box);
 
     LogoResources resources_;
     std::function<bool(const QString& family)> outlined_;
+    GlyphLookup lookup_;
+    mutable QHash<QString, std::shared_ptr<const GlyphSource>> systemGlyphs_;
+    mutable QHash<QString, TextLayout> layouts_;
     mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_;
     mutable QHash<QString, QImage> pictures_;
 };

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <pugixml.hpp>
 #include <sstream>
 
@@ -21,8 +23,25 @@ const char* kindName(ElementKind kind)
     case ElementKind::Symbol: return "Symbol";
     case ElementKind::Picture: return "Picture";
     case ElementKind::Group: return "Group";
+    case ElementKind::Shape: return "Shape";
     }
     return "Text";
+}
+
+// Enumerations by name: the index in each table is the enumerator's value.
+constexpr const char* shapeNames[] = {"rectangle", "roundedRectangle", "ellipse", "line", "polygon", "star"};
+constexpr const char* alignmentNames[] = {"left", "center", "right"};
+constexpr const char* caseNames[] = {"asTyped", "upper", "lower"};
+constexpr const char* fillNames[] = {"solid", "linear", "radial"};
+
+template <typename Enum, size_t count>
+Enum named(const pugi::xml_node& node, const char* attribute, const char* const (&names)[count], Enum fallback)
+{
+    const std::string_view value = node.attribute(attribute).value();
+    for (size_t index = 0; index < count; ++index)
+        if (value == names[index])
+            return Enum(index);
+    return fallback;
 }
 
 std::string numberText(double value)
@@ -51,10 +70,9 @@ QString text(const pugi::xml_node& node, const char* name)
     return QString::fromUtf8(node.attribute(name).value());
 }
 
-QColor color(const pugi::xml_node& node, const char* name, const QColor& fallback)
+QColor parseColor(std::string_view value, const QColor& fallback)
 {
     // "#rrggbb" or "#aarrggbb", read by hand: colours are on every element.
-    const std::string_view value = node.attribute(name).value();
     if ((value.size() != 7 && value.size() != 9) || value[0] != '#')
         return fallback;
     quint32 bits = 0;
@@ -64,12 +82,130 @@ QColor color(const pugi::xml_node& node, const char* name, const QColor& fallbac
     return value.size() == 7 ? QColor::fromRgb(QRgb(0xff000000u | bits)) : QColor::fromRgba(QRgb(bits));
 }
 
+QColor color(const pugi::xml_node& node, const char* name, const QColor& fallback)
+{
+    return parseColor(node.attribute(name).value(), fallback);
+}
+
 std::string colorText(const QColor& value)
 {
     return (value.alpha() == 255 ? value.name(QColor::HexRgb) : value.name(QColor::HexArgb)).toStdString();
 }
 
 bool flag(const pugi::xml_node& node, const char* name) { return std::strcmp(node.attribute(name).value(), "true") == 0; }
+
+// "offset colour" pairs separated by ';', e.g. "0 #ff0000;1 #0000ff".
+QGradientStops stops(const pugi::xml_node& node)
+{
+    QGradientStops result;
+    const std::string_view value = node.attribute("stops").value();
+    size_t start = 0;
+    while (start < value.size() && result.size() < limits::maxGradientStops) {
+        const size_t end = std::min(value.find(';', start), value.size());
+        const std::string_view stop = value.substr(start, end - start);
+        start = end + 1;
+        const size_t space = stop.find(' ');
+        if (space == std::string_view::npos)
+            continue;
+        double offset = 0;
+        const auto parsed = std::from_chars(stop.data(), stop.data() + space, offset);
+        const QColor colour = parseColor(stop.substr(space + 1), QColor());
+        if (parsed.ec != std::errc() || !std::isfinite(offset) || !colour.isValid())
+            continue;
+        result.append({std::clamp(offset, 0.0, 1.0), colour});
+    }
+    // A gradient needs its stops in order; a hand-edited file may not keep it.
+    std::stable_sort(result.begin(), result.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return result;
+}
+
+std::string stopsText(const QGradientStops& stops)
+{
+    std::string text;
+    for (const QGradientStop& stop : stops) {
+        if (!text.empty())
+            text += ';';
+        text += numberText(stop.first) + ' ' + colorText(stop.second);
+    }
+    return text;
+}
+
+// Properties every version-1 file lacks: written only when they differ from
+// the default, so plain logos stay small and read the same.
+void optional(pugi::xml_node& node, const char* name, double value, double fallback)
+{
+    if (value != fallback)
+        node.append_attribute(name) = numberText(value).c_str();
+}
+void optional(pugi::xml_node& node, const char* name, bool value)
+{
+    if (value)
+        node.append_attribute(name) = "true";
+}
+void optional(pugi::xml_node& node, const char* name, const QColor& value, const QColor& fallback)
+{
+    if (value != fallback)
+        node.append_attribute(name) = colorText(value).c_str();
+}
+template <size_t count>
+void optional(pugi::xml_node& node, const char* name, int value, const char* const (&names)[count])
+{
+    if (value > 0 && size_t(value) < count)
+        node.append_attribute(name) = names[value];
+}
+
+void readCommon(const pugi::xml_node& node, LogoElement& element)
+{
+    const LogoElement defaults;
+    element.name = text(node, "name");
+    element.locked = flag(node, "locked");
+    element.hidden = flag(node, "hidden");
+    element.flipHorizontal = flag(node, "flipHorizontal");
+    element.flipVertical = flag(node, "flipVertical");
+    element.opacity = number(node, "opacity", 1, 0, 1);
+    element.shadow.enabled = flag(node, "shadow");
+    element.shadow.color = color(node, "shadowColor", defaults.shadow.color);
+    element.shadow.offset = QPointF(number(node, "shadowX", defaults.shadow.offset.x(), -limits::maxShadowOffset, limits::maxShadowOffset),
+                                    number(node, "shadowY", defaults.shadow.offset.y(), -limits::maxShadowOffset, limits::maxShadowOffset));
+    element.shadow.blur = number(node, "shadowBlur", defaults.shadow.blur, 0, limits::maxBlur);
+}
+
+void writeCommon(pugi::xml_node& node, const LogoElement& element)
+{
+    const LogoElement defaults;
+    if (!element.name.isEmpty())
+        node.append_attribute("name") = element.name.toUtf8().constData();
+    optional(node, "locked", element.locked);
+    optional(node, "hidden", element.hidden);
+    optional(node, "flipHorizontal", element.flipHorizontal);
+    optional(node, "flipVertical", element.flipVertical);
+    optional(node, "opacity", element.opacity, 1);
+    optional(node, "shadow", element.shadow.enabled);
+    optional(node, "shadowColor", element.shadow.color, defaults.shadow.color);
+    optional(node, "shadowX", element.shadow.offset.x(), defaults.shadow.offset.x());
+    optional(node, "shadowY", element.shadow.offset.y(), defaults.shadow.offset.y());
+    optional(node, "shadowBlur", element.shadow.blur, defaults.shadow.blur);
+}
+
+// Fill and outline, shared by texts and shapes.
+void readPaint(const pugi::xml_node& node, LogoElement& element)
+{
+    element.fill.kind = named(node, "fill", fillNames, Fill::Kind::Solid);
+    element.fill.angle = number(node, "fillAngle", 0, -360, 360);
+    element.fill.stops = stops(node);
+    element.strokeColor = color(node, "stroke", Qt::black);
+    element.strokeWidth = number(node, "strokeWidth", 0, 0, limits::maxStrokeWidth);
+}
+
+void writePaint(pugi::xml_node& node, const LogoElement& element)
+{
+    optional(node, "fill", int(element.fill.kind), fillNames);
+    optional(node, "fillAngle", element.fill.angle, 0);
+    if (!element.fill.stops.isEmpty())
+        node.append_attribute("stops") = stopsText(element.fill.stops).c_str();
+    optional(node, "stroke", element.strokeColor, Qt::black);
+    optional(node, "strokeWidth", element.strokeWidth, 0);
+}
 
 bool readElements(const pugi::xml_node& parent, std::vector<LogoElement>& into, int depth, QString& error);
 
@@ -84,12 +220,15 @@ bool readElement(const pugi::xml_node& node, LogoElement& element, int depth, QS
         element.kind = ElementKind::Picture;
     else if (name == "Group")
         element.kind = ElementKind::Group;
+    else if (name == "Shape")
+        element.kind = ElementKind::Shape;
     else
         return true; // not ours: skipped, so a file with extras still opens
     element.position = QPointF(number(node, "x", 0, -maxCoordinate, maxCoordinate),
                                number(node, "y", 0, -maxCoordinate, maxCoordinate));
     element.size = QSizeF(number(node, "width", 100, 0.01, maxCoordinate), number(node, "height", 40, 0.01, maxCoordinate));
     element.rotation = number(node, "rotation", 0, -360, 360);
+    readCommon(node, element);
     switch (element.kind) {
     case ElementKind::Text:
         element.text = text(node, "text");
@@ -98,6 +237,21 @@ bool readElement(const pugi::xml_node& node, LogoElement& element, int depth, QS
         element.bold = flag(node, "bold");
         element.italic = flag(node, "italic");
         element.color = color(node, "color", Qt::black);
+        element.arcRadius = number(node, "arcRadius", 0, -limits::maxArcRadius, limits::maxArcRadius);
+        element.letterSpacing = number(node, "letterSpacing", 0, -limits::maxSpacing, limits::maxSpacing);
+        element.lineSpacing = number(node, "lineSpacing", 1, limits::minLineSpacing, limits::maxLineSpacing);
+        element.alignment = named(node, "align", alignmentNames, TextAlignment::Left);
+        element.textCase = named(node, "case", caseNames, TextCase::AsTyped);
+        readPaint(node, element);
+        break;
+    case ElementKind::Shape:
+        element.shapeType = named(node, "shape", shapeNames, ShapeType::Rectangle);
+        element.color = color(node, "color", Qt::black);
+        element.cornerRadius = number(node, "cornerRadius", 12, 0, limits::maxCornerRadius);
+        element.sides = int(number(node, "sides", 6, limits::minSides, limits::maxSides));
+        element.points = int(number(node, "points", 5, limits::minSides, limits::maxSides));
+        element.innerRatio = number(node, "innerRatio", 0.5, limits::minInnerRatio, limits::maxInnerRatio);
+        readPaint(node, element);
         break;
     case ElementKind::Symbol:
         element.symbol = text(node, "symbol");
@@ -138,6 +292,7 @@ void writeElement(pugi::xml_node parent, const LogoElement& element)
     node.append_attribute("width") = numberText(element.size.width()).c_str();
     node.append_attribute("height") = numberText(element.size.height()).c_str();
     node.append_attribute("rotation") = numberText(element.rotation).c_str();
+    writeCommon(node, element);
     switch (element.kind) {
     case ElementKind::Text:
         node.append_attribute("text") = element.text.toUtf8().constData();
@@ -146,6 +301,21 @@ void writeElement(pugi::xml_node parent, const LogoElement& element)
         node.append_attribute("bold") = element.bold ? "true" : "false";
         node.append_attribute("italic") = element.italic ? "true" : "false";
         node.append_attribute("color") = colorText(element.color).c_str();
+        optional(node, "arcRadius", element.arcRadius, 0);
+        optional(node, "letterSpacing", element.letterSpacing, 0);
+        optional(node, "lineSpacing", element.lineSpacing, 1);
+        optional(node, "align", int(element.alignment), alignmentNames);
+        optional(node, "case", int(element.textCase), caseNames);
+        writePaint(node, element);
+        break;
+    case ElementKind::Shape:
+        node.append_attribute("shape") = shapeNames[int(element.shapeType)];
+        node.append_attribute("color") = colorText(element.color).c_str();
+        optional(node, "cornerRadius", element.cornerRadius, 12);
+        optional(node, "sides", element.sides, 6);
+        optional(node, "points", element.points, 5);
+        optional(node, "innerRatio", element.innerRatio, 0.5);
+        writePaint(node, element);
         break;
     case ElementKind::Symbol:
         node.append_attribute("symbol") = element.symbol.toUtf8().constData();

@@ -13,7 +13,7 @@ namespace vm {
 // written again gives the same bytes.
 namespace logo_xml {
 
-inline constexpr int formatVersion = 1;
+inline constexpr int formatVersion = 2;
 inline constexpr const char* rootName = "VantamorphLogo";
 
 struct ReadResult {

@@ -1,6 +1,7 @@
 #include "canvas/reference/clipart_dialog.h"
 
 #include "canvas/reference/clipart_model.h"
+#include "canvas/reference/editor_look.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -27,6 +28,10 @@ ClipArtDialog::ClipArtDialog(const ClipArtCatalogue& catalogue, const LogoRender
       addKeyword_(new QPushButton(tr("Add keyword…"), this))
 {
     setWindowTitle(tr("Add a symbol"));
+    editor_look::setLook(categories_, "categories");
+    editor_look::setLook(symbols_, "designs");
+    editor_look::setLook(details_, "hint");
+    setStyleSheet(editor_look::styleSheet());
     resize(720, 500);
     categories_->setMaximumWidth(180);
     search_->setPlaceholderText(tr("Search by name or keyword, e.g. coffee, rocket, leaf"));
@@ -41,7 +46,6 @@ ClipArtDialog::ClipArtDialog(const ClipArtCatalogue& catalogue, const LogoRender
     symbols_->setWordWrap(true);
     details_->setWordWrap(true);
     details_->setMinimumHeight(34);
-    details_->setStyleSheet(QStringLiteral("color: #345;"));
     addKeyword_->setToolTip(tr("Add a word of your own by which this symbol is found"));
 
     auto* colours = new QHBoxLayout;
@@ -49,7 +53,8 @@ ClipArtDialog::ClipArtDialog(const ClipArtCatalogue& catalogue, const LogoRender
     for (const QColor& ink : inks) {
         auto* swatch = new QToolButton(this);
         swatch->setFixedSize(20, 20);
-        swatch->setStyleSheet(QStringLiteral("QToolButton { background: %1; border: 1px solid #667; border-radius: 3px; }").arg(ink.name()));
+        editor_look::setLook(swatch, "swatch");
+        swatch->setStyleSheet(QStringLiteral("background: %1;").arg(ink.name()));
         connect(swatch, &QToolButton::clicked, this, [this, ink] { setColour(ink); });
         colours->addWidget(swatch);
     }

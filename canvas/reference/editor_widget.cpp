@@ -1,10 +1,17 @@
 #include "canvas/reference/editor_widget.h"
 
+#include "canvas/editing/arrangement.h"
+#include "canvas/reference/arrange_controls.h"
 #include "canvas/reference/clipart_dialog.h"
 #include "canvas/reference/crop_dialog.h"
+#include "canvas/reference/editor_look.h"
+#include "canvas/reference/layers_list.h"
 #include "canvas/reference/logo_editor.h"
+#include "canvas/reference/panel_frame.h"
+#include "canvas/reference/properties_panel.h"
 #include "canvas/reference/reference_canvas.h"
 #include "canvas/reference/stage_items.h"
+#include "canvas/reference/stage_view.h"
 #include "canvas/reference/template_gallery.h"
 #include "canvas/reference/wizard_dialog.h"
 
@@ -21,6 +28,9 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QPixmapCache>
+#include <QScrollBar>
+#include <QUndoStack>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -31,36 +41,6 @@
 namespace vm {
 
 namespace {
-const QColor deskColour(221, 236, 248);
-const QColor accent(19, 121, 206);
-
-// The stage: the logo's background, a soft shadow around it, the desk beyond.
-class StageView : public QGraphicsView {
-public:
-    StageView(QGraphicsScene* scene, LogoEditor& editor, QWidget* parent) : QGraphicsView(scene, parent), editor_(editor)
-    {
-        setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-        setFrameShape(QFrame::NoFrame);
-        setBackgroundBrush(deskColour);
-        setDragMode(QGraphicsView::RubberBandDrag);
-        setAlignment(Qt::AlignCenter);
-    }
-
-protected:
-    void drawBackground(QPainter* painter, const QRectF& rect) override
-    {
-        painter->fillRect(rect, deskColour);
-        const QRectF stage(QPointF(0, 0), editor_.document().stageSize);
-        painter->fillRect(stage.translated(4, 4), QColor(0, 0, 0, 35));
-        painter->fillRect(stage, editor_.document().background);
-        painter->setPen(QPen(QColor(170, 190, 210), 0));
-        painter->drawRect(stage);
-    }
-
-private:
-    LogoEditor& editor_;
-};
-
 // A text being typed on the stage: Enter or Escape or leaving it ends the editing.
 class InPlaceText : public QGraphicsTextItem {
 public:
@@ -94,40 +74,24 @@ const QList<QColor> swatches = {
     QColor(0xe6, 0x4a, 0x19), QColor(0xd3, 0x2f, 0x2f), QColor(0xad, 0x14, 0x57), QColor(0x6a, 0x1b, 0x9a),
 };
 
-QFrame* panelFrame(const QString& title, QWidget* parent, QVBoxLayout*& body)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QStringLiteral("canvasPanel"));
-    frame->setStyleSheet(QStringLiteral("QFrame#canvasPanel { background: #f7fafd; border: 1px solid #9fb7cf; border-radius: 4px; }"));
-    body = new QVBoxLayout(frame);
-    body->setContentsMargins(6, 4, 6, 6);
-    body->setSpacing(4);
-    auto* head = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("<b>%1</b>").arg(title), frame);
-    auto* close = new QToolButton(frame);
-    close->setText(QStringLiteral("×"));
-    close->setAutoRaise(true);
-    QObject::connect(close, &QToolButton::clicked, frame, &QWidget::hide);
-    head->addWidget(label);
-    head->addStretch();
-    head->addWidget(close);
-    body->addLayout(head);
-    frame->hide();
-    return frame;
-}
 } // namespace
 
 EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
     : QWidget(parent), canvas_(canvas), editor_(canvas.editor()), toolbar_(new QToolBar(this)), scene_(new QGraphicsScene(this))
 {
     view_ = new StageView(scene_, editor_, this);
+    view_->zoomChanged = [this] { showZoom(); };
+    // Every element on the stage keeps a picture of itself (see ElementItem): room for a thousand.
+    QPixmapCache::setCacheLimit(std::max(QPixmapCache::cacheLimit(), 96 * 1024));
+    setStyleSheet(editor_look::styleSheet());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolbar_);
     layout->addWidget(view_, 1);
-    buildToolbar();
     buildPanels();
+    buildToolbar();
+    buildShortcuts();
 
     quickHelp_ = new QLabel(view_);
     quickHelp_->setWordWrap(true);
@@ -137,8 +101,13 @@ EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
                            "<p><b>Text</b> adds a text; double-click it to type, Enter to finish.</p>"
                            "<p><b>Symbol</b> opens the clip-art browser: search by keyword, pick a colour.</p>"
                            "<p><b>Picture</b> adds a picture from your computer; <b>Crop</b> cuts and scales it.</p>"
-                           "<p>Drag to move. Corner handles resize, the round handle rotates.</p>"
-                           "<p>The <b>Colour</b> and <b>Tools</b> panels change the selected elements.</p>"
+                           "<p>Drag to move: edges and centres snap to the stage centre and to other elements "
+                           "(hold Alt not to snap). Corner handles resize, the round handle rotates. "
+                           "Arrow keys nudge by 1 px, with Shift by 10 px.</p>"
+                           "<p>The <b>Colour</b>, <b>Tools</b> and <b>Arrange</b> panels change the selected elements; "
+                           "<b>Layers</b> lists them all: rename, drag to reorder, lock, hide.</p>"
+                           "<p>Ctrl+wheel zooms, Ctrl+0 fits the stage, Ctrl+1 shows it at 100%; "
+                           "the middle button or Space and drag moves the view.</p>"
                            "<p><b>Wizard</b> starts a logo from your company name.</p>"
                            "<p><i>Click here to close.</i></p>"));
     quickHelp_->hide();
@@ -160,54 +129,175 @@ EditorWidget::EditorWidget(ReferenceCanvas& canvas, QWidget* parent)
     rebuildScene();
 }
 
-EditorWidget::~EditorWidget() = default;
+EditorWidget::~EditorWidget()
+{
+    // The scene empties as it goes: that is no selection by the user.
+    disconnect(scene_, nullptr, this, nullptr);
+}
 
 void EditorWidget::buildToolbar()
 {
-    toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    toolbar_->setStyleSheet(QStringLiteral("QToolBar { background: #eef4fa; border-bottom: 1px solid #c3d3e3; spacing: 0px; }"
-                                            "QToolButton { padding: 0px 1px; margin: 0px; font-size: 11px; }"));
-    const auto add = [this](const QString& text, const QString& tip, auto slot) {
-        QAction* action = toolbar_->addAction(text);
-        action->setToolTip(tip);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_->setIconSize(QSize(18, 18));
+    // shown: the key as the tooltip tells it. The host's menus own some keys
+    // (Ctrl+Z, Ctrl+C, Delete...); those are shown here but never bound twice.
+    const auto add = [this](const QString& name, const QString& icon, const QString& text, const QString& shown, auto slot) {
+        QAction* action = toolbar_->addAction(editor_look::icon(icon), text);
+        action->setToolTip(shown.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, shown));
         connect(action, &QAction::triggered, this, slot);
+        actions_.insert(name, action);
         return action;
     };
-    add(tr("New"), tr("Start a new logo"), [this] { canvas_.requestNew(); });
-    add(tr("Open"), tr("Open a logo"), [this] { canvas_.requestOpen(); });
-    QAction* save = add(tr("Save"), tr("Save the logo; the arrow also keeps it as a template"), [this] { canvas_.requestSave(); });
+    add(QStringLiteral("new"), QStringLiteral("file-plus"), tr("New logo"), tr("Ctrl+N"), [this] { canvas_.requestNew(); });
+    add(QStringLiteral("open"), QStringLiteral("folder-open"), tr("Open a logo"), tr("Ctrl+O"), [this] { canvas_.requestOpen(); });
+    QAction* save = add(QStringLiteral("save"), QStringLiteral("floppy-disk"), tr("Save the logo; the arrow also keeps it as a template"),
+                        tr("Ctrl+S"), [this] { canvas_.requestSave(); });
     // Saving as a template sits under Save: the toolbar has no room for another button.
     auto* saveMenu = new QMenu(this);
     saveMenu->addAction(tr("Save as Template…"), this, [this] { saveAsTemplate(); });
     save->setMenu(saveMenu);
     if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(save)))
         button->setPopupMode(QToolButton::MenuButtonPopup);
-    add(tr("Publish"), tr("Publish the logo as an image"), [this] { canvas_.requestPublish(); });
+    add(QStringLiteral("publish"), QStringLiteral("export"), tr("Publish the logo as an image"), tr("Ctrl+L"), [this] { canvas_.requestPublish(); });
     toolbar_->addSeparator();
-    add(tr("Text"), tr("Add a text"), [this] { editor_.addText(tr("Your Text")); });
-    add(tr("Symbol"), tr("Add a clip-art symbol"), [this] { openClipArt(); });
-    add(tr("Picture"), tr("Add a picture"), [this] { canvas_.requestPicture(); });
-    add(tr("Crop"), tr("Crop and scale the selected picture"), [this] {
+    add(QStringLiteral("text"), QStringLiteral("text-t"), tr("Add a text"), QString(), [this] { editor_.addText(tr("Your Text")); });
+    add(QStringLiteral("symbol"), QStringLiteral("sticker"), tr("Add a clip-art symbol"), QString(), [this] { openClipArt(); });
+    add(QStringLiteral("picture"), QStringLiteral("image"), tr("Add a picture"), QString(), [this] { canvas_.requestPicture(); });
+    QAction* shape = add(QStringLiteral("shape"), QStringLiteral("shapes"), tr("Add a shape; the arrow picks which"), QString(),
+                         [this] { editor_.addShape(ShapeType::Rectangle); });
+    auto* shapes = new QMenu(this);
+    for (const auto& [name, type] : std::initializer_list<std::pair<QString, ShapeType>>{
+             {tr("Rectangle"), ShapeType::Rectangle}, {tr("Rounded rectangle"), ShapeType::RoundedRectangle}, {tr("Ellipse"), ShapeType::Ellipse},
+             {tr("Line"), ShapeType::Line}, {tr("Polygon"), ShapeType::Polygon}, {tr("Star"), ShapeType::Star}})
+        shapes->addAction(name, this, [this, shapeType = type] { editor_.addShape(shapeType); });
+    shape->setMenu(shapes);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(shape)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    add(QStringLiteral("crop"), QStringLiteral("crop"), tr("Crop and scale the selected picture"), QString(), [this] {
         if (!openCrop())
             canvas_.alert(tr("Select a picture to crop."));
     });
     toolbar_->addSeparator();
-    add(tr("Undo"), tr("Undo the last change"), [this] { editor_.undo(); });
-    add(tr("Cut"), tr("Cut"), [this] { editor_.cut(); });
-    add(tr("Copy"), tr("Copy"), [this] { editor_.copy(); });
-    add(tr("Paste"), tr("Paste"), [this] { editor_.paste(); });
-    add(tr("Delete"), tr("Delete"), [this] { editor_.deleteSelected(); });
+    QAction* undo = add(QStringLiteral("undo"), QStringLiteral("arrow-counter-clockwise"), tr("Undo"), tr("Ctrl+Z"), [this] { editor_.undo(); });
+    QAction* redo = add(QStringLiteral("redo"), QStringLiteral("arrow-clockwise"), tr("Redo"), tr("Ctrl+Shift+Z"), [this] { editor_.redo(); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Named after the step they take back or do again: "Undo Move", "Redo Change Colour".
+    const auto nameSteps = [this, undo, redo] {
+        const QUndoStack& stack = editor_.undoStack();
+        undo->setEnabled(stack.canUndo());
+        redo->setEnabled(stack.canRedo());
+        undo->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
+        redo->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
+        undo->setToolTip(tr("%1 (Ctrl+Z)").arg(undo->text()));
+        redo->setToolTip(tr("%1 (Ctrl+Shift+Z)").arg(redo->text()));
+    };
+    connect(&editor_.undoStack(), &QUndoStack::indexChanged, this, nameSteps);
+    connect(&editor_.undoStack(), &QUndoStack::cleanChanged, this, nameSteps);
+    nameSteps();
+    add(QStringLiteral("cut"), QStringLiteral("scissors"), tr("Cut"), tr("Ctrl+X"), [this] { editor_.cut(); });
+    add(QStringLiteral("copy"), QStringLiteral("copy"), tr("Copy"), tr("Ctrl+C"), [this] { editor_.copy(); });
+    add(QStringLiteral("paste"), QStringLiteral("clipboard"), tr("Paste"), tr("Ctrl+V"), [this] { editor_.paste(); });
+    add(QStringLiteral("delete"), QStringLiteral("trash"), tr("Delete"), tr("Delete"), [this] { editor_.deleteSelected(); });
     toolbar_->addSeparator();
-    add(tr("Forward"), tr("Bring forward"), [this] { editor_.bringForward(); });
-    add(tr("Backward"), tr("Send backward"), [this] { editor_.sendBackward(); });
-    add(tr("Group"), tr("Group everything"), [this] { editor_.groupAll(); });
-    add(tr("Ungroup"), tr("Take the selected group apart"), [this] { editor_.ungroupSelected(); });
+    add(QStringLiteral("forward"), QStringLiteral("selection-foreground"), tr("Bring forward"), tr("Ctrl+F"), [this] { editor_.bringForward(); });
+    add(QStringLiteral("backward"), QStringLiteral("selection-background"), tr("Send backward"), tr("Ctrl+B"), [this] { editor_.sendBackward(); });
+    add(QStringLiteral("group"), QStringLiteral("bounding-box"), tr("Group everything"), QString(), [this] { editor_.groupAll(); });
+    add(QStringLiteral("ungroup"), QStringLiteral("squares-four"), tr("Take the selected group apart"), QString(), [this] { editor_.ungroupSelected(); });
     toolbar_->addSeparator();
-    add(tr("Panels"), tr("Show the colour and text tools panels"), [this] { arrangePanels(); });
-    add(tr("Wizard"), tr("New logo wizard"), [this] { openWizard(); });
-
-    add(tr("Help"), tr("Quick help"), [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); });
+    QAction* align = add(QStringLiteral("align"), QStringLiteral("align-left"), tr("Align and distribute the selection"), QString(),
+                         [this] { showPanel(Panel::Arrange); });
+    auto* alignMenu = new QMenu(this);
+    const auto alignItem = [this, alignMenu](const QString& name, const QString& icon, const QString& text, Alignment alignment) {
+        actions_.insert(name, alignMenu->addAction(editor_look::icon(icon), text, this, [this, alignment] { editor_.alignSelected(alignment); }));
+    };
+    alignItem(QStringLiteral("alignLeft"), QStringLiteral("align-left"), tr("Align left"), Alignment::Left);
+    alignItem(QStringLiteral("alignCentre"), QStringLiteral("align-center-horizontal"), tr("Align centres horizontally"), Alignment::HorizontalCentre);
+    alignItem(QStringLiteral("alignRight"), QStringLiteral("align-right"), tr("Align right"), Alignment::Right);
+    alignItem(QStringLiteral("alignTop"), QStringLiteral("align-top"), tr("Align top"), Alignment::Top);
+    alignItem(QStringLiteral("alignMiddle"), QStringLiteral("align-center-vertical"), tr("Align centres vertically"), Alignment::VerticalCentre);
+    alignItem(QStringLiteral("alignBottom"), QStringLiteral("align-bottom"), tr("Align bottom"), Alignment::Bottom);
+    alignMenu->addSeparator();
+    alignMenu->addAction(editor_look::icon(QStringLiteral("arrows-out-line-horizontal")), tr("Distribute horizontally"), this,
+                         [this] { editor_.distributeSelected(Qt::Horizontal); });
+    alignMenu->addAction(editor_look::icon(QStringLiteral("arrows-out-line-vertical")), tr("Distribute vertically"), this,
+                         [this] { editor_.distributeSelected(Qt::Vertical); });
+    align->setMenu(alignMenu);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(align)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    add(QStringLiteral("flipHorizontal"), QStringLiteral("flip-horizontal"), tr("Flip horizontally"), tr("Shift+H"),
+        [this] { editor_.flipSelected(Qt::Horizontal); })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_H));
+    add(QStringLiteral("flipVertical"), QStringLiteral("flip-vertical"), tr("Flip vertically"), tr("Shift+V"),
+        [this] { editor_.flipSelected(Qt::Vertical); })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_V));
+    toolbar_->addSeparator();
+    add(QStringLiteral("zoomOut"), QStringLiteral("magnifying-glass-minus"), tr("Zoom out"), tr("Ctrl+-"), [this] { view_->zoomOut(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    zoomButton_ = new QToolButton(toolbar_);
+    zoomButton_->setObjectName(QStringLiteral("zoomButton"));
+    zoomButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    zoomButton_->setPopupMode(QToolButton::InstantPopup);
+    zoomButton_->setToolTip(tr("Zoom: fit (Ctrl+0), 100% (Ctrl+1), Ctrl+wheel"));
+    auto* zoomMenu = new QMenu(zoomButton_);
+    actions_.insert(QStringLiteral("zoomFit"), zoomMenu->addAction(editor_look::icon(QStringLiteral("frame-corners")), tr("Fit the stage"),
+                                                                   this, [this] { view_->fitStage(); }));
+    actions_.insert(QStringLiteral("zoom100"), zoomMenu->addAction(editor_look::icon(QStringLiteral("number-square-one")), tr("100%"), this,
+                                                                   [this] { view_->setZoom(1); }));
+    for (int percent : {50, 200, 400})
+        zoomMenu->addAction(tr("%1%").arg(percent), this, [this, percent] { view_->setZoom(percent / 100.0); });
+    actions_[QStringLiteral("zoomFit")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    actions_[QStringLiteral("zoom100")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    zoomButton_->setMenu(zoomMenu);
+    toolbar_->addWidget(zoomButton_);
+    add(QStringLiteral("zoomIn"), QStringLiteral("magnifying-glass-plus"), tr("Zoom in"), tr("Ctrl++"), [this] { view_->zoomIn(); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    showZoom();
+    toolbar_->addSeparator();
+    add(QStringLiteral("layers"), QStringLiteral("stack"), tr("Layers"), tr("F7"), [this] {
+        if (layersPanel_->isVisible())
+            layersPanel_->hide();
+        else
+            showPanel(Panel::Layers);
+    })->setShortcut(QKeySequence(Qt::Key_F7));
+    add(QStringLiteral("panels"), QStringLiteral("sliders-horizontal"), tr("Show every panel"), QString(),
+        [this] { arrangePanels(); });
+    add(QStringLiteral("style"), QStringLiteral("palette"), tr("Style: fill, outline, shadow, curved text and shape settings"), QString(),
+        [this] { showProperties(); });
+    add(QStringLiteral("wizard"), QStringLiteral("magic-wand"), tr("New logo wizard"), QString(), [this] { openWizard(); });
+    add(QStringLiteral("help"), QStringLiteral("question"), tr("Quick help"), tr("Shift+1"),
+        [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); });
 }
+
+void EditorWidget::buildShortcuts()
+{
+    // Keys work wherever the focus is inside the editor, not only on the toolbar.
+    for (QAction* action : std::as_const(actions_)) {
+        if (action->shortcuts().isEmpty())
+            continue;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    // Lock and hide toggle: on for the whole selection unless all of it is on already.
+    const auto toggle = [this](const QString& name, const QString& text, const QKeySequence& key, bool LogoElement::*flag,
+                               void (LogoEditor::*set)(const QSet<quint64>&, bool)) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, flag, set] {
+            const auto selected = editor_.selectedElements();
+            const bool anyOff = std::any_of(selected.begin(), selected.end(), [flag](const LogoElement* element) { return !(element->*flag); });
+            (editor_.*set)(editor_.selection(), anyOff);
+        });
+        addAction(action);
+        actions_.insert(name, action);
+    };
+    toggle(QStringLiteral("lock"), tr("Lock"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &LogoElement::locked, &LogoEditor::setLocked);
+    toggle(QStringLiteral("hide"), tr("Hide"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &LogoElement::hidden, &LogoEditor::setHidden);
+}
+
+QGraphicsView* EditorWidget::stageView() const { return view_; }
+
+QAction* EditorWidget::action(const QString& name) const { return actions_.value(name); }
+
+void EditorWidget::showZoom() { zoomButton_->setText(QStringLiteral("%1%").arg(qRound(view_->zoom() * 100))); }
 
 void EditorWidget::buildPanels()
 {
@@ -218,8 +308,8 @@ void EditorWidget::buildPanels()
     for (int index = 0; index < swatches.size(); ++index) {
         auto* swatch = new QToolButton(colourPanel_);
         swatch->setFixedSize(22, 22);
-        swatch->setStyleSheet(QStringLiteral("QToolButton { background: %1; border: 1px solid #7a8a9a; border-radius: 3px; }")
-                                  .arg(swatches[index].name()));
+        editor_look::setLook(swatch, "swatch");
+        swatch->setStyleSheet(QStringLiteral("background: %1;").arg(swatches[index].name()));
         swatch->setToolTip(swatches[index].name());
         const QColor colour = swatches[index];
         connect(swatch, &QToolButton::clicked, this, [this, colour] { editor_.setColor(colour); });
@@ -245,6 +335,8 @@ void EditorWidget::buildPanels()
     });
     body->addWidget(background);
 
+    properties_ = new PropertiesPanel(editor_, this);
+
     toolsPanel_ = panelFrame(tr("Text tools"), this, body);
     fontBox_ = new QFontComboBox(toolsPanel_);
     fontBox_->setMaximumWidth(150);
@@ -252,6 +344,7 @@ void EditorWidget::buildPanels()
     sizeBox_->setRange(4, 400);
     sizeBox_->setDecimals(0);
     sizeBox_->setSuffix(tr(" px"));
+    sizeBox_->setValue(36); // what a new text gets
     boldButton_ = new QToolButton(toolsPanel_);
     boldButton_->setText(QStringLiteral("B"));
     boldButton_->setCheckable(true);
@@ -282,6 +375,15 @@ void EditorWidget::buildPanels()
         if (!syncingPanels_)
             editor_.setItalic(on);
     });
+
+    arrangePanel_ = panelFrame(tr("Arrange"), this, body);
+    arrange_ = new ArrangeControls(editor_, arrangePanel_);
+    body->addWidget(arrange_);
+
+    layersPanel_ = panelFrame(tr("Layers"), this, body);
+    layers_ = new LayersList(editor_, layersPanel_);
+    layers_->setMinimumSize(190, 120);
+    body->addWidget(layers_);
 }
 
 void EditorWidget::syncPanels()
@@ -302,36 +404,77 @@ void EditorWidget::syncPanels()
 void EditorWidget::placePanel(QFrame* panel, int top)
 {
     panel->adjustSize();
-    panel->move(width() - panel->width() - 8, top);
+    // The layers sit on the left of the stage, the other panels on the right.
+    if (panel == layersPanel_) {
+        // Tall enough for the logo's elements, and no taller than half the canvas.
+        const int rows = std::max(4, int(editor_.document().elements.size()));
+        const int wanted = 64 + rows * (layers_->fontMetrics().height() + 8);
+        panel->resize(panel->width(), std::clamp(wanted, 150, std::max(150, height() / 2)));
+        panel->move(8, top);
+    } else {
+        panel->move(width() - panel->width() - 8, top);
+    }
     panel->raise();
+}
+
+QFrame* EditorWidget::panelFor(Panel panel) const
+{
+    switch (panel) {
+    case Panel::Colour: return colourPanel_;
+    case Panel::Tools: return toolsPanel_;
+    case Panel::Arrange: return arrangePanel_;
+    case Panel::Layers: return layersPanel_;
+    }
+    return colourPanel_;
 }
 
 void EditorWidget::showPanel(Panel panel)
 {
-    QFrame* frame = panel == Panel::Colour ? colourPanel_ : toolsPanel_;
-    if (!frame->isVisible())
-        placePanel(frame, toolbar_->height() + 8 + (panel == Panel::Tools && colourPanel_->isVisible() ? colourPanel_->height() + 8 : 0));
+    QFrame* frame = panelFor(panel);
+    if (!frame->isVisible()) {
+        // Below the right-hand panels already shown.
+        int top = toolbar_->height() + 8;
+        if (panel != Panel::Layers)
+            for (QFrame* shown : {colourPanel_, toolsPanel_, arrangePanel_})
+                if (shown != frame && shown->isVisible())
+                    top = std::max(top, shown->geometry().bottom() + 8);
+        placePanel(frame, top);
+    }
     frame->show();
     frame->raise();
 }
 
 void EditorWidget::arrangePanels()
 {
-    colourPanel_->show();
-    toolsPanel_->show();
-    placePanel(colourPanel_, toolbar_->height() + 8);
-    placePanel(toolsPanel_, colourPanel_->geometry().bottom() + 8);
+    int top = toolbar_->height() + 8;
+    for (QFrame* panel : {colourPanel_, toolsPanel_, arrangePanel_}) {
+        panel->show();
+        placePanel(panel, top);
+        top = panel->geometry().bottom() + 8;
+    }
+    layersPanel_->show();
+    placePanel(layersPanel_, toolbar_->height() + 8);
+    showProperties();
 }
 
-bool EditorWidget::panelShown(Panel panel) const
+void EditorWidget::showProperties()
 {
-    return (panel == Panel::Colour ? colourPanel_ : toolsPanel_)->isVisible();
+    // On the left, below the layers when they are shown.
+    properties_->show();
+    properties_->adjustSize();
+    const int top = layersPanel_->isVisible() ? layersPanel_->geometry().bottom() + 8 : toolbar_->height() + 8;
+    properties_->move(8, top);
+    properties_->raise();
 }
+
+bool EditorWidget::panelShown(Panel panel) const { return panelFor(panel)->isVisible(); }
 
 void EditorWidget::setSelectionShown(bool shown)
 {
     selectionShown_ = shown;
-    scene_->update();
+    // Each item keeps a picture of itself, frame included: redraw them all.
+    for (QGraphicsItem* item : scene_->items())
+        item->update();
 }
 
 void EditorWidget::setQuickHelpShown(bool shown)
@@ -359,7 +502,7 @@ bool EditorWidget::eventFilter(QObject* watched, QEvent* event)
 void EditorWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    for (QFrame* panel : {colourPanel_, toolsPanel_})
+    for (QFrame* panel : {colourPanel_, toolsPanel_, arrangePanel_})
         if (panel->isVisible())
             panel->move(width() - panel->width() - 8, panel->y());
     if (quickHelp_->isVisible())
@@ -373,10 +516,16 @@ void EditorWidget::rebuildScene()
     if (textEditor_)
         endTextEdit();
     rebuilding_ = true;
+    drag_ = Drag();
+    view_->setGuides({});
     scene_->clear();
     scene_->setSceneRect(QRectF(QPointF(0, 0), editor_.document().stageSize).adjusted(-20, -20, 20, 20));
     ElementItem::Hooks hooks;
-    hooks.moved = [this] { QTimer::singleShot(0, this, [this] { commitMoves(); }); };
+    hooks.dragged = [this](const QPointF& distance, Qt::KeyboardModifiers modifiers) { dragSelection(distance, modifiers); };
+    hooks.moved = [this] {
+        finishDrag();
+        QTimer::singleShot(0, this, [this] { commitMoves(); });
+    };
     hooks.transformed = [this](ElementItem& item) {
         const quint64 id = item.id();
         QTimer::singleShot(0, this, [this, id] {
@@ -421,6 +570,48 @@ void EditorWidget::syncSelectionFromScene()
     editor_.select(ids);
     rebuilding_ = false;
     syncPanels();
+}
+
+void EditorWidget::dragSelection(const QPointF& distance, Qt::KeyboardModifiers modifiers)
+{
+    if (!drag_.active) {
+        // What moves and what it may snap to is settled once, when the drag starts.
+        drag_.active = true;
+        drag_.moving.clear();
+        drag_.startBounds = QRectF();
+        QSet<quint64> moving;
+        for (QGraphicsItem* item : scene_->selectedItems()) {
+            auto* element = dynamic_cast<ElementItem*>(item);
+            if (!element || !(element->flags() & QGraphicsItem::ItemIsMovable))
+                continue;
+            drag_.moving.emplace_back(element, element->pos());
+            moving.insert(element->id());
+            const QRectF bounds = visualBounds(element->element());
+            drag_.startBounds = drag_.startBounds.isNull() ? bounds : drag_.startBounds.united(bounds);
+        }
+        QList<QRectF> others;
+        for (const LogoElement& element : editor_.document().elements)
+            if (!element.hidden && !moving.contains(element.id))
+                others.append(visualBounds(element));
+        drag_.snapper = Snapper(others, editor_.document().stageSize);
+    }
+    QPointF offset = distance;
+    QList<SnapGuide> guides;
+    if (!(modifiers & Qt::AltModifier)) {
+        const Snapper::Result snapped = drag_.snapper.snap(drag_.startBounds.translated(distance), snapPixels / view_->zoom());
+        offset += snapped.offset;
+        guides = snapped.guides;
+    }
+    for (const auto& [item, start] : drag_.moving)
+        item->setPos(start + offset);
+    view_->setGuides(guides);
+}
+
+void EditorWidget::finishDrag()
+{
+    drag_.active = false;
+    drag_.moving.clear();
+    view_->setGuides({});
 }
 
 void EditorWidget::commitMoves()

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "canvas/editing/snapping.h"
+
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class QDoubleSpinBox;
 class QFontComboBox;
@@ -12,22 +16,28 @@ class QGraphicsView;
 class QLabel;
 class QToolBar;
 class QToolButton;
+class QAction;
 
 namespace vm {
 
 class ClipArtDialog;
 class CropDialog;
+class ArrangeControls;
 class ElementItem;
+class LayersList;
 class LogoEditor;
+class StageView;
+class PropertiesPanel;
 class ReferenceCanvas;
 class TemplateGallery;
 class TemplateLibrary;
 
 // What the user sees of the canvas: its toolbar, the stage with the logo and
-// the selection handles, the colour and tools panels, the quick-help overlay.
+// the selection handles, the colour, tools, arrange and layers panels, the
+// quick-help overlay.
 class EditorWidget : public QWidget {
 public:
-    enum class Panel { Colour, Tools };
+    enum class Panel { Colour, Tools, Arrange, Layers };
 
     explicit EditorWidget(ReferenceCanvas& canvas, QWidget* parent = nullptr);
     ~EditorWidget() override;
@@ -58,7 +68,22 @@ public:
     void endTextEdit();
     QGraphicsTextItem* textEditor() const { return textEditor_; }
 
-    QGraphicsView* stageView() const { return view_; }
+    StageView* stage() const { return view_; }
+    LayersList* layersList() const { return layers_; }
+    ArrangeControls* arrangeControls() const { return arrange_; }
+    QToolBar* toolbar() const { return toolbar_; }
+    // The toolbar's and the shortcuts' actions by name: "redo", "zoomIn", "alignLeft", ...
+    QAction* action(const QString& name) const;
+
+    // Dragging the selection on the stage by distance (scene units), snapped
+    // unless Alt is held; what the stage's mouse moves call.
+    void dragSelection(const QPointF& distance, Qt::KeyboardModifiers modifiers);
+    void finishDrag();
+    // How close, in screen pixels, a dragged edge or centre is pulled onto a line.
+    static constexpr double snapPixels = 6;
+    QGraphicsView* stageView() const;
+    PropertiesPanel* propertiesPanel() const { return properties_; }
+    void showProperties();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -66,7 +91,10 @@ protected:
 
 private:
     void buildToolbar();
+    void buildShortcuts();
     void buildPanels();
+    QFrame* panelFor(Panel panel) const;
+    void showZoom();
     void rebuildScene();
     void syncSelectionFromScene();
     void syncPanels();
@@ -80,9 +108,23 @@ private:
     LogoEditor& editor_;
     QToolBar* toolbar_;
     QGraphicsScene* scene_;
-    QGraphicsView* view_;
+    StageView* view_;
     QFrame* colourPanel_ = nullptr;
     QFrame* toolsPanel_ = nullptr;
+    QFrame* arrangePanel_ = nullptr;
+    QFrame* layersPanel_ = nullptr;
+    ArrangeControls* arrange_ = nullptr;
+    LayersList* layers_ = nullptr;
+    QToolButton* zoomButton_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    // The selection being dragged: where each item started, what it may snap to.
+    struct Drag {
+        std::vector<std::pair<ElementItem*, QPointF>> moving;
+        QRectF startBounds;
+        Snapper snapper;
+        bool active = false;
+    } drag_;
+    PropertiesPanel* properties_ = nullptr;
     QFontComboBox* fontBox_ = nullptr;
     QDoubleSpinBox* sizeBox_ = nullptr;
     QToolButton* boldButton_ = nullptr;

@@ -1,5 +1,6 @@
 #include "canvas/reference/logo_editor.h"
 
+#include <QElapsedTimer>
 #include <QUndoCommand>
 
 namespace vm {
@@ -15,12 +16,30 @@ public:
     void undo() override { editor_.restore(before_, selectionBefore_); }
     void redo() override { editor_.restore(after_, selectionAfter_); }
 
+    // A slider dragged, a value typed in quick steps or a burst of arrow keys
+    // is one undo step; a step that may not merge (a drag) is never taken in.
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const SnapshotCommand*>(other);
+        if (next->text() != text() || next->selectionBefore_ != selectionAfter_ || !made_.isValid() || !next->made_.isValid()
+            || made_.elapsed() > mergeWindowMs)
+            return false;
+        after_ = next->after_;
+        selectionAfter_ = next->selectionAfter_;
+        made_.restart();
+        return true;
+    }
+    void setMergeable() { made_.start(); }
+
 private:
     LogoEditor& editor_;
     LogoDocument before_;
     LogoDocument after_;
     QSet<quint64> selectionBefore_;
     QSet<quint64> selectionAfter_;
+    QElapsedTimer made_; // valid only for steps that may take in the next one
+    static constexpr qint64 mergeWindowMs = 800;
 };
 
 namespace {
@@ -84,13 +103,16 @@ QList<const LogoElement*> LogoEditor::selectedElements() const
     return selected;
 }
 
-bool LogoEditor::edit(const QString& label, const Change& change)
+bool LogoEditor::edit(const QString& label, const Change& change, bool mergeable)
 {
     LogoDocument after = document_;
     if (!change(after))
         return false;
     // Selection ids that no longer exist are dropped when restored.
-    undoStack_.push(new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_));
+    auto* command = new SnapshotCommand(*this, label, document_, std::move(after), selection_, selection_);
+    if (mergeable)
+        command->setMergeable();
+    undoStack_.push(command);
     return true;
 }
 
@@ -134,8 +156,8 @@ quint64 LogoEditor::addText(const QString& text, const QString& family, double f
     element.fontFamily = family.isEmpty() ? QStringLiteral("DejaVu Sans") : family;
     element.fontSize = fontSize;
     element.color = QColor(0x1f, 0x3a, 0x5f);
-    element.size = LogoRenderer::naturalTextSize(element);
-    return addElement(element, tr("Add text"));
+    element.size = renderer_.textSize(element);
+    return addElement(element, tr("Add Text"));
 }
 
 quint64 LogoEditor::addSymbol(const QString& path, const QColor& color)
@@ -145,7 +167,23 @@ quint64 LogoEditor::addSymbol(const QString& path, const QColor& color)
     element.symbol = path;
     element.color = color;
     element.size = QSizeF(120, 120);
-    return addElement(element, tr("Add symbol"));
+    return addElement(element, tr("Add Symbol"));
+}
+
+quint64 LogoEditor::addShape(ShapeType type)
+{
+    LogoElement element;
+    element.kind = ElementKind::Shape;
+    element.shapeType = type;
+    element.color = QColor(0x13, 0x79, 0xce);
+    element.size = QSizeF(140, 140);
+    if (type == ShapeType::Rectangle || type == ShapeType::RoundedRectangle)
+        element.size = QSizeF(180, 110);
+    if (type == ShapeType::Line) {
+        element.size = QSizeF(200, 12);
+        element.strokeWidth = 4;
+    }
+    return addElement(element, tr("Add Shape"));
 }
 
 quint64 LogoEditor::addPicture(const QString& fileName)
@@ -158,19 +196,19 @@ quint64 LogoEditor::addPicture(const QString& fileName)
         size = QSizeF(160, 120);
     // A large picture comes in at a size that fits a good part of the stage.
     element.size = size.scaled(size.boundedTo(QSizeF(240, 240)), Qt::KeepAspectRatio);
-    return addElement(element, tr("Add picture"));
+    return addElement(element, tr("Add Picture"));
 }
 
 void LogoEditor::setText(quint64 id, const QString& text)
 {
-    edit(tr("Edit text"), [&](LogoDocument& document) {
+    edit(tr("Edit Text"), [&](LogoDocument& document) {
         auto element = findIn(document.elements, id);
         if (element == document.elements.end() || element->kind != ElementKind::Text || element->text == text)
             return false;
         // Keep the stretch the user gave the old text.
-        const QSizeF oldNatural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF oldNatural = renderer_.textSize(*element);
         element->text = text;
-        const QSizeF natural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF natural = renderer_.textSize(*element);
         element->size = QSizeF(natural.width() * element->size.width() / oldNatural.width(),
                                natural.height() * element->size.height() / oldNatural.height());
         return true;
@@ -179,7 +217,7 @@ void LogoEditor::setText(quint64 id, const QString& text)
 
 void LogoEditor::setPicture(quint64 id, const QString& fileName)
 {
-    edit(tr("Replace picture"), [&](LogoDocument& document) {
+    edit(tr("Crop Picture"), [&](LogoDocument& document) {
         auto element = findIn(document.elements, id);
         if (element == document.elements.end() || element->kind != ElementKind::Picture || element->picture == fileName)
             return false;
@@ -194,7 +232,12 @@ void LogoEditor::setPicture(quint64 id, const QString& fileName)
 
 void LogoEditor::setGeometry(quint64 id, const QPointF& position, const QSizeF& size, double rotation)
 {
-    edit(tr("Transform"), [&](LogoDocument& document) {
+    const LogoElement* current = find(id);
+    if (!current)
+        return;
+    // Named after what the user did: the handles resize or turn, the fields may do both.
+    const QString label = current->size != size ? tr("Resize") : current->rotation != rotation ? tr("Rotate") : tr("Move");
+    edit(label, [&](LogoDocument& document) {
         auto element = findIn(document.elements, id);
         if (element == document.elements.end() || size.width() <= 0 || size.height() <= 0)
             return false;
@@ -213,7 +256,7 @@ void LogoEditor::moveTo(const std::map<quint64, QPointF>& positions)
         bool moved = false;
         for (LogoElement& element : document.elements) {
             const auto found = positions.find(element.id);
-            if (found != positions.end() && found->second != element.position) {
+            if (found != positions.end() && found->second != element.position && !element.locked) {
                 element.position = found->second;
                 moved = true;
             }
@@ -224,26 +267,140 @@ void LogoEditor::moveTo(const std::map<quint64, QPointF>& positions)
 
 void LogoEditor::nudgeSelected(const QPointF& delta)
 {
-    changeSelected(tr("Move"), [&](LogoElement& element) {
-        element.position += delta;
+    const QList<const LogoElement*> movable = movableSelection();
+    shiftElements(tr("Move"), movable, QList<QPointF>(movable.size(), delta), true);
+}
+
+QList<const LogoElement*> LogoEditor::movableSelection() const
+{
+    QList<const LogoElement*> movable = selectedElements();
+    movable.removeIf([](const LogoElement* element) { return element->locked; });
+    return movable;
+}
+
+void LogoEditor::shiftElements(const QString& label, const QList<const LogoElement*>& elements, const QList<QPointF>& offsets,
+                               bool mergeable)
+{
+    std::map<quint64, QPointF> shifts;
+    for (qsizetype index = 0; index < elements.size(); ++index)
+        if (!offsets[index].isNull())
+            shifts[elements[index]->id] = offsets[index];
+    edit(label, [&](LogoDocument& document) {
+        for (LogoElement& element : document.elements)
+            if (const auto shift = shifts.find(element.id); shift != shifts.end())
+                element.position += shift->second;
+        return !shifts.empty();
+    }, mergeable);
+}
+
+void LogoEditor::alignSelected(Alignment alignment)
+{
+    const QList<const LogoElement*> movable = movableSelection();
+    if (movable.isEmpty())
+        return;
+    QList<QRectF> boxes;
+    QRectF bounds;
+    for (const LogoElement* element : movable) {
+        boxes.append(visualBounds(*element));
+        bounds = bounds.isNull() ? boxes.last() : bounds.united(boxes.last());
+    }
+    const QRectF stage(QPointF(0, 0), document_.stageSize);
+    static const char* const labels[] = {QT_TR_NOOP("Align Left"), QT_TR_NOOP("Align Centre"), QT_TR_NOOP("Align Right"),
+                                         QT_TR_NOOP("Align Top"), QT_TR_NOOP("Align Middle"), QT_TR_NOOP("Align Bottom")};
+    shiftElements(tr(labels[int(alignment)]), movable, alignOffsets(boxes, alignment, movable.size() == 1 ? stage : bounds));
+}
+
+void LogoEditor::distributeSelected(Qt::Orientation orientation)
+{
+    const QList<const LogoElement*> movable = movableSelection();
+    QList<QRectF> boxes;
+    for (const LogoElement* element : movable)
+        boxes.append(visualBounds(*element));
+    shiftElements(orientation == Qt::Horizontal ? tr("Distribute Horizontally") : tr("Distribute Vertically"), movable,
+                  distributeOffsets(boxes, orientation));
+}
+
+void LogoEditor::moveLayer(quint64 id, int index)
+{
+    edit(tr("Reorder"), [&](LogoDocument& document) {
+        auto& elements = document.elements;
+        const auto found = findIn(elements, id);
+        if (found == elements.end())
+            return false;
+        const int from = int(found - elements.begin());
+        const int to = std::clamp(index, 0, int(elements.size()) - 1);
+        if (from == to)
+            return false;
+        LogoElement moved = std::move(*found);
+        elements.erase(found);
+        elements.insert(elements.begin() + to, std::move(moved));
         return true;
     });
 }
 
-void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change)
+void LogoEditor::flipSelected(Qt::Orientation orientation)
+{
+    changeSelected(orientation == Qt::Horizontal ? tr("Flip Horizontally") : tr("Flip Vertically"), [&](LogoElement& element) {
+        if (element.locked)
+            return false;
+        bool& flipped = orientation == Qt::Horizontal ? element.flipHorizontal : element.flipVertical;
+        flipped = !flipped;
+        return true;
+    });
+}
+
+void LogoEditor::setLocked(const QSet<quint64>& ids, bool locked)
+{
+    setFlag(ids, &LogoElement::locked, locked, locked ? tr("Lock") : tr("Unlock"));
+}
+
+void LogoEditor::setHidden(const QSet<quint64>& ids, bool hidden)
+{
+    setFlag(ids, &LogoElement::hidden, hidden, hidden ? tr("Hide") : tr("Show"));
+}
+
+void LogoEditor::setFlag(const QSet<quint64>& ids, bool LogoElement::*flag, bool on, const QString& label)
 {
     edit(label, [&](LogoDocument& document) {
         bool changed = false;
         for (LogoElement& element : document.elements)
-            if (selection_.contains(element.id))
-                changed = change(element) || changed;
+            if (ids.contains(element.id) && element.*flag != on) {
+                element.*flag = on;
+                changed = true;
+            }
         return changed;
     });
 }
 
+void LogoEditor::rename(quint64 id, const QString& name)
+{
+    const QString cleaned = name.simplified();
+    edit(tr("Rename"), [&](LogoDocument& document) {
+        const auto element = findIn(document.elements, id);
+        if (element == document.elements.end() || element->name == cleaned)
+            return false;
+        element->name = cleaned;
+        return true;
+    });
+}
+
+void LogoEditor::changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, bool mergeable)
+{
+    edit(
+        label,
+        [&](LogoDocument& document) {
+            bool changed = false;
+            for (LogoElement& element : document.elements)
+                if (selection_.contains(element.id))
+                    changed = change(element) || changed;
+            return changed;
+        },
+        mergeable);
+}
+
 void LogoEditor::setColor(const QColor& color)
 {
-    changeSelected(tr("Colour"), [&](LogoElement& element) {
+    changeSelected(tr("Change Colour"), [&](LogoElement& element) {
         const auto recolour = [&](LogoElement& target, auto& self) -> bool {
             bool changed = false;
             if ((target.kind == ElementKind::Text || target.kind == ElementKind::Symbol) && target.color != color) {
@@ -260,22 +417,22 @@ void LogoEditor::setColor(const QColor& color)
 
 void LogoEditor::setFontFamily(const QString& family)
 {
-    changeSelected(tr("Font"), [&](LogoElement& element) {
+    changeSelected(tr("Change Font"), [&](LogoElement& element) {
         if (element.kind != ElementKind::Text || element.fontFamily == family)
             return false;
         element.fontFamily = family;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
 
 void LogoEditor::setFontSize(double size)
 {
-    changeSelected(tr("Font size"), [&](LogoElement& element) {
+    changeSelected(tr("Change Font Size"), [&](LogoElement& element) {
         if (element.kind != ElementKind::Text || element.fontSize == size || size < 1)
             return false;
         element.fontSize = size;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -286,7 +443,7 @@ void LogoEditor::setBold(bool bold)
         if (element.kind != ElementKind::Text || element.bold == bold)
             return false;
         element.bold = bold;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -297,19 +454,200 @@ void LogoEditor::setItalic(bool italic)
         if (element.kind != ElementKind::Text || element.italic == italic)
             return false;
         element.italic = italic;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
 
 void LogoEditor::setBackground(const QColor& color)
 {
-    edit(tr("Background"), [&](LogoDocument& document) {
+    edit(tr("Change Background"), [&](LogoDocument& document) {
         if (document.background == color)
             return false;
         document.background = color;
         return true;
     });
+}
+
+void LogoEditor::setBackgroundTransparent(bool transparent)
+{
+    QColor colour = document_.background.isValid() ? document_.background : QColor(Qt::white);
+    colour.setAlpha(transparent ? 0 : 255);
+    edit(tr("Transparent Background"), [&](LogoDocument& document) {
+        if (document.background == colour)
+            return false;
+        document.background = colour;
+        return true;
+    });
+}
+
+namespace {
+bool paintsFill(const LogoElement& element) { return element.kind == ElementKind::Text || element.kind == ElementKind::Shape; }
+
+// A text's box after a change of layout: the same stretch, the same centre.
+void refit(LogoElement& text, const QSizeF& oldNatural, const QSizeF& natural)
+{
+    const QPointF centre = text.box().center();
+    text.size = QSizeF(natural.width() * text.size.width() / oldNatural.width(),
+                       natural.height() * text.size.height() / oldNatural.height());
+    text.position = centre - QPointF(text.size.width() / 2, text.size.height() / 2);
+}
+} // namespace
+
+template <typename Value>
+void LogoEditor::changeText(const QString& label, Value LogoElement::*field, Value value)
+{
+    changeSelected(
+        label,
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Text || element.*field == value)
+                return false;
+            const QSizeF oldNatural = renderer_.textSize(element);
+            element.*field = value;
+            refit(element, oldNatural, renderer_.textSize(element));
+            return true;
+        },
+        true);
+}
+
+template <typename Value>
+void LogoEditor::changeShape(const QString& label, Value LogoElement::*field, Value value)
+{
+    changeSelected(
+        label,
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Shape || element.*field == value)
+                return false;
+            element.*field = value;
+            return true;
+        },
+        true);
+}
+
+void LogoEditor::setOpacity(double opacity)
+{
+    opacity = std::clamp(opacity, 0.0, 1.0);
+    changeSelected(
+        tr("Change Opacity"),
+        [&](LogoElement& element) { return std::exchange(element.opacity, opacity) != opacity; },
+        true);
+}
+
+void LogoEditor::setFill(const Fill& requested)
+{
+    Fill fill = requested;
+    std::stable_sort(fill.stops.begin(), fill.stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (QGradientStop& stop : fill.stops)
+        stop.first = std::clamp(stop.first, 0.0, 1.0);
+    fill.stops = fill.stops.mid(0, limits::maxGradientStops);
+    changeSelected(
+        tr("Change Fill"),
+        [&](LogoElement& element) { return paintsFill(element) && std::exchange(element.fill, fill) != fill; },
+        true);
+}
+
+void LogoEditor::setOutline(const QColor& color, double width)
+{
+    width = std::clamp(width, 0.0, limits::maxStrokeWidth);
+    changeSelected(
+        tr("Change Outline"),
+        [&](LogoElement& element) {
+            if (!paintsFill(element) || (element.strokeColor == color && element.strokeWidth == width))
+                return false;
+            const bool text = element.kind == ElementKind::Text;
+            const QSizeF oldNatural = text ? renderer_.textSize(element) : QSizeF();
+            element.strokeColor = color;
+            element.strokeWidth = width;
+            if (text)
+                refit(element, oldNatural, renderer_.textSize(element));
+            return true;
+        },
+        true);
+}
+
+void LogoEditor::setShadow(const Shadow& requested)
+{
+    Shadow shadow = requested;
+    shadow.blur = std::clamp(shadow.blur, 0.0, limits::maxBlur);
+    shadow.offset = QPointF(std::clamp(shadow.offset.x(), -limits::maxShadowOffset, limits::maxShadowOffset),
+                            std::clamp(shadow.offset.y(), -limits::maxShadowOffset, limits::maxShadowOffset));
+    changeSelected(
+        tr("Change Shadow"),
+        [&](LogoElement& element) { return std::exchange(element.shadow, shadow) != shadow; },
+        true);
+}
+
+void LogoEditor::setArcRadius(double radius)
+{
+    changeText(tr("Curve Text"), &LogoElement::arcRadius, std::clamp(radius, -limits::maxArcRadius, limits::maxArcRadius));
+}
+
+void LogoEditor::setLetterSpacing(double spacing)
+{
+    changeText(tr("Letter Spacing"), &LogoElement::letterSpacing, std::clamp(spacing, -limits::maxSpacing, limits::maxSpacing));
+}
+
+void LogoEditor::setLineSpacing(double spacing)
+{
+    changeText(tr("Line Spacing"), &LogoElement::lineSpacing, std::clamp(spacing, limits::minLineSpacing, limits::maxLineSpacing));
+}
+
+void LogoEditor::setAlignment(TextAlignment alignment) { changeText(tr("Align Text"), &LogoElement::alignment, alignment); }
+
+void LogoEditor::setTextCase(TextCase textCase) { changeText(tr("Change Case"), &LogoElement::textCase, textCase); }
+
+void LogoEditor::setCornerRadius(double radius)
+{
+    changeShape(tr("Corner Radius"), &LogoElement::cornerRadius, std::clamp(radius, 0.0, limits::maxCornerRadius));
+}
+
+void LogoEditor::setCorners(int corners)
+{
+    corners = std::clamp(corners, limits::minSides, limits::maxSides);
+    changeSelected(
+        tr("Change Corners"),
+        [&](LogoElement& element) {
+            if (element.kind != ElementKind::Shape)
+                return false;
+            if (element.shapeType == ShapeType::Star)
+                return std::exchange(element.points, corners) != corners;
+            return element.shapeType == ShapeType::Polygon && std::exchange(element.sides, corners) != corners;
+        },
+        true);
+}
+
+void LogoEditor::setInnerRatio(double ratio)
+{
+    changeShape(tr("Star Depth"), &LogoElement::innerRatio, std::clamp(ratio, limits::minInnerRatio, limits::maxInnerRatio));
+}
+
+QList<QColor> LogoEditor::paletteColors() const
+{
+    QList<QColor> colours;
+    const auto add = [&](const QColor& colour) {
+        if (colour.isValid() && colour.alpha() > 0) {
+            const QColor opaque = QColor::fromRgb(colour.rgb());
+            if (!colours.contains(opaque))
+                colours.append(opaque);
+        }
+    };
+    const auto visit = [&](const LogoElement& element, auto& self) -> void {
+        if (element.kind == ElementKind::Text || element.kind == ElementKind::Shape || element.kind == ElementKind::Symbol) {
+            if (element.fill.isGradient() && element.kind != ElementKind::Symbol)
+                for (const QGradientStop& stop : element.fill.stops)
+                    add(stop.second);
+            else
+                add(element.color);
+        }
+        if (paintsFill(element) && element.strokeWidth > 0)
+            add(element.strokeColor);
+        for (const LogoElement& child : element.children)
+            self(child, self);
+    };
+    add(document_.background);
+    for (const LogoElement& element : document_.elements)
+        visit(element, visit);
+    return colours;
 }
 
 void LogoEditor::copy()
@@ -356,7 +694,7 @@ void LogoEditor::deleteSelected()
 
 void LogoEditor::bringForward()
 {
-    edit(tr("Bring forward"), [&](LogoDocument& document) {
+    edit(tr("Bring Forward"), [&](LogoDocument& document) {
         auto& elements = document.elements;
         bool moved = false;
         // From the top down, so a selected run moves up as one.
@@ -372,7 +710,7 @@ void LogoEditor::bringForward()
 
 void LogoEditor::sendBackward()
 {
-    edit(tr("Send backward"), [&](LogoDocument& document) {
+    edit(tr("Send Backward"), [&](LogoDocument& document) {
         auto& elements = document.elements;
         bool moved = false;
         for (size_t index = 1; index < elements.size(); ++index) {
@@ -396,7 +734,7 @@ void LogoEditor::groupAll()
     const QRectF box = childrenBox(group);
     group.position = box.topLeft();
     group.size = box.size();
-    edit(tr("Group all"), [&](LogoDocument& document) {
+    edit(tr("Group All"), [&](LogoDocument& document) {
         document.elements = {group};
         return true;
     });

@@ -1,5 +1,6 @@
 #include "canvas/reference/template_gallery.h"
 
+#include "canvas/reference/editor_look.h"
 #include "canvas/reference/template_thumbnails.h"
 
 #include <QHBoxLayout>
@@ -19,18 +20,8 @@ const char* const galleryStyle = R"(
 QFrame#templateGallery { background: #eef4fa; }
 QLabel#galleryTitle { font-size: 20px; font-weight: bold; color: #1f3a5f; }
 QLabel#gallerySubtitle { color: #4a5d70; }
-QListWidget#galleryCategories { background: #ffffff; border: 1px solid #c3d3e3; border-radius: 6px; padding: 4px; font-size: 13px; }
-QListWidget#galleryCategories::item { padding: 7px 8px; border-radius: 4px; color: #1f3a5f; }
-QListWidget#galleryCategories::item:hover { background: #e3eefa; }
-QListWidget#galleryCategories::item:selected { background: #1379ce; color: #ffffff; }
-QListView#galleryDesigns { background: #ffffff; border: 1px solid #c3d3e3; border-radius: 6px; }
-QListView#galleryDesigns::item { padding: 6px; margin: 2px; border: 2px solid transparent; border-radius: 8px; color: #33475b; }
-QListView#galleryDesigns::item:hover { background: #e3eefa; border: 2px solid #9fc3e6; }
-QListView#galleryDesigns::item:selected { background: #d5e7f8; border: 2px solid #1379ce; color: #0d2a45; }
 QLabel#galleryEmpty { color: #5d6f82; font-size: 13px; }
 QPushButton { padding: 6px 18px; }
-QPushButton#galleryUse { background: #1379ce; color: white; border: 1px solid #0f5fa3; border-radius: 4px; font-weight: bold; }
-QPushButton#galleryUse:disabled { background: #9bbfdf; border-color: #9bbfdf; }
 )";
 } // namespace
 
@@ -41,7 +32,10 @@ TemplateGallery::TemplateGallery(const LogoRenderer& renderer, QWidget* parent)
 {
     setObjectName(QStringLiteral("templateGallery"));
     setAutoFillBackground(true);
-    setStyleSheet(QString::fromLatin1(galleryStyle));
+    editor_look::setLook(categories_, "categories");
+    editor_look::setLook(designs_, "designs");
+    editor_look::setLook(use_, "primary");
+    setStyleSheet(editor_look::styleSheet() + QString::fromLatin1(galleryStyle));
 
     auto* title = new QLabel(tr("Start from a template"), this);
     title->setObjectName(QStringLiteral("galleryTitle"));

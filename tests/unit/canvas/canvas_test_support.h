@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGraphicsView>
 #include <QImage>
+#include <QMouseEvent>
 #include <functional>
 
 namespace vm::test {
@@ -70,6 +72,27 @@ inline void hostSends(PlayerControl& player, const QString& command, const QStri
     player.setVariable(QStringLiteral("argsVB"), argument);
     player.tGotoFrame(QStringLiteral("/Interaction"), 2);
     player.tPlay(QStringLiteral("/Interaction"));
+}
+
+// A star symbol filling box.
+inline LogoElement starIn(const QRectF& box)
+{
+    LogoElement element;
+    element.kind = ElementKind::Symbol;
+    element.symbol = QStringLiteral("ClipArts/Geometric/star.svg");
+    element.position = box.topLeft();
+    element.size = box.size();
+    return element;
+}
+
+// The mouse on the editor's stage at a point in stage units, as the user moves it.
+inline void stageMouse(QGraphicsView& stage, QEvent::Type type, const QPointF& stagePoint, Qt::MouseButtons held,
+                       Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget* viewport = stage.viewport();
+    const QPointF local = stage.mapFromScene(stagePoint);
+    QMouseEvent event(type, local, viewport->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, modifiers);
+    QCoreApplication::sendEvent(viewport, &event);
 }
 
 // The canvas as the host sees it: movie, variables, clip calls, raised commands.

@@ -3,6 +3,7 @@
 #include "canvas_test_support.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace vm::test {
 namespace {
@@ -20,7 +21,7 @@ TEST(LogoXml, EveryKindAndPropertySurvivesAndSavesToTheSameBytes)
     EXPECT_EQ(read.document->elements[0].color.alpha(), 128);
     EXPECT_EQ(read.document->elements[3].children.size(), 2u);
     // The format is versioned under its own root.
-    EXPECT_TRUE(first.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"1\""));
+    EXPECT_TRUE(first.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"2\""));
 }
 
 TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
@@ -29,7 +30,7 @@ TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
         const char* xml;
         const char* words;
     } cases[] = {
-        {"<VantamorphLogo version=\"2\"/>", "newer version"},
+        {"<VantamorphLogo version=\"3\"/>", "newer version"},
         {"<VantamorphLogo version=\"1\"><Text", "damaged"},
         {"", "damaged"},
         {"<svg version=\"1\"/>", "not a Vantamorph logo"},
@@ -71,6 +72,117 @@ TEST(LogoXml, DeepNestingIsRefusedNotRecursedInto)
         logo_xml::read(root + group.repeated(200) + QByteArray("</Group>").repeated(200) + "</VantamorphLogo>");
     EXPECT_FALSE(read.document);
     EXPECT_TRUE(read.error.contains(QLatin1String("too deeply")));
+}
+
+// One element with one property away from its default, as the editor sets it.
+struct StyledCase {
+    const char* name;
+    ElementKind kind;
+    std::function<void(LogoElement&)> set;
+};
+
+TEST(LogoXml, EveryStylePropertySurvivesAndSavesToTheSameBytes)
+{
+    const QGradientStops stops = {{0, QColor(255, 0, 0)}, {0.25, QColor(0, 0, 255, 100)}, {1, QColor(0, 200, 0)}};
+    const StyledCase cases[] = {
+        {"name", ElementKind::Text, [](LogoElement& e) { e.name = QStringLiteral("Title \"<main>\" ") + ae; }},
+        {"lock hide flips", ElementKind::Text, [](LogoElement& e) { e.locked = e.hidden = e.flipHorizontal = e.flipVertical = true; }},
+        {"opacity", ElementKind::Text, [](LogoElement& e) { e.opacity = 0.375; }},
+        {"shadow", ElementKind::Text, [](LogoElement& e) { e.shadow = {true, QColor(10, 20, 30, 40), QPointF(-2.5, 7), 9}; }},
+        {"arc up", ElementKind::Text, [](LogoElement& e) { e.arcRadius = 123.5; }},
+        {"arc down", ElementKind::Text, [](LogoElement& e) { e.arcRadius = -80; }},
+        {"spacing", ElementKind::Text, [](LogoElement& e) { e.letterSpacing = -1.5, e.lineSpacing = 1.75; }},
+        {"alignment and case", ElementKind::Text, [](LogoElement& e) { e.alignment = TextAlignment::Right, e.textCase = TextCase::Upper; }},
+        {"outline", ElementKind::Text, [](LogoElement& e) { e.strokeColor = QColor(1, 2, 3), e.strokeWidth = 2.25; }},
+        {"linear", ElementKind::Text, [&](LogoElement& e) { e.fill = {Fill::Kind::Linear, 135, stops}; }},
+        {"radial", ElementKind::Shape, [&](LogoElement& e) { e.fill = {Fill::Kind::Radial, 0, stops}; }},
+        {"rounded", ElementKind::Shape, [](LogoElement& e) { e.shapeType = ShapeType::RoundedRectangle, e.cornerRadius = 30; }},
+        {"polygon", ElementKind::Shape, [](LogoElement& e) { e.shapeType = ShapeType::Polygon, e.sides = 9; }},
+        {"star", ElementKind::Shape, [](LogoElement& e) { e.shapeType = ShapeType::Star, e.points = 7, e.innerRatio = 0.3; }},
+        {"line", ElementKind::Shape, [](LogoElement& e) { e.shapeType = ShapeType::Line, e.strokeWidth = 6; }},
+        {"ellipse outline", ElementKind::Shape,
+         [](LogoElement& e) { e.shapeType = ShapeType::Ellipse, e.strokeColor = Qt::red, e.strokeWidth = 3; }},
+    };
+    for (const StyledCase& styled : cases) {
+        LogoDocument logo;
+        logo.background = QColor(0x12, 0x34, 0x56, 0); // transparent, its colour kept
+        LogoElement element;
+        element.kind = styled.kind;
+        if (styled.kind == ElementKind::Text)
+            element.text = QStringLiteral("One\nTwo");
+        element.color = QColor(200, 100, 0);
+        styled.set(element);
+        LogoElement group;
+        group.kind = ElementKind::Group;
+        group.children = {element};
+        styled.set(group); // every kind keeps the properties of every element
+        logo.elements = {element, group};
+
+        const QByteArray first = logo_xml::write(logo);
+        const logo_xml::ReadResult read = logo_xml::read(first);
+        ASSERT_TRUE(read.document) << styled.name << ": " << read.error.toStdString();
+        EXPECT_EQ(read.document->elements[0], logo.elements[0]) << styled.name << "\n" << first.toStdString();
+        EXPECT_EQ(read.document->elements[1].name, group.name) << styled.name;
+        EXPECT_EQ(read.document->elements[1].opacity, group.opacity) << styled.name;
+        EXPECT_EQ(read.document->elements[1].shadow, group.shadow) << styled.name;
+        EXPECT_TRUE(read.document->backgroundTransparent());
+        EXPECT_EQ(logo_xml::write(*read.document), first) << styled.name;
+    }
+}
+
+TEST(LogoXml, AVersionOneLogoOpensUnchangedAndSavesAsVersionTwoWithoutExtras)
+{
+    const QByteArray elements = "  <Text x=\"10\" y=\"20\" width=\"120\" height=\"30\" rotation=\"5\" text=\"Acme\" font=\"DejaVu Sans\" "
+                                "size=\"24\" bold=\"true\" italic=\"false\" color=\"#112233\" />\n"
+                                "  <Symbol x=\"1\" y=\"2\" width=\"3\" height=\"4\" rotation=\"0\" symbol=\"ClipArts/Nature/leaf.svg\" "
+                                "color=\"#3c9a3f\" />\n";
+    const QByteArray versionOne = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"1\" width=\"507\" "
+                                  "height=\"397\" background=\"#ffffff\">\n"
+        + elements + "</VantamorphLogo>\n";
+    const logo_xml::ReadResult read = logo_xml::read(versionOne);
+    ASSERT_TRUE(read.document) << read.error.toStdString();
+    const LogoElement& text = read.document->elements.at(0);
+    LogoElement expected;
+    expected.kind = ElementKind::Text;
+    expected.position = QPointF(10, 20);
+    expected.size = QSizeF(120, 30);
+    expected.rotation = 5;
+    expected.text = QStringLiteral("Acme");
+    expected.fontFamily = QStringLiteral("DejaVu Sans");
+    expected.bold = true;
+    expected.color = QColor(0x11, 0x22, 0x33);
+    EXPECT_EQ(text, expected); // every newer property at its default
+    const QByteArray saved = logo_xml::write(*read.document);
+    EXPECT_EQ(saved, QByteArray(versionOne).replace("version=\"1\" width", "version=\"2\" width"));
+}
+
+TEST(LogoXml, HostileStyleValuesAreClampedOrIgnored)
+{
+    const logo_xml::ReadResult read = logo_xml::read(
+        "<VantamorphLogo version=\"2\">"
+        "<Text text=\"a\" opacity=\"7\" arcRadius=\"1e300\" letterSpacing=\"-inf\" lineSpacing=\"0\" align=\"diagonal\" "
+        "strokeWidth=\"-4\" shadow=\"yes\" shadowBlur=\"1e9\" fill=\"linear\" stops=\"1 #0000ff;x #ff0000;0.5;-3 #00ff00;0.5 #zz\"/>"
+        "<Shape shape=\"hexagon\" sides=\"100000\" points=\"-2\" innerRatio=\"9\" cornerRadius=\"-1\" opacity=\"-1\"/>"
+        "</VantamorphLogo>");
+    ASSERT_TRUE(read.document) << read.error.toStdString();
+    const LogoElement& text = read.document->elements.at(0);
+    EXPECT_EQ(text.opacity, 1);
+    EXPECT_EQ(text.arcRadius, limits::maxArcRadius);
+    EXPECT_EQ(text.letterSpacing, 0);
+    EXPECT_EQ(text.lineSpacing, limits::minLineSpacing);
+    EXPECT_EQ(text.alignment, TextAlignment::Left);
+    EXPECT_EQ(text.strokeWidth, 0);
+    EXPECT_FALSE(text.shadow.enabled);
+    EXPECT_EQ(text.shadow.blur, limits::maxBlur);
+    // Only the readable stops, in order and within 0..1.
+    EXPECT_EQ(text.fill.stops, QGradientStops({{0, QColor(0, 255, 0)}, {1, QColor(0, 0, 255)}}));
+    const LogoElement& shape = read.document->elements.at(1);
+    EXPECT_EQ(shape.shapeType, ShapeType::Rectangle);
+    EXPECT_EQ(shape.sides, limits::maxSides);
+    EXPECT_EQ(shape.points, limits::minSides);
+    EXPECT_EQ(shape.innerRatio, limits::maxInnerRatio);
+    EXPECT_EQ(shape.cornerRadius, 0);
+    EXPECT_EQ(shape.opacity, 0);
 }
 
 TEST(ClipArtCatalogue, TheLibraryIsFoundByNamesKeywordsAndCategories)

@@ -1,0 +1,378 @@
+// What the style of an element looks like, drawn the same way on the stage,
+// by the renderer and in an exported picture.
+#include "canvas/logo/logo_renderer.h"
+#include "canvas/logo/logo_xml.h"
+#include "canvas/reference/editor_widget.h"
+#include "canvas/reference/logo_editor.h"
+#include "canvas/reference/properties_panel.h"
+#include "canvas/reference/stage_items.h"
+#include "canvas_test_support.h"
+#include "export/logo_export.h"
+
+#include <QComboBox>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vm::test {
+namespace {
+
+LogoElement textElement(const QString& words, double size = 40)
+{
+    LogoElement text;
+    text.kind = ElementKind::Text;
+    text.text = words;
+    text.fontFamily = QStringLiteral("DejaVu Sans");
+    text.fontSize = size;
+    text.bold = true;
+    text.color = QColor(0x1f, 0x3a, 0x5f);
+    return text;
+}
+
+LogoElement shapeElement(ShapeType type, const QRectF& box, const QColor& colour)
+{
+    LogoElement shape;
+    shape.kind = ElementKind::Shape;
+    shape.shapeType = type;
+    shape.position = box.topLeft();
+    shape.size = box.size();
+    shape.color = colour;
+    return shape;
+}
+
+// A text placed at its natural size with its top left at where.
+LogoElement placed(LogoElement text, const QPointF& where)
+{
+    text.size = LogoRenderer::naturalTextSize(text);
+    text.position = where;
+    return text;
+}
+
+LogoDocument logoOf(std::vector<LogoElement> elements)
+{
+    LogoDocument logo;
+    logo.stageSize = QSize(300, 200);
+    logo.elements = std::move(elements);
+    return logo;
+}
+
+// A badge: curved text over and under a star, a gradient ring, outline and shadow.
+LogoDocument showcaseLogo()
+{
+    LogoDocument logo;
+    logo.stageSize = QSize(420, 420);
+    logo.background = QColor(0xfb, 0xf7, 0xee);
+    LogoElement ring = shapeElement(ShapeType::Ellipse, QRectF(30, 30, 360, 360), Qt::white);
+    ring.fill = {Fill::Kind::Radial, 0, {{0, QColor(0xff, 0xf3, 0xd6)}, {0.7, QColor(0xf2, 0xb1, 0x3b)}, {1, QColor(0xb8, 0x5c, 0x10)}}};
+    ring.strokeColor = QColor(0x5a, 0x2e, 0x0a);
+    ring.strokeWidth = 6;
+    ring.name = QStringLiteral("Ring");
+    LogoElement star = shapeElement(ShapeType::Star, QRectF(150, 140, 120, 120), QColor(0xd3, 0x2f, 0x2f));
+    star.fill = {Fill::Kind::Linear, 90, {{0, QColor(0xff, 0x6f, 0x3c)}, {1, QColor(0x9a, 0x10, 0x20)}}};
+    star.shadow = {true, QColor(0, 0, 0, 120), QPointF(4, 5), 6};
+    LogoElement top = textElement(QStringLiteral("Harbour Coffee"), 38);
+    top.arcRadius = 150;
+    top.letterSpacing = 1;
+    top.textCase = TextCase::Upper;
+    top.strokeColor = Qt::white;
+    top.strokeWidth = 1.5;
+    top = placed(top, {});
+    top.position = QPointF(210 - top.size.width() / 2, 52);
+    LogoElement bottom = textElement(QStringLiteral("roasted since 1987"), 28);
+    bottom.arcRadius = -150;
+    bottom.letterSpacing = 1;
+    bottom.color = QColor(0x3b, 0x1d, 0x06);
+    bottom.shadow = {true, QColor(0, 0, 0, 90), QPointF(2, 2), 3};
+    bottom = placed(bottom, {});
+    bottom.position = QPointF(210 - bottom.size.width() / 2, 400 - 52 - bottom.size.height());
+    LogoElement rule = shapeElement(ShapeType::Line, QRectF(160, 268, 100, 8), QColor(0x5a, 0x2e, 0x0a));
+    rule.strokeWidth = 3;
+    rule.opacity = 0.6;
+    logo.elements = {ring, star, top, bottom, rule};
+    return logo;
+}
+
+// The largest difference of any channel, and how many pixels differ by more than a little.
+struct Difference {
+    int largest = 0;
+    int pixels = 0;
+};
+
+Difference compare(const QImage& a, const QImage& b)
+{
+    Difference difference;
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
+    if (left.size() != right.size())
+        return {255, left.width() * left.height()};
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            const QRgb p = left.pixel(x, y), q = right.pixel(x, y);
+            const int largest = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)),
+                                          std::abs(qAlpha(p) - qAlpha(q))});
+            difference.largest = std::max(difference.largest, largest);
+            difference.pixels += largest > 24;
+        }
+    }
+    return difference;
+}
+
+class StyleRenderTest : public ::testing::Test {
+protected:
+    QImage rendered(const LogoDocument& logo) { return renderer.render(logo, 1.0, logo.background); }
+
+    // The stage's way: one item per element in a scene, as the editor shows them.
+    QImage onStage(const LogoDocument& logo)
+    {
+        QGraphicsScene scene;
+        for (const LogoElement& element : logo.elements)
+            scene.addItem(new ElementItem(element, renderer, {}));
+        QImage image(logo.stageSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(logo.background);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        const QRectF stage(QPointF(0, 0), logo.stageSize);
+        scene.render(&painter, stage, stage);
+        return image;
+    }
+
+    QImage exported(const LogoDocument& logo)
+    {
+        const QString path = folder.filePath(QStringLiteral("logo.png"));
+        const WriteOutcome outcome = logo_export::write(path, ExportFormat::Png, logo, renderer, {});
+        EXPECT_TRUE(outcome.ok) << outcome.reason.toStdString();
+        return QImage(path);
+    }
+
+    // Stage, renderer and export agree; returns the renderer's picture.
+    QImage drawnAlike(const LogoDocument& logo, const char* feature)
+    {
+        const QImage drawn = rendered(logo);
+        for (const auto& [way, image] : {std::pair{"stage", onStage(logo)}, std::pair{"export", exported(logo)}}) {
+            const Difference difference = compare(drawn, image);
+            EXPECT_LE(difference.largest, 48) << feature << " on the " << way;
+            EXPECT_LE(difference.pixels, drawn.width() * drawn.height() / 500) << feature << " on the " << way;
+        }
+        return drawn;
+    }
+
+    QTemporaryDir folder;
+    LogoRenderer renderer{{sourceDataFolder(), QString()}};
+};
+
+// The middle of the dark ink's rows within band of the picture.
+double inkMiddle(const QImage& image, const QRectF& band)
+{
+    const QRect area = band.toAlignedRect().intersected(image.rect());
+    double sum = 0;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y).lightness() < 160)
+                sum += y, ++count;
+    return count ? sum / count : -1;
+}
+
+TEST_F(StyleRenderTest, ShapesFillTheirOutlineWithColourGradientAndStroke)
+{
+    LogoElement star = shapeElement(ShapeType::Star, QRectF(0, 0, 120, 120), Qt::red);
+    star.innerRatio = 0.4;
+    LogoElement gradient = shapeElement(ShapeType::Rectangle, QRectF(150, 10, 100, 40), Qt::black);
+    gradient.fill = {Fill::Kind::Linear, 0, {{0, Qt::red}, {1, Qt::blue}}};
+    LogoElement radial = shapeElement(ShapeType::Ellipse, QRectF(150, 60, 100, 100), Qt::black);
+    radial.fill = {Fill::Kind::Radial, 0, {{0, Qt::white}, {1, Qt::green}}};
+    radial.strokeColor = Qt::black;
+    radial.strokeWidth = 4;
+    LogoElement line = shapeElement(ShapeType::Line, QRectF(10, 170, 200, 10), Qt::blue);
+    line.strokeWidth = 6;
+    LogoElement hexagon = shapeElement(ShapeType::Polygon, QRectF(260, 100, 36, 36), Qt::darkYellow);
+    const QImage image = drawnAlike(logoOf({star, gradient, radial, line, hexagon}), "shapes");
+
+    EXPECT_EQ(image.pixelColor(60, 60), QColor(Qt::red));   // the star's heart
+    EXPECT_EQ(image.pixelColor(60, 4), QColor(Qt::red));    // its top point
+    EXPECT_EQ(image.pixelColor(25, 20), QColor(Qt::white)); // between two points, inside the box
+    EXPECT_GT(image.pixelColor(152, 30).red(), 230);        // left to right, red to blue
+    EXPECT_GT(image.pixelColor(248, 30).blue(), 230);
+    EXPECT_GT(image.pixelColor(200, 110).blue(), 200); // radial: white in the middle
+    EXPECT_LT(image.pixelColor(200, 150).blue(), 150); // greener outwards
+    EXPECT_LT(image.pixelColor(200, 61).lightness(), 60); // the outline
+    EXPECT_EQ(image.pixelColor(100, 175), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(100, 170), QColor(Qt::white)); // a line is as thick as its outline width
+    EXPECT_EQ(image.pixelColor(278, 118), QColor(Qt::darkYellow));
+}
+
+TEST_F(StyleRenderTest, OpacityFlipsAndHiddenChangeHowAnElementShows)
+{
+    LogoElement halves = shapeElement(ShapeType::Rectangle, QRectF(10, 10, 100, 50), Qt::black);
+    halves.fill = {Fill::Kind::Linear, 0, {{0, Qt::red}, {0.5, Qt::red}, {0.5001, Qt::blue}, {1, Qt::blue}}};
+    LogoElement flipped = halves;
+    flipped.position = QPointF(150, 10);
+    flipped.flipHorizontal = true;
+    LogoElement faint = shapeElement(ShapeType::Rectangle, QRectF(10, 100, 80, 80), Qt::black);
+    faint.opacity = 0.5;
+    LogoElement hidden = shapeElement(ShapeType::Rectangle, QRectF(150, 100, 80, 80), Qt::black);
+    hidden.hidden = true;
+    LogoElement upsideDown = placed(textElement(QStringLiteral("Ty")), QPointF(240, 100));
+    upsideDown.flipVertical = true;
+    const QImage image = drawnAlike(logoOf({halves, flipped, faint, hidden, upsideDown}), "opacity, flips, hidden");
+
+    EXPECT_EQ(image.pixelColor(20, 30), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(160, 30), QColor(Qt::blue)); // mirrored
+    EXPECT_EQ(image.pixelColor(240, 30), QColor(Qt::red));
+    EXPECT_NEAR(image.pixelColor(50, 140).red(), 128, 2);
+    EXPECT_EQ(image.pixelColor(190, 140), QColor(Qt::white));
+    // Upside down, the ink of the capital T's bar is at the bottom.
+    const QRectF box = upsideDown.box();
+    EXPECT_GT(inkMiddle(image, QRectF(box.left() + 2, box.top(), 6, box.height())), box.center().y());
+}
+
+TEST_F(StyleRenderTest, CurvedTextArchesUpOrSagsDownAndTextOutlinesAndShadowsShow)
+{
+    for (double radius : {120.0, -120.0}) {
+        LogoElement text = textElement(QStringLiteral("CURVED TEXT"), 28);
+        text.arcRadius = radius;
+        text = placed(text, QPointF(10, 10));
+        const QImage image = drawnAlike(logoOf({text}), radius > 0 ? "arch" : "sag");
+        const QRectF box = text.box();
+        const double left = inkMiddle(image, QRectF(box.left(), box.top(), box.width() / 6, box.height()));
+        const double middle = inkMiddle(image, QRectF(box.center().x() - box.width() / 12, box.top(), box.width() / 6, box.height()));
+        if (radius > 0)
+            EXPECT_GT(left, middle + 10) << "an arch's ends are lower than its middle";
+        else
+            EXPECT_LT(left, middle - 10) << "a sag's ends are higher than its middle";
+        EXPECT_LT(box.height(), box.width()); // still a line of text, not a ring
+    }
+
+    LogoElement outlined = placed([] {
+        LogoElement text = textElement(QStringLiteral("I"), 80);
+        text.color = Qt::yellow;
+        text.strokeColor = Qt::red;
+        text.strokeWidth = 4;
+        return text;
+    }(), QPointF(20, 20));
+    LogoElement shadowed = shapeElement(ShapeType::Rectangle, QRectF(150, 20, 60, 60), Qt::blue);
+    shadowed.shadow = {true, QColor(0, 0, 0, 200), QPointF(10, 10), 2};
+    const QImage image = drawnAlike(logoOf({outlined, shadowed}), "outline and shadow");
+    // Across the I: red outline, yellow stem, red outline.
+    const int row = int(outlined.box().center().y());
+    QStringList seen;
+    for (int x = int(outlined.box().left()); x < int(outlined.box().right()); ++x) {
+        const QColor pixel = image.pixelColor(x, row);
+        const QString name = pixel == QColor(Qt::yellow) ? QStringLiteral("yellow") : pixel.red() > 200 && pixel.green() < 60 ? QStringLiteral("red") : QString();
+        if (!name.isEmpty() && (seen.isEmpty() || seen.last() != name))
+            seen.append(name);
+    }
+    EXPECT_EQ(seen, QStringList({"red", "yellow", "red"}));
+    EXPECT_EQ(image.pixelColor(180, 50), QColor(Qt::blue));
+    EXPECT_LT(image.pixelColor(215, 85).lightness(), 120); // below and right of the square, in its shadow
+    EXPECT_EQ(image.pixelColor(145, 15), QColor(Qt::white)); // not above and left of it
+}
+
+TEST_F(StyleRenderTest, SpacingAlignmentAndCaseSetTheLines)
+{
+    LogoElement plain = textElement(QStringLiteral("wide\nx"), 30);
+    LogoElement spaced = plain;
+    spaced.letterSpacing = 10;
+    spaced.lineSpacing = 2;
+    spaced.textCase = TextCase::Upper;
+    const QSizeF plainSize = LogoRenderer::naturalTextSize(plain);
+    const QSizeF spacedSize = LogoRenderer::naturalTextSize(spaced);
+    EXPECT_GT(spacedSize.width(), plainSize.width() + 25); // three gaps of 10, capitals at least as wide
+    EXPECT_GT(spacedSize.height(), plainSize.height() * 1.4);
+
+    LogoElement left = placed(plain, QPointF(10, 10));
+    left.letterSpacing = 0.001; // laid out glyph by glyph like the others
+    left = placed(left, QPointF(10, 10));
+    LogoElement right = left;
+    right.alignment = TextAlignment::Right;
+    right.position = QPointF(150, 10);
+    const QImage image = drawnAlike(logoOf({left, right}), "alignment");
+    const auto firstInk = [&](const LogoElement& text) {
+        const int row = int(text.position.y() + text.size.height() * 0.8); // the short second line
+        for (int x = int(text.position.x()); x < int(text.box().right()); ++x)
+            if (image.pixelColor(x, row).lightness() < 200)
+                return x - text.position.x();
+        return -1.0;
+    };
+    EXPECT_LT(firstInk(left), 10);
+    EXPECT_GT(firstInk(right), left.size.width() / 2);
+}
+
+// Square glyphs of a face the system does not know: what an imported font movie gives.
+class SquareGlyphs : public GlyphSource {
+public:
+    QPainterPath outline(char32_t) const override
+    {
+        QPainterPath square;
+        square.addRect(0, -20, 20, 20);
+        return square;
+    }
+    double advance(char32_t) const override { return 25; }
+    double kerning(char32_t, char32_t) const override { return 0; }
+    double ascent() const override { return 20; }
+    double descent() const override { return 5; }
+    double lineSpacing() const override { return 30; }
+};
+
+TEST_F(StyleRenderTest, TextsOfAnImportedFaceAreSetFromItsGlyphs)
+{
+    renderer.setGlyphLookup([](const QString& family, double, bool, bool) -> std::shared_ptr<const GlyphSource> {
+        return family == QLatin1String("Squares") ? std::make_shared<SquareGlyphs>() : nullptr;
+    });
+    LogoElement text = textElement(QStringLiteral("abc"));
+    text.fontFamily = QStringLiteral("Squares");
+    EXPECT_EQ(renderer.textSize(text), QSizeF(75, 25)); // three advances, ascent and descent
+    text.letterSpacing = 5;
+    EXPECT_EQ(renderer.textSize(text), QSizeF(85, 25)); // spaced between the letters, not after the last
+    text.size = renderer.textSize(text);
+    text.position = QPointF(10, 10);
+    text.color = Qt::red;
+    const QImage image = renderer.render(logoOf({text}), 1, Qt::white);
+    EXPECT_EQ(image.pixelColor(20, 20), QColor(Qt::red));   // in the first square
+    EXPECT_EQ(image.pixelColor(32, 20), QColor(Qt::white)); // in the first gap
+    EXPECT_EQ(image.pixelColor(50, 20), QColor(Qt::red));   // the second square, spaced
+}
+
+TEST_F(StyleRenderTest, ShowcaseBadgeIsDrawnAlikeAndWrittenForReview)
+{
+    const LogoDocument logo = showcaseLogo();
+    const QImage image = drawnAlike(logo, "showcase");
+    const QString build = QStringLiteral(VM_CANVAS_BUILD_DIR);
+    ASSERT_TRUE(image.save(build + QStringLiteral("/showcase-logo.png")));
+    QFile file(build + QStringLiteral("/showcase-logo.vmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(logo_xml::write(logo));
+    file.close();
+    EXPECT_EQ(*logo_xml::readFile(file.fileName()).document, logo);
+}
+
+using ShowcaseEditorTest = LoadedCanvasTest;
+
+TEST_F(ShowcaseEditorTest, TheEditorShowsTheBadgeWithTheStyleOfTheSelectedText)
+{
+    auto* widget = static_cast<EditorWidget*>(driver.canvas.view());
+    widget->resize(1000, 640);
+    LogoEditor& editor = driver.canvas.editor();
+    editor.load(showcaseLogo());
+    editor.select({editor.document().elements[2].id});
+    widget->show();
+    widget->arrangePanels();
+    settle();
+    PropertiesPanel* panel = widget->propertiesPanel();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->curveSlider()->value(), PropertiesPanel::curveFromRadius(150));
+    EXPECT_EQ(panel->fillKindBox()->currentIndex(), 0);
+    // Moving the slider curves the text, as one step.
+    panel->curveSlider()->setValue(-50);
+    EXPECT_EQ(editor.find(editor.document().elements[2].id)->arcRadius, PropertiesPanel::radiusFromCurve(-50));
+    EXPECT_EQ(editor.undoStack().undoText(), QStringLiteral("Curve Text"));
+    editor.undo();
+    settle();
+    EXPECT_EQ(panel->curveSlider()->value(), PropertiesPanel::curveFromRadius(150));
+    ASSERT_TRUE(widget->grab().save(QStringLiteral(VM_CANVAS_BUILD_DIR "/showcase-editor.png")));
+}
+
+} // namespace
+} // namespace vm::test
