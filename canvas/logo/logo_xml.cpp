@@ -3,10 +3,13 @@
 #include <QFile>
 #include <charconv>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <pugixml.hpp>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 namespace vm::logo_xml {
 
@@ -35,9 +38,8 @@ constexpr const char* caseNames[] = {"asTyped", "upper", "lower"};
 constexpr const char* fillNames[] = {"solid", "linear", "radial"};
 
 template <typename Enum, size_t count>
-Enum named(const pugi::xml_node& node, const char* attribute, const char* const (&names)[count], Enum fallback)
+Enum named(std::string_view value, const char* const (&names)[count], Enum fallback)
 {
-    const std::string_view value = node.attribute(attribute).value();
     for (size_t index = 0; index < count; ++index)
         if (value == names[index])
             return Enum(index);
@@ -52,22 +54,28 @@ std::string numberText(double value)
     return std::string(buffer, result.ptr);
 }
 
+// A number within low..high; anything else leaves into as it was.
+void readNumber(const char* text, double low, double high, double& into)
+{
+    double value = 0;
+    const auto result = std::from_chars(text, text + std::strlen(text), value);
+    if (result.ec == std::errc() && std::isfinite(value))
+        into = std::clamp(value, low, high);
+}
+
+void readNumber(const char* text, int low, int high, int& into)
+{
+    double value = into;
+    readNumber(text, low, high, value);
+    into = int(value);
+}
+
 double number(const pugi::xml_node& node, const char* name, double fallback, double low, double high)
 {
     const pugi::xml_attribute attribute = node.attribute(name);
-    if (!attribute)
-        return fallback;
-    const char* text = attribute.value();
-    double value = fallback;
-    const auto result = std::from_chars(text, text + std::strlen(text), value);
-    if (result.ec != std::errc() || !std::isfinite(value))
-        return fallback;
-    return std::clamp(value, low, high);
-}
-
-QString text(const pugi::xml_node& node, const char* name)
-{
-    return QString::fromUtf8(node.attribute(name).value());
+    if (attribute)
+        readNumber(attribute.value(), low, high, fallback);
+    return fallback;
 }
 
 QColor parseColor(std::string_view value, const QColor& fallback)
@@ -87,18 +95,19 @@ QColor color(const pugi::xml_node& node, const char* name, const QColor& fallbac
     return parseColor(node.attribute(name).value(), fallback);
 }
 
+void readColor(const char* text, QColor& into) { into = parseColor(text, into); }
+
 std::string colorText(const QColor& value)
 {
     return (value.alpha() == 255 ? value.name(QColor::HexRgb) : value.name(QColor::HexArgb)).toStdString();
 }
 
-bool flag(const pugi::xml_node& node, const char* name) { return std::strcmp(node.attribute(name).value(), "true") == 0; }
+bool flag(const char* text) { return std::strcmp(text, "true") == 0; }
 
 // "offset colour" pairs separated by ';', e.g. "0 #ff0000;1 #0000ff".
-QGradientStops stops(const pugi::xml_node& node)
+QGradientStops stops(std::string_view value)
 {
     QGradientStops result;
-    const std::string_view value = node.attribute("stops").value();
     size_t start = 0;
     while (start < value.size() && result.size() < limits::maxGradientStops) {
         const size_t end = std::min(value.find(';', start), value.size());
@@ -154,22 +163,6 @@ void optional(pugi::xml_node& node, const char* name, int value, const char* con
         node.append_attribute(name) = names[value];
 }
 
-void readCommon(const pugi::xml_node& node, LogoElement& element)
-{
-    const LogoElement defaults;
-    element.name = text(node, "name");
-    element.locked = flag(node, "locked");
-    element.hidden = flag(node, "hidden");
-    element.flipHorizontal = flag(node, "flipHorizontal");
-    element.flipVertical = flag(node, "flipVertical");
-    element.opacity = number(node, "opacity", 1, 0, 1);
-    element.shadow.enabled = flag(node, "shadow");
-    element.shadow.color = color(node, "shadowColor", defaults.shadow.color);
-    element.shadow.offset = QPointF(number(node, "shadowX", defaults.shadow.offset.x(), -limits::maxShadowOffset, limits::maxShadowOffset),
-                                    number(node, "shadowY", defaults.shadow.offset.y(), -limits::maxShadowOffset, limits::maxShadowOffset));
-    element.shadow.blur = number(node, "shadowBlur", defaults.shadow.blur, 0, limits::maxBlur);
-}
-
 void writeCommon(pugi::xml_node& node, const LogoElement& element)
 {
     const LogoElement defaults;
@@ -188,15 +181,6 @@ void writeCommon(pugi::xml_node& node, const LogoElement& element)
 }
 
 // Fill and outline, shared by texts and shapes.
-void readPaint(const pugi::xml_node& node, LogoElement& element)
-{
-    element.fill.kind = named(node, "fill", fillNames, Fill::Kind::Solid);
-    element.fill.angle = number(node, "fillAngle", 0, -360, 360);
-    element.fill.stops = stops(node);
-    element.strokeColor = color(node, "stroke", Qt::black);
-    element.strokeWidth = number(node, "strokeWidth", 0, 0, limits::maxStrokeWidth);
-}
-
 void writePaint(pugi::xml_node& node, const LogoElement& element)
 {
     optional(node, "fill", int(element.fill.kind), fillNames);
@@ -205,6 +189,107 @@ void writePaint(pugi::xml_node& node, const LogoElement& element)
         node.append_attribute("stops") = stopsText(element.fill.stops).c_str();
     optional(node, "stroke", element.strokeColor, Qt::black);
     optional(node, "strokeWidth", element.strokeWidth, 0);
+}
+
+// Every attribute an element may carry, the kinds it belongs to and how it
+// is read. One pass over an element's attributes reads them all; a value that
+// does not read leaves the element's default.
+struct Property {
+    unsigned kinds;
+    void (*read)(LogoElement& element, const char* value);
+};
+
+constexpr unsigned kindBit(ElementKind kind) { return 1u << unsigned(kind); }
+constexpr unsigned everyKind = ~0u;
+constexpr unsigned textOnly = kindBit(ElementKind::Text);
+constexpr unsigned shapeOnly = kindBit(ElementKind::Shape);
+constexpr unsigned painted = textOnly | shapeOnly;
+constexpr unsigned coloured = painted | kindBit(ElementKind::Symbol);
+
+struct NamedProperty {
+    std::string_view name;
+    Property property;
+};
+
+const std::vector<NamedProperty>& properties()
+{
+    using E = LogoElement;
+    static const std::vector<NamedProperty> table = {
+        {"x", {everyKind, [](E& e, const char* v) { readNumber(v, -maxCoordinate, maxCoordinate, e.position.rx()); }}},
+        {"y", {everyKind, [](E& e, const char* v) { readNumber(v, -maxCoordinate, maxCoordinate, e.position.ry()); }}},
+        {"width", {everyKind, [](E& e, const char* v) { readNumber(v, 0.01, maxCoordinate, e.size.rwidth()); }}},
+        {"height", {everyKind, [](E& e, const char* v) { readNumber(v, 0.01, maxCoordinate, e.size.rheight()); }}},
+        {"rotation", {everyKind, [](E& e, const char* v) { readNumber(v, -360.0, 360.0, e.rotation); }}},
+        {"name", {everyKind, [](E& e, const char* v) { e.name = QString::fromUtf8(v); }}},
+        {"locked", {everyKind, [](E& e, const char* v) { e.locked = flag(v); }}},
+        {"hidden", {everyKind, [](E& e, const char* v) { e.hidden = flag(v); }}},
+        {"flipHorizontal", {everyKind, [](E& e, const char* v) { e.flipHorizontal = flag(v); }}},
+        {"flipVertical", {everyKind, [](E& e, const char* v) { e.flipVertical = flag(v); }}},
+        {"opacity", {everyKind, [](E& e, const char* v) { readNumber(v, 0.0, 1.0, e.opacity); }}},
+        {"shadow", {everyKind, [](E& e, const char* v) { e.shadow.enabled = flag(v); }}},
+        {"shadowColor", {everyKind, [](E& e, const char* v) { readColor(v, e.shadow.color); }}},
+        {"shadowX", {everyKind, [](E& e, const char* v) { readNumber(v, -limits::maxShadowOffset, limits::maxShadowOffset, e.shadow.offset.rx()); }}},
+        {"shadowY", {everyKind, [](E& e, const char* v) { readNumber(v, -limits::maxShadowOffset, limits::maxShadowOffset, e.shadow.offset.ry()); }}},
+        {"shadowBlur", {everyKind, [](E& e, const char* v) { readNumber(v, 0.0, limits::maxBlur, e.shadow.blur); }}},
+        {"text", {textOnly, [](E& e, const char* v) { e.text = QString::fromUtf8(v); }}},
+        {"font", {textOnly, [](E& e, const char* v) { e.fontFamily = QString::fromUtf8(v); }}},
+        {"size", {textOnly, [](E& e, const char* v) { readNumber(v, 1.0, 2000.0, e.fontSize); }}},
+        {"bold", {textOnly, [](E& e, const char* v) { e.bold = flag(v); }}},
+        {"italic", {textOnly, [](E& e, const char* v) { e.italic = flag(v); }}},
+        {"arcRadius", {textOnly, [](E& e, const char* v) { readNumber(v, -limits::maxArcRadius, limits::maxArcRadius, e.arcRadius); }}},
+        {"letterSpacing", {textOnly, [](E& e, const char* v) { readNumber(v, -limits::maxSpacing, limits::maxSpacing, e.letterSpacing); }}},
+        {"lineSpacing", {textOnly, [](E& e, const char* v) { readNumber(v, limits::minLineSpacing, limits::maxLineSpacing, e.lineSpacing); }}},
+        {"align", {textOnly, [](E& e, const char* v) { e.alignment = named(v, alignmentNames, TextAlignment::Left); }}},
+        {"case", {textOnly, [](E& e, const char* v) { e.textCase = named(v, caseNames, TextCase::AsTyped); }}},
+        {"color", {coloured, [](E& e, const char* v) { readColor(v, e.color); }}},
+        {"fill", {painted, [](E& e, const char* v) { e.fill.kind = named(v, fillNames, Fill::Kind::Solid); }}},
+        {"fillAngle", {painted, [](E& e, const char* v) { readNumber(v, -360.0, 360.0, e.fill.angle); }}},
+        {"stops", {painted, [](E& e, const char* v) { e.fill.stops = stops(v); }}},
+        {"stroke", {painted, [](E& e, const char* v) { readColor(v, e.strokeColor); }}},
+        {"strokeWidth", {painted, [](E& e, const char* v) { readNumber(v, 0.0, limits::maxStrokeWidth, e.strokeWidth); }}},
+        {"shape", {shapeOnly, [](E& e, const char* v) { e.shapeType = named(v, shapeNames, ShapeType::Rectangle); }}},
+        {"cornerRadius", {shapeOnly, [](E& e, const char* v) { readNumber(v, 0.0, limits::maxCornerRadius, e.cornerRadius); }}},
+        {"sides", {shapeOnly, [](E& e, const char* v) { readNumber(v, limits::minSides, limits::maxSides, e.sides); }}},
+        {"points", {shapeOnly, [](E& e, const char* v) { readNumber(v, limits::minSides, limits::maxSides, e.points); }}},
+        {"innerRatio", {shapeOnly, [](E& e, const char* v) { readNumber(v, limits::minInnerRatio, limits::maxInnerRatio, e.innerRatio); }}},
+        {"symbol", {kindBit(ElementKind::Symbol), [](E& e, const char* v) { e.symbol = QString::fromUtf8(v); }}},
+        {"file", {kindBit(ElementKind::Picture), [](E& e, const char* v) { e.picture = QString::fromUtf8(v); }}},
+    };
+    return table;
+}
+
+// The properties filed by first letter and length: a name is found with one
+// or two comparisons, which matters with thousands of elements a file.
+class PropertyIndex {
+public:
+    PropertyIndex()
+    {
+        for (const NamedProperty& named : properties())
+            buckets_[bucket(named.name)].push_back(&named);
+    }
+    const Property* find(std::string_view name) const
+    {
+        for (const NamedProperty* named : buckets_[bucket(name)])
+            if (named->name == name)
+                return &named->property;
+        return nullptr;
+    }
+
+private:
+    static constexpr size_t lengths = 16;
+    static size_t bucket(std::string_view name)
+    {
+        if (name.empty() || name[0] < 'a' || name[0] > 'z')
+            return 0; // no property's name: an empty bucket
+        return 1 + size_t(name[0] - 'a') * lengths + std::min(name.size(), lengths - 1);
+    }
+    std::array<std::vector<const NamedProperty*>, 1 + 26 * lengths> buckets_;
+};
+
+const Property* findProperty(std::string_view name)
+{
+    static const PropertyIndex index;
+    return index.find(name);
 }
 
 bool readElements(const pugi::xml_node& parent, std::vector<LogoElement>& into, int depth, QString& error);
@@ -224,54 +309,26 @@ bool readElement(const pugi::xml_node& node, LogoElement& element, int depth, QS
         element.kind = ElementKind::Shape;
     else
         return true; // not ours: skipped, so a file with extras still opens
-    element.position = QPointF(number(node, "x", 0, -maxCoordinate, maxCoordinate),
-                               number(node, "y", 0, -maxCoordinate, maxCoordinate));
-    element.size = QSizeF(number(node, "width", 100, 0.01, maxCoordinate), number(node, "height", 40, 0.01, maxCoordinate));
-    element.rotation = number(node, "rotation", 0, -360, 360);
-    readCommon(node, element);
-    switch (element.kind) {
-    case ElementKind::Text:
-        element.text = text(node, "text");
-        element.fontFamily = text(node, "font");
-        element.fontSize = number(node, "size", 24, 1, 2000);
-        element.bold = flag(node, "bold");
-        element.italic = flag(node, "italic");
-        element.color = color(node, "color", Qt::black);
-        element.arcRadius = number(node, "arcRadius", 0, -limits::maxArcRadius, limits::maxArcRadius);
-        element.letterSpacing = number(node, "letterSpacing", 0, -limits::maxSpacing, limits::maxSpacing);
-        element.lineSpacing = number(node, "lineSpacing", 1, limits::minLineSpacing, limits::maxLineSpacing);
-        element.alignment = named(node, "align", alignmentNames, TextAlignment::Left);
-        element.textCase = named(node, "case", caseNames, TextCase::AsTyped);
-        readPaint(node, element);
-        break;
-    case ElementKind::Shape:
-        element.shapeType = named(node, "shape", shapeNames, ShapeType::Rectangle);
-        element.color = color(node, "color", Qt::black);
-        element.cornerRadius = number(node, "cornerRadius", 12, 0, limits::maxCornerRadius);
-        element.sides = int(number(node, "sides", 6, limits::minSides, limits::maxSides));
-        element.points = int(number(node, "points", 5, limits::minSides, limits::maxSides));
-        element.innerRatio = number(node, "innerRatio", 0.5, limits::minInnerRatio, limits::maxInnerRatio);
-        readPaint(node, element);
-        break;
-    case ElementKind::Symbol:
-        element.symbol = text(node, "symbol");
-        element.color = color(node, "color", Qt::black);
-        break;
-    case ElementKind::Picture:
-        element.picture = text(node, "file");
-        break;
-    case ElementKind::Group:
-        if (depth >= maxGroupDepth) {
-            error = QStringLiteral("The logo file nests its groups too deeply to be opened.");
-            return false;
-        }
-        return readElements(node, element.children, depth + 1, error);
+    const unsigned kind = kindBit(element.kind);
+    for (const pugi::xml_attribute& attribute : node.attributes()) {
+        const Property* property = findProperty(attribute.name());
+        if (property && (property->kinds & kind))
+            property->read(element, attribute.value());
     }
-    return true;
+    if (element.kind != ElementKind::Group)
+        return true;
+    if (depth >= maxGroupDepth) {
+        error = QStringLiteral("The logo file nests its groups too deeply to be opened.");
+        return false;
+    }
+    return readElements(node, element.children, depth + 1, error);
 }
 
 bool readElements(const pugi::xml_node& parent, std::vector<LogoElement>& into, int depth, QString& error)
 {
+    // Room for the children up front, but not for whatever a hostile file claims.
+    constexpr ptrdiff_t reserveLimit = 65536;
+    into.reserve(size_t(std::min(std::distance(parent.children().begin(), parent.children().end()), reserveLimit)));
     for (const pugi::xml_node& node : parent.children()) {
         if (node.type() != pugi::node_element)
             continue;

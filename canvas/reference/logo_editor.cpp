@@ -403,8 +403,15 @@ void LogoEditor::setColor(const QColor& color)
     changeSelected(tr("Change Colour"), [&](LogoElement& element) {
         const auto recolour = [&](LogoElement& target, auto& self) -> bool {
             bool changed = false;
-            if ((target.kind == ElementKind::Text || target.kind == ElementKind::Symbol) && target.color != color) {
+            if (target.kind != ElementKind::Text && target.kind != ElementKind::Symbol && target.kind != ElementKind::Shape)
+                return false;
+            if (target.color != color) {
                 target.color = color;
+                changed = true;
+            }
+            // A colour picked for a gradient-filled element paints it in that colour.
+            if (target.fill.kind != Fill::Kind::Solid) {
+                target.fill.kind = Fill::Kind::Solid;
                 changed = true;
             }
             for (LogoElement& child : target.children)
@@ -495,30 +502,17 @@ void refit(LogoElement& text, const QSizeF& oldNatural, const QSizeF& natural)
 } // namespace
 
 template <typename Value>
-void LogoEditor::changeText(const QString& label, Value LogoElement::*field, Value value)
+void LogoEditor::changeField(const QString& label, ElementKind kind, Value LogoElement::*field, Value value)
 {
     changeSelected(
         label,
         [&](LogoElement& element) {
-            if (element.kind != ElementKind::Text || element.*field == value)
+            if (element.kind != kind || element.*field == value)
                 return false;
-            const QSizeF oldNatural = renderer_.textSize(element);
+            const QSizeF oldNatural = kind == ElementKind::Text ? renderer_.textSize(element) : QSizeF();
             element.*field = value;
-            refit(element, oldNatural, renderer_.textSize(element));
-            return true;
-        },
-        true);
-}
-
-template <typename Value>
-void LogoEditor::changeShape(const QString& label, Value LogoElement::*field, Value value)
-{
-    changeSelected(
-        label,
-        [&](LogoElement& element) {
-            if (element.kind != ElementKind::Shape || element.*field == value)
-                return false;
-            element.*field = value;
+            if (kind == ElementKind::Text)
+                refit(element, oldNatural, renderer_.textSize(element));
             return true;
         },
         true);
@@ -579,26 +573,26 @@ void LogoEditor::setShadow(const Shadow& requested)
 
 void LogoEditor::setArcRadius(double radius)
 {
-    changeText(tr("Curve Text"), &LogoElement::arcRadius, std::clamp(radius, -limits::maxArcRadius, limits::maxArcRadius));
+    changeField(tr("Curve Text"), ElementKind::Text, &LogoElement::arcRadius, std::clamp(radius, -limits::maxArcRadius, limits::maxArcRadius));
 }
 
 void LogoEditor::setLetterSpacing(double spacing)
 {
-    changeText(tr("Letter Spacing"), &LogoElement::letterSpacing, std::clamp(spacing, -limits::maxSpacing, limits::maxSpacing));
+    changeField(tr("Letter Spacing"), ElementKind::Text, &LogoElement::letterSpacing, std::clamp(spacing, -limits::maxSpacing, limits::maxSpacing));
 }
 
 void LogoEditor::setLineSpacing(double spacing)
 {
-    changeText(tr("Line Spacing"), &LogoElement::lineSpacing, std::clamp(spacing, limits::minLineSpacing, limits::maxLineSpacing));
+    changeField(tr("Line Spacing"), ElementKind::Text, &LogoElement::lineSpacing, std::clamp(spacing, limits::minLineSpacing, limits::maxLineSpacing));
 }
 
-void LogoEditor::setAlignment(TextAlignment alignment) { changeText(tr("Align Text"), &LogoElement::alignment, alignment); }
+void LogoEditor::setAlignment(TextAlignment alignment) { changeField(tr("Align Text"), ElementKind::Text, &LogoElement::alignment, alignment); }
 
-void LogoEditor::setTextCase(TextCase textCase) { changeText(tr("Change Case"), &LogoElement::textCase, textCase); }
+void LogoEditor::setTextCase(TextCase textCase) { changeField(tr("Change Case"), ElementKind::Text, &LogoElement::textCase, textCase); }
 
 void LogoEditor::setCornerRadius(double radius)
 {
-    changeShape(tr("Corner Radius"), &LogoElement::cornerRadius, std::clamp(radius, 0.0, limits::maxCornerRadius));
+    changeField(tr("Corner Radius"), ElementKind::Shape, &LogoElement::cornerRadius, std::clamp(radius, 0.0, limits::maxCornerRadius));
 }
 
 void LogoEditor::setCorners(int corners)
@@ -618,7 +612,7 @@ void LogoEditor::setCorners(int corners)
 
 void LogoEditor::setInnerRatio(double ratio)
 {
-    changeShape(tr("Star Depth"), &LogoElement::innerRatio, std::clamp(ratio, limits::minInnerRatio, limits::maxInnerRatio));
+    changeField(tr("Star Depth"), ElementKind::Shape, &LogoElement::innerRatio, std::clamp(ratio, limits::minInnerRatio, limits::maxInnerRatio));
 }
 
 QList<QColor> LogoEditor::paletteColors() const

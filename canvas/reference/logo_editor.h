@@ -117,10 +117,9 @@ private:
     void assignIds(std::vector<LogoElement>& elements);
     quint64 addElement(LogoElement element, const QString& label);
     void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, bool mergeable = false);
+    // One property of the selected elements of a kind, a slider's drag merged into one step.
     template <typename Value>
-    void changeText(const QString& label, Value LogoElement::*field, Value value);
-    template <typename Value>
-    void changeShape(const QString& label, Value LogoElement::*field, Value value);
+    void changeField(const QString& label, ElementKind kind, Value LogoElement::*field, Value value);
     void setFlag(const QSet<quint64>& ids, bool LogoElement::*flag, bool on, const QString& label);
     // The selected elements the user may move: not locked.
     QList<const LogoElement*> movableSelection() const;

@@ -36,9 +36,11 @@ void StageView::drawBackground(QPainter* painter, const QRectF& rect)
     painter->fillRect(rect, editor_look::desk);
     const QRectF stage(QPointF(0, 0), editor_.document().stageSize);
     painter->fillRect(stage.translated(4, 4), QColor(0, 0, 0, 35));
-    if (editor_.document().backgroundTransparent())
-        painter->fillRect(stage, QBrush(Qt::white, Qt::Dense4Pattern)); // see-through, as image editors show it
-    else
+    if (editor_.document().backgroundTransparent()) {
+        // See-through, as image editors show it: light grey chequered with white.
+        painter->fillRect(stage, QColor(214, 214, 214));
+        painter->fillRect(stage, QBrush(Qt::white, Qt::Dense4Pattern));
+    } else
         painter->fillRect(stage, editor_.document().background);
     painter->setPen(QPen(QColor(170, 190, 210), 0));
     painter->drawRect(stage);

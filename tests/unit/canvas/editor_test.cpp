@@ -227,6 +227,10 @@ TEST(LogoEditor, NewShapesAndThePaletteOfColoursInUse)
     editor.setFill({Fill::Kind::Radial, 0, {{0, QColor(1, 2, 3)}, {1, QColor(0x10, 0x20, 0x30, 128)}}});
     // The background first, each colour once, opaque, gradient stops for the gradient.
     EXPECT_EQ(editor.paletteColors(), QList<QColor>({Qt::white, QColor(0x10, 0x20, 0x30), QColor(0xaa, 0, 0), QColor(1, 2, 3)}));
+    // A colour from the palette paints the gradient-filled shape plainly.
+    editor.setColor(QColor(0xaa, 0, 0));
+    EXPECT_EQ(editor.selectedElements().first()->fill.kind, Fill::Kind::Solid);
+    EXPECT_EQ(editor.selectedElements().first()->color, QColor(0xaa, 0, 0));
 }
 
 } // namespace
