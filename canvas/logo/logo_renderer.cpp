@@ -1,5 +1,7 @@
 #include "canvas/logo/logo_renderer.h"
 
+#include "canvas/logo/glyph_layout.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -72,12 +74,15 @@ void LogoRenderer::drawContent(QPainter& painter, const LogoElement& element, co
 {
     switch (element.kind) {
     case ElementKind::Text: {
-        const QSizeF natural = naturalTextSize(element);
+        const std::shared_ptr<const GlyphSource> glyphs = glyphsFor(element);
+        const QSizeF natural = textSize(element);
         painter.save();
         painter.translate(box.topLeft());
         painter.scale(box.width() / natural.width(), box.height() / natural.height());
         const QFont font = textFont(element);
-        if (outlined_ && outlined_(font.family())) {
+        if (glyphs) {
+            painter.fillPath(glyphTextOutline(*glyphs, displayText(element)), element.color);
+        } else if (outlined_ && outlined_(font.family())) {
             // Line by line from the top, as drawText lays out a top-aligned text.
             const QFontMetricsF metrics(font);
             QPainterPath outline;
@@ -146,6 +151,22 @@ QSizeF LogoRenderer::naturalTextSize(const LogoElement& text)
     const QFontMetricsF metrics(textFont(text));
     const QSizeF size = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, displayText(text)).size();
     return QSizeF(std::max(1.0, size.width()), std::max(1.0, size.height()));
+}
+
+QSizeF LogoRenderer::textSize(const LogoElement& text) const
+{
+    const std::shared_ptr<const GlyphSource> glyphs = glyphsFor(text);
+    if (!glyphs)
+        return naturalTextSize(text);
+    const QSizeF size = glyphTextSize(*glyphs, displayText(text));
+    return QSizeF(std::max(1.0, size.width()), std::max(1.0, size.height()));
+}
+
+std::shared_ptr<const GlyphSource> LogoRenderer::glyphsFor(const LogoElement& text) const
+{
+    if (!glyphLookup_ || text.fontFamily.isEmpty())
+        return nullptr;
+    return glyphLookup_(text.fontFamily, std::max(1.0, text.fontSize), text.bold, text.italic);
 }
 
 QSizeF LogoRenderer::pictureSize(const QString& fileName) const

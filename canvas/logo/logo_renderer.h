@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/logo/glyph_source.h"
 #include "canvas/logo/logo_document.h"
 
 #include <QHash>
@@ -31,6 +32,10 @@ public:
     // Texts whose font family this accepts are drawn as filled outlines, not as
     // text: a vector file then shows them without the font.
     void setTextAsOutlines(std::function<bool(const QString& family)> outlined) { outlined_ = std::move(outlined); }
+    // Where texts find glyphs of their own (the user's imported fonts): a
+    // family it answers for is laid out from those glyphs and filled as
+    // outlines; any other is drawn with the fonts of the system.
+    void setGlyphLookup(GlyphLookup lookup) { glyphLookup_ = std::move(lookup); }
 
     // The elements in stage coordinates, without the background.
     void draw(QPainter& painter, const LogoDocument& logo) const;
@@ -44,16 +49,20 @@ public:
 
     // The unscaled size of a text at its font size: a new text's box.
     static QSizeF naturalTextSize(const LogoElement& text);
+    // The same, with the glyphs of the lookup where it has them.
+    QSizeF textSize(const LogoElement& text) const;
     // The size a picture file would like on the stage, or an empty size.
     QSizeF pictureSize(const QString& fileName) const;
 
 private:
+    std::shared_ptr<const GlyphSource> glyphsFor(const LogoElement& text) const;
     QSvgRenderer* symbolRenderer(const QString& path, const QColor& color) const;
     const QImage& picture(const QString& fileName) const;
     static void drawPlaceholder(QPainter& painter, const QRectF& box);
 
     LogoResources resources_;
     std::function<bool(const QString& family)> outlined_;
+    GlyphLookup glyphLookup_;
     mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_;
     mutable QHash<QString, QImage> pictures_;
 };

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class QDoubleSpinBox;
-class QFontComboBox;
 class QFrame;
 class QGraphicsScene;
 class QGraphicsTextItem;
@@ -18,6 +17,7 @@ namespace vm {
 class ClipArtDialog;
 class CropDialog;
 class ElementItem;
+class FontBox;
 class LogoEditor;
 class ReferenceCanvas;
 class TemplateGallery;
@@ -37,6 +37,7 @@ public:
     bool panelShown(Panel panel) const;
     void setSelectionShown(bool shown);
     void setQuickHelpShown(bool shown);
+    // The logo's folders or the user's fonts changed: draw the stage and the font box again.
     void resourcesChanged();
 
     void openClipArt();
@@ -59,6 +60,7 @@ public:
     QGraphicsTextItem* textEditor() const { return textEditor_; }
 
     QGraphicsView* stageView() const { return view_; }
+    FontBox* fontBox() const { return fontBox_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -83,7 +85,7 @@ private:
     QGraphicsView* view_;
     QFrame* colourPanel_ = nullptr;
     QFrame* toolsPanel_ = nullptr;
-    QFontComboBox* fontBox_ = nullptr;
+    FontBox* fontBox_ = nullptr;
     QDoubleSpinBox* sizeBox_ = nullptr;
     QToolButton* boldButton_ = nullptr;
     QToolButton* italicButton_ = nullptr;

@@ -134,7 +134,7 @@ quint64 LogoEditor::addText(const QString& text, const QString& family, double f
     element.fontFamily = family.isEmpty() ? QStringLiteral("DejaVu Sans") : family;
     element.fontSize = fontSize;
     element.color = QColor(0x1f, 0x3a, 0x5f);
-    element.size = LogoRenderer::naturalTextSize(element);
+    element.size = renderer_.textSize(element);
     return addElement(element, tr("Add text"));
 }
 
@@ -168,9 +168,9 @@ void LogoEditor::setText(quint64 id, const QString& text)
         if (element == document.elements.end() || element->kind != ElementKind::Text || element->text == text)
             return false;
         // Keep the stretch the user gave the old text.
-        const QSizeF oldNatural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF oldNatural = renderer_.textSize(*element);
         element->text = text;
-        const QSizeF natural = LogoRenderer::naturalTextSize(*element);
+        const QSizeF natural = renderer_.textSize(*element);
         element->size = QSizeF(natural.width() * element->size.width() / oldNatural.width(),
                                natural.height() * element->size.height() / oldNatural.height());
         return true;
@@ -264,7 +264,7 @@ void LogoEditor::setFontFamily(const QString& family)
         if (element.kind != ElementKind::Text || element.fontFamily == family)
             return false;
         element.fontFamily = family;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -275,7 +275,7 @@ void LogoEditor::setFontSize(double size)
         if (element.kind != ElementKind::Text || element.fontSize == size || size < 1)
             return false;
         element.fontSize = size;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -286,7 +286,7 @@ void LogoEditor::setBold(bool bold)
         if (element.kind != ElementKind::Text || element.bold == bold)
             return false;
         element.bold = bold;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
@@ -297,7 +297,7 @@ void LogoEditor::setItalic(bool italic)
         if (element.kind != ElementKind::Text || element.italic == italic)
             return false;
         element.italic = italic;
-        element.size = LogoRenderer::naturalTextSize(element);
+        element.size = renderer_.textSize(element);
         return true;
     });
 }
