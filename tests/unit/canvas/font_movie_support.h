@@ -3,6 +3,7 @@
 #include "fonts/font_movie_descriptions.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QString>
 
@@ -26,6 +27,23 @@ inline QString compileFontMovie(const QString& face, const QString& fontFile, co
     compiler.start(QStringLiteral(VM_PROGRAM_DIR "/swfmill"), {QStringLiteral("simple"), description, movie});
     const bool done = compiler.waitForFinished(30000) && compiler.exitStatus() == QProcess::NormalExit && compiler.exitCode() == 0;
     return done ? movie : QString();
+}
+
+// Dark pixels in either picture, and pixels whose grey differs clearly (same sizes).
+struct InkComparison {
+    int ink = 0;
+    int differ = 0;
+};
+inline InkComparison compareInk(const QImage& ours, const QImage& theirs)
+{
+    InkComparison result;
+    for (int y = 0; y < ours.height(); ++y)
+        for (int x = 0; x < ours.width(); ++x) {
+            const int left = qGray(ours.pixel(x, y)), right = qGray(theirs.pixel(x, y));
+            result.ink += left < 128 || right < 128;
+            result.differ += std::abs(left - right) > 96;
+        }
+    return result;
 }
 
 } // namespace vm::test

@@ -53,15 +53,8 @@ protected:
             painter.fillPath(path, Qt::black);
             return image;
         };
-        const QImage a = fill(ours), b = fill(theirs);
-        int ink = 0, differ = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x) {
-                const int left = qGray(a.pixel(x, y)), right = qGray(b.pixel(x, y));
-                ink += (left < 128 || right < 128);
-                differ += std::abs(left - right) > 96;
-            }
-        return ink == 0 ? 1.0 : double(differ) / ink;
+        const InkComparison compared = compareInk(fill(ours), fill(theirs));
+        return compared.ink == 0 ? 1.0 : double(compared.differ) / compared.ink;
     }
 
     static inline QTemporaryDir* folder = nullptr;
@@ -192,15 +185,9 @@ TEST_F(FontMovieTest, RendererDrawsImportedTextLikeQtDrawsTheFontFile)
     painter.end();
     EXPECT_NEAR(text.size.width(), pen.x() - text.position.x(), 0.5);
 
-    int ink = 0, differ = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x) {
-            const int ours = qGray(drawn.pixel(x, y)), theirs = qGray(expected.pixel(x, y));
-            ink += ours < 128;
-            differ += std::abs(ours - theirs) > 96;
-        }
-    EXPECT_GT(ink, 2000);
-    EXPECT_LT(differ, ink / 100) << "of " << ink << " ink pixels";
+    const InkComparison compared = compareInk(drawn, expected);
+    EXPECT_GT(compared.ink, 2000);
+    EXPECT_LT(compared.differ, compared.ink / 100) << "of " << compared.ink << " ink pixels";
     drawn.save(QStringLiteral(VM_CANVAS_BUILD_DIR "/imported_font_text.png"));
 }
 

@@ -31,15 +31,6 @@ QString listOf(const QStringList& faces)
     return text + QStringLiteral("</userfonts>\n");
 }
 
-int inkIn(const QImage& image)
-{
-    int ink = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ink += qGray(image.pixel(x, y)) < 128;
-    return ink;
-}
-
 TEST(UserFonts, LoadsListedMoviesAndFallsBackWithOneLineForEachBadOne)
 {
     QTemporaryDir root;
@@ -168,7 +159,8 @@ TEST_F(FontBoxTest, AMissingMovieDrawsTheFaceInTheFallbackAndTheNextStartLoadsTh
     EXPECT_EQ(driver.canvas.userFonts().names(), QStringList({"Nowhere"}));
     EXPECT_TRUE(driver.canvas.userFonts().loadedFamilies().isEmpty());
     driver.canvas.editor().addText(QStringLiteral("Fallback"), QStringLiteral("Nowhere"), 40);
-    EXPECT_GT(inkIn(driver.canvas.logoRenderer().render(logo(), 1.0, Qt::white)), 200);
+    const QImage drawn = driver.canvas.logoRenderer().render(logo(), 1.0, Qt::white);
+    EXPECT_GT(compareInk(drawn, drawn).ink, 200);
 
     // A new run of the canvas reads the stored list when its movie loads.
     CanvasDriver next;
