@@ -1,7 +1,7 @@
 #include "export/export_run.h"
 
 #include "canvas/logo/logo_xml.h"
-#include "canvas/logo/user_fonts.h"
+#include "canvas/logo/imported_fonts.h"
 #include "export/brand_pack.h"
 
 #include <QDir>
@@ -47,7 +47,7 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
     const LogoDocument& logo = *read.document;
     LogoRenderer renderer(resources);
     // Texts in the user's imported fonts come out as the canvas draws them.
-    UserFonts userFonts;
+    ImportedFonts userFonts;
     if (!resources.dataFolder.isEmpty())
         userFonts.load(QFileInfo(resources.dataFolder).absolutePath(),
                        [](const QString& line) { qWarning("vantamorph: %s", qPrintable(line)); });

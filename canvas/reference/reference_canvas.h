@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas/logo/clipart_catalogue.h"
-#include "canvas/logo/user_fonts.h"
+#include "canvas/logo/imported_fonts.h"
 #include "canvas/player/movie_player.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/logo_editor.h"
@@ -51,7 +51,7 @@ public:
     // The font box: the families every logo can use, the user's imported
     // ones, and the installed faces the host offers for import ("fontlist").
     QStringList fontFamilies() const;
-    const UserFonts& userFonts() const { return userFonts_; }
+    const ImportedFonts& userFonts() const { return userFonts_; }
     QStringList importableFaces() const;
     // The user picked a face to import: the host compiles it and answers "loaduserfonts".
     void importFont(const QString& face);
@@ -122,7 +122,7 @@ private:
     QString userFontList_;
     QString root_;
     QStringList shippedFamilies_;
-    UserFonts userFonts_;
+    ImportedFonts userFonts_;
     QString importing_; // the face asked for, set in the selected texts once it loads
     bool selectionShown_ = true;
     bool quickHelpShown_ = false;

@@ -2,7 +2,7 @@
 // canvas and drawn by the renderer, against Qt's own reading of the same file.
 #include "canvas/logo/font_movie_reader.h"
 #include "canvas/logo/logo_renderer.h"
-#include "canvas/logo/user_fonts.h"
+#include "canvas/logo/imported_fonts.h"
 #include "canvas_test_support.h"
 #include "font_movie_support.h"
 
@@ -149,9 +149,9 @@ TEST_F(FontMovieTest, RendererDrawsImportedTextLikeQtDrawsTheFontFile)
     QFile::copy(folder->path() + QStringLiteral("/Lato Movie.swf"), folder->path() + QStringLiteral("/flash/Lato Movie.swf"));
     QFile list(folder->path() + QStringLiteral("/datasrc/Font_user.xml"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(UserFonts().listWith(face).toUtf8());
+    list.write(ImportedFonts().listWith(face).toUtf8());
     list.close();
-    UserFonts fonts;
+    ImportedFonts fonts;
     fonts.load(folder->path(), {});
     LogoRenderer renderer;
     renderer.setGlyphLookup(fonts.lookup());

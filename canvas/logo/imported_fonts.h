@@ -14,11 +14,11 @@ namespace vm {
 // drawn from its font movie flash/<fontMovieBaseName(face)>.swf. A face whose
 // movie is missing or damaged is drawn in the fallback family instead, and
 // the log hears why in one line.
-class UserFonts {
+class ImportedFonts {
 public:
     static const QString fallbackFamily;
 
-    UserFonts();
+    ImportedFonts();
 
     // Reads the list and the movies below root (the folder above flash/);
     // faces listed before are forgotten.

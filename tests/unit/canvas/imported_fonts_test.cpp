@@ -1,7 +1,7 @@
 // The user's imported fonts: the list the canvas keeps and sends, the font
 // box with its import list, and the reload the host asks for.
 #include "canvas/logo/logo_renderer.h"
-#include "canvas/logo/user_fonts.h"
+#include "canvas/logo/imported_fonts.h"
 #include "canvas/reference/editor_widget.h"
 #include "canvas/reference/font_box.h"
 #include "canvas/reference/font_import_dialog.h"
@@ -31,7 +31,7 @@ QString listOf(const QStringList& faces)
     return text + QStringLiteral("</userfonts>\n");
 }
 
-TEST(UserFonts, LoadsListedMoviesAndFallsBackWithOneLineForEachBadOne)
+TEST(ImportedFonts, LoadsListedMoviesAndFallsBackWithOneLineForEachBadOne)
 {
     QTemporaryDir root;
     QDir().mkpath(root.path() + QStringLiteral("/flash"));
@@ -40,7 +40,7 @@ TEST(UserFonts, LoadsListedMoviesAndFallsBackWithOneLineForEachBadOne)
     writeText(root.path() + QStringLiteral("/datasrc/Font_user.xml"),
               listOf({"Lato Movie", "Gone", "Broken", "Lato Movie"}).toUtf8());
 
-    UserFonts fonts;
+    ImportedFonts fonts;
     QStringList log;
     fonts.load(root.path(), [&log](const QString& line) { log.append(line); });
     EXPECT_EQ(fonts.names(), QStringList({"Lato Movie", "Gone", "Broken"}));
@@ -64,11 +64,11 @@ TEST(UserFonts, LoadsListedMoviesAndFallsBackWithOneLineForEachBadOne)
     EXPECT_FALSE(lookup(QStringLiteral("Lato Movie"), 20, false, false));
 }
 
-TEST(UserFonts, ListWithAddsTheFaceOnceAndEscapesIt)
+TEST(ImportedFonts, ListWithAddsTheFaceOnceAndEscapesIt)
 {
     QTemporaryDir root;
     writeText(root.path() + QStringLiteral("/datasrc/Font_user.xml"), listOf({"Arial"}).toUtf8());
-    UserFonts fonts;
+    ImportedFonts fonts;
     fonts.load(root.path(), {});
     EXPECT_EQ(fonts.listWith(QStringLiteral("Arial")), listOf({"Arial"}));
     EXPECT_EQ(fonts.listWith(QStringLiteral("Tom's \"Bold\" <AndCo>")),

@@ -1,4 +1,4 @@
-#include "canvas/logo/user_fonts.h"
+#include "canvas/logo/imported_fonts.h"
 
 #include "canvas/logo/font_movie_reader.h"
 #include "canvas/logo/raw_font_glyphs.h"
@@ -33,11 +33,11 @@ QStringList listedFaces(const QString& path)
 }
 } // namespace
 
-const QString UserFonts::fallbackFamily = QStringLiteral("DejaVu Sans");
+const QString ImportedFonts::fallbackFamily = QStringLiteral("DejaVu Sans");
 
-UserFonts::UserFonts() : faces_(std::make_shared<Faces>()) {}
+ImportedFonts::ImportedFonts() : faces_(std::make_shared<Faces>()) {}
 
-void UserFonts::load(const QString& root, const std::function<void(const QString& line)>& log)
+void ImportedFonts::load(const QString& root, const std::function<void(const QString& line)>& log)
 {
     names_ = listedFaces(root + QStringLiteral("/datasrc/Font_user.xml"));
     faces_->byFamily.clear();
@@ -50,7 +50,7 @@ void UserFonts::load(const QString& root, const std::function<void(const QString
     }
 }
 
-QStringList UserFonts::loadedFamilies() const
+QStringList ImportedFonts::loadedFamilies() const
 {
     QStringList families;
     for (const QString& name : names_)
@@ -59,7 +59,7 @@ QStringList UserFonts::loadedFamilies() const
     return families;
 }
 
-GlyphLookup UserFonts::lookup() const
+GlyphLookup ImportedFonts::lookup() const
 {
     return [faces = faces_](const QString& family, double pixelSize, bool bold, bool italic) -> std::shared_ptr<const GlyphSource> {
         const auto found = faces->byFamily.constFind(family.toLower());
@@ -75,7 +75,7 @@ GlyphLookup UserFonts::lookup() const
     };
 }
 
-QString UserFonts::listWith(const QString& face) const
+QString ImportedFonts::listWith(const QString& face) const
 {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
