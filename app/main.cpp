@@ -26,6 +26,7 @@
 #include "platform/scripted/scripted_system_dialogs.h"
 #include "platform/scripted/transcript_process_control.h"
 #include "platform/scripted/transcript_process_runner.h"
+#include "platform/system/freetype_installed_fonts.h"
 #include "platform/system/linux_os_version.h"
 #include "platform/system/linux_process_runner.h"
 #include "platform/system/linux_system_locale.h"
@@ -36,6 +37,7 @@
 #include "recovery/recovery.h"
 #include "resources/clipart_and_pictures.h"
 #include "resources/raster_policy.h"
+#include "resources/user_fonts.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
@@ -43,6 +45,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -77,6 +80,13 @@ void giveConverterItsConfiguration(LinuxProcessRunner& processes, const QString&
         return;
     processes.setProgramEnvironment(splitCommandLine(convert_commands::converter(programFolder)).value(0),
                                     environmentWithConfig(config));
+}
+
+// The face names of this machine's fonts, kept between runs.
+QString fontNameCacheFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/font-names.cache");
 }
 
 // The picture crop's converter reads raster pictures only.
@@ -121,6 +131,8 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     LinuxProcessRunner rasterConverter;
     giveConverterItsConfiguration(rasterConverter, programFolder, rasterConverterConfig(programFolder));
     ClipArtAndPictures resources(host, rasterConverter);
+    FreeTypeInstalledFonts installedFonts;
+    UserFonts userFonts(host, installedFonts, processes, fontNameCacheFile());
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     // A launch measurement ends at once: it has nothing to autosave or restore.
@@ -200,6 +212,10 @@ int runScript(QApplication& app, const CommandLine& options)
     giveConverterItsConfiguration(realRasterConverter, programFolder, rasterConverterConfig(programFolder));
     TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
     ClipArtAndPictures resources(host, rasterConverter);
+    FreeTypeInstalledFonts installedFonts;
+    UserFonts userFonts(host, installedFonts, processes, fontNameCacheFile());
+    // A session's transcript shows the font list in the same place on every run.
+    userFonts.scan.waitAtMainWindowLoad = true;
     ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     if (reference)
         session.setGalleryHandler([reference](const QString& category, const QString& name) {

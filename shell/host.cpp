@@ -38,6 +38,8 @@ Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCan
 
 void Host::start()
 {
+    if (hooks.starting)
+        trap.run(QStringLiteral("frmSplash\\Form_Initialize"), hooks.starting);
     platform.forms.showModeless(splashForm, nullptr);
 }
 

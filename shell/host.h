@@ -58,6 +58,7 @@ public:
 
     // Filled by the subsystems that own them.
     struct Hooks {
+        std::function<void()> starting;        // before the start-up window shows
         std::function<void()> closeQuestion;   // the main window's close box
         std::function<void()> exitQuestion;    // the Exit menu item
         std::function<void()> fillRecentFiles; // after every build of the menu bar

@@ -32,6 +32,7 @@ struct HostState {
     // Fonts for the canvas
     bool fontListSent = false;
     QString userFontList;
+    bool userFontListPending = false; // still being collected: "fontlist" waits for it
 };
 
 } // namespace vm

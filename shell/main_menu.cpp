@@ -50,11 +50,18 @@ void MainMenu::LoadMenus()
             host_.menuItems.AddItem(item);
         }
         host_.menuItems.setColors(menuBarColors());
-        if (!host_.state.fontListSent) {
-            host_.state.fontListSent = true;
-            host_.toFlash(QStringLiteral("fontlist"), host_.state.userFontList);
-        }
+        built_ = true;
+        sendFontListOnce();
     });
+}
+
+void MainMenu::sendFontListOnce()
+{
+    HostState& state = host_.state;
+    if (!built_ || state.userFontListPending || state.fontListSent)
+        return;
+    state.fontListSent = true;
+    host_.toFlash(QStringLiteral("fontlist"), state.userFontList);
 }
 
 void MainMenu::rebuild()

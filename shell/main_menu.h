@@ -19,6 +19,9 @@ public:
     explicit MainMenu(Host& host);
 
     void LoadMenus();
+    // Sends the user font list to the canvas once per run, as soon as the bar
+    // has been built and the list is complete, whichever comes last.
+    void sendFontListOnce();
     // The bar made anew (the recent files are added by their owner).
     void rebuild();
     void changeMenuCaptions();
@@ -46,6 +49,7 @@ private:
 
     Host& host_;
     QHash<QString, std::function<void()>> routes_;
+    bool built_ = false;
 };
 
 } // namespace vm

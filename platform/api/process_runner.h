@@ -29,6 +29,12 @@ public:
     // Starts the command line in the caller's folder, waits without limit and
     // returns its exit code (-1 when it could not start or crashed).
     virtual int runForExitCode(const QString& commandLine) = 0;
+    // The same with currentFolder as the tool's current folder. Runners whose
+    // tools never look at their folder need not tell the two apart.
+    virtual int runForExitCodeIn(const QString& commandLine, const QString& currentFolder)
+    {
+        return runForExitCode(commandLine);
+    }
 };
 
 } // namespace vm

@@ -34,4 +34,11 @@ int TranscriptProcessRunner::runForExitCode(const QString& commandLine)
     return exitCode;
 }
 
+int TranscriptProcessRunner::runForExitCodeIn(const QString& commandLine, const QString& currentFolder)
+{
+    const int exitCode = runner_.runForExitCodeIn(commandLine, currentFolder);
+    write(commandLine, currentFolder, QString::number(exitCode));
+    return exitCode;
+}
+
 } // namespace vm

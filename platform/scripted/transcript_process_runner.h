@@ -16,6 +16,7 @@ public:
     bool runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int showState,
                     int creationFlags) override;
     int runForExitCode(const QString& commandLine) override;
+    int runForExitCodeIn(const QString& commandLine, const QString& currentFolder) override;
 
 private:
     void write(const QString& commandLine, const QString& currentFolder, const QString& result);

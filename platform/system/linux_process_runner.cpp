@@ -83,7 +83,12 @@ bool LinuxProcessRunner::runProcess(const QString& commandLine, const QString& c
 
 int LinuxProcessRunner::runForExitCode(const QString& commandLine)
 {
-    QProcess* process = start(commandLine, QDir::currentPath());
+    return runForExitCodeIn(commandLine, QDir::currentPath());
+}
+
+int LinuxProcessRunner::runForExitCodeIn(const QString& commandLine, const QString& currentFolder)
+{
+    QProcess* process = start(commandLine, currentFolder);
     if (!process)
         return -1;
     process->waitForFinished(-1);

@@ -25,6 +25,7 @@ public:
     bool runProcess(const QString& commandLine, const QString& currentFolder, int timeoutMs, int showState,
                     int creationFlags) override;
     int runForExitCode(const QString& commandLine) override;
+    int runForExitCodeIn(const QString& commandLine, const QString& currentFolder) override;
 
 private:
     // A started process, or null when the command line names nothing that runs.

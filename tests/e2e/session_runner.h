@@ -18,6 +18,10 @@ public:
     {
         // Recovery data of its own: sessions never see another test's or the user's.
         environment.insert(QStringLiteral("XDG_STATE_HOME"), root.path() + QStringLiteral("/state"));
+        // Installed fonts of its own, none unless a test adds them, and a font cache of its own.
+        QDir().mkpath(fontsFolder());
+        environment.insert(QStringLiteral("windir"), root.path() + QStringLiteral("/windows"));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), root.path() + QStringLiteral("/cache"));
         const QString source = QStringLiteral(VM_DIST_DIR);
         QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -52,6 +56,7 @@ public:
     }
 
     QString root_path() const { return root.path(); }
+    QString fontsFolder() const { return root.path() + QStringLiteral("/windows/Fonts"); }
     QString installRoot() const { return root.path() + QStringLiteral("/"); }
     QString programFolder() const { return root.path() + QStringLiteral("/Vantamorph"); }
     QString file(const QString& relative) const { return programFolder() + QLatin1Char('/') + relative; }
