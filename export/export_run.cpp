@@ -1,6 +1,7 @@
 #include "export/export_run.h"
 
 #include "canvas/logo/logo_xml.h"
+#include "canvas/logo/imported_fonts.h"
 #include "export/brand_pack.h"
 
 #include <QDir>
@@ -45,6 +46,12 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
         return failed(QStringLiteral("the project %1 cannot be used: %2").arg(run.project, read.error));
     const LogoDocument& logo = *read.document;
     LogoRenderer renderer(resources);
+    // Texts in the user's imported fonts come out as the canvas draws them.
+    ImportedFonts userFonts;
+    if (!resources.dataFolder.isEmpty())
+        userFonts.load(QFileInfo(resources.dataFolder).absolutePath(),
+                       [](const QString& line) { qWarning("vantamorph: %s", qPrintable(line)); });
+    renderer.setGlyphLookup(userFonts.lookup());
 
     if (run.brandPack) {
         if (run.options.width || run.options.height || run.options.transparent || run.options.background.isValid())

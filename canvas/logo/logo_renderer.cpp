@@ -77,6 +77,7 @@ void LogoRenderer::setResources(LogoResources resources)
 void LogoRenderer::setGlyphLookup(GlyphLookup lookup)
 {
     lookup_ = std::move(lookup);
+    lookedUpGlyphs_.clear();
     layouts_.clear();
 }
 
@@ -249,13 +250,17 @@ void LogoRenderer::drawShape(QPainter& painter, const LogoElement& shape, const 
 
 std::shared_ptr<const GlyphSource> LogoRenderer::glyphsFor(const LogoElement& text) const
 {
+    const QString key = fontKey(text);
     if (lookup_) {
-        if (auto found = lookup_(text.fontFamily, text.fontSize, text.bold, text.italic))
-            return found;
+        // One source per face and size, so laid-out texts are found again by it.
+        auto looked = lookedUpGlyphs_.find(key);
+        if (looked == lookedUpGlyphs_.end())
+            looked = lookedUpGlyphs_.insert(key, lookup_(text.fontFamily, text.fontSize, text.bold, text.italic));
+        if (*looked)
+            return *looked;
     }
     if (isPlainText(text))
         return nullptr;
-    const QString key = fontKey(text);
     auto found = systemGlyphs_.find(key);
     if (found == systemGlyphs_.end())
         found = systemGlyphs_.insert(key, std::make_shared<RawFontGlyphSource>(textFont(text)));

@@ -33,7 +33,9 @@ public:
     // Texts whose font family this accepts are drawn as filled outlines, not as
     // text: a vector file then shows them without the font.
     void setTextAsOutlines(std::function<bool(const QString& family)> outlined) { outlined_ = std::move(outlined); }
-    // Where texts find glyphs before the system's fonts (imported font movies).
+    // Where texts find glyphs before the system's fonts (imported font movies):
+    // a family it answers for is laid out from those glyphs and filled as
+    // outlines. Set it again after the fonts behind it change.
     void setGlyphLookup(GlyphLookup lookup);
 
     // The elements in stage coordinates, without the background.
@@ -70,6 +72,7 @@ private:
     std::function<bool(const QString& family)> outlined_;
     GlyphLookup lookup_;
     mutable QHash<QString, std::shared_ptr<const GlyphSource>> systemGlyphs_;
+    mutable QHash<QString, std::shared_ptr<const GlyphSource>> lookedUpGlyphs_;
     mutable QHash<QString, TextLayout> layouts_;
     mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_;
     mutable QHash<QString, QImage> pictures_;

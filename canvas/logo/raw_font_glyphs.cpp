@@ -16,7 +16,12 @@ quint32 RawFontGlyphSource::glyph(char32_t character) const
 QPainterPath RawFontGlyphSource::outline(char32_t character) const
 {
     const quint32 index = glyph(character);
-    return index ? font_.pathForGlyph(index) : QPainterPath();
+    if (!index)
+        return QPainterPath();
+    // Overlapping contours of one glyph fill as one shape.
+    QPainterPath path = font_.pathForGlyph(index);
+    path.setFillRule(Qt::WindingFill);
+    return path;
 }
 
 double RawFontGlyphSource::advance(char32_t character) const

@@ -12,6 +12,7 @@ namespace vm {
 class RawFontGlyphSource : public GlyphSource {
 public:
     explicit RawFontGlyphSource(const QFont& font);
+    explicit RawFontGlyphSource(QRawFont font) : font_(std::move(font)) {}
 
     QPainterPath outline(char32_t character) const override;
     double advance(char32_t character) const override;

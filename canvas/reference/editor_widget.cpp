@@ -5,6 +5,7 @@
 #include "canvas/reference/clipart_dialog.h"
 #include "canvas/reference/crop_dialog.h"
 #include "canvas/reference/editor_look.h"
+#include "canvas/reference/font_box.h"
 #include "canvas/reference/layers_list.h"
 #include "canvas/reference/logo_editor.h"
 #include "canvas/reference/panel_frame.h"
@@ -17,7 +18,7 @@
 
 #include <QColorDialog>
 #include <QDoubleSpinBox>
-#include <QFontComboBox>
+#include <QFont>
 #include <QFrame>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -338,8 +339,10 @@ void EditorWidget::buildPanels()
     properties_ = new PropertiesPanel(editor_, this);
 
     toolsPanel_ = panelFrame(tr("Text tools"), this, body);
-    fontBox_ = new QFontComboBox(toolsPanel_);
+    fontBox_ = new FontBox(toolsPanel_);
     fontBox_->setMaximumWidth(150);
+    fontBox_->setFamilies(canvas_.fontFamilies(), canvas_.userFonts().names());
+    fontBox_->setImportableFaces([this] { return canvas_.importableFaces(); });
     sizeBox_ = new QDoubleSpinBox(toolsPanel_);
     sizeBox_->setRange(4, 400);
     sizeBox_->setDecimals(0);
@@ -359,10 +362,8 @@ void EditorWidget::buildPanels()
     row->addWidget(boldButton_);
     row->addWidget(italicButton_);
     body->addLayout(row);
-    connect(fontBox_, &QFontComboBox::currentFontChanged, this, [this](const QFont& font) {
-        if (!syncingPanels_)
-            editor_.setFontFamily(font.family());
-    });
+    connect(fontBox_, &FontBox::familyChosen, this, [this](const QString& family) { editor_.setFontFamily(family); });
+    connect(fontBox_, &FontBox::importChosen, this, [this](const QString& face) { canvas_.importFont(face); });
     connect(sizeBox_, &QDoubleSpinBox::valueChanged, this, [this](double size) {
         if (!syncingPanels_)
             editor_.setFontSize(size);
@@ -392,7 +393,7 @@ void EditorWidget::syncPanels()
         if (element->kind != ElementKind::Text)
             continue;
         syncingPanels_ = true;
-        fontBox_->setCurrentFont(QFont(element->fontFamily));
+        fontBox_->showFamily(element->fontFamily);
         sizeBox_->setValue(element->fontSize);
         boldButton_->setChecked(element->bold);
         italicButton_->setChecked(element->italic);
@@ -484,7 +485,11 @@ void EditorWidget::setQuickHelpShown(bool shown)
     quickHelp_->raise();
 }
 
-void EditorWidget::resourcesChanged() { rebuildScene(); }
+void EditorWidget::resourcesChanged()
+{
+    fontBox_->setFamilies(canvas_.fontFamilies(), canvas_.userFonts().names());
+    rebuildScene();
+}
 
 bool EditorWidget::eventFilter(QObject* watched, QEvent* event)
 {

@@ -8,7 +8,6 @@
 #include <vector>
 
 class QDoubleSpinBox;
-class QFontComboBox;
 class QFrame;
 class QGraphicsScene;
 class QGraphicsTextItem;
@@ -24,6 +23,7 @@ class ClipArtDialog;
 class CropDialog;
 class ArrangeControls;
 class ElementItem;
+class FontBox;
 class LayersList;
 class LogoEditor;
 class StageView;
@@ -47,6 +47,7 @@ public:
     bool panelShown(Panel panel) const;
     void setSelectionShown(bool shown);
     void setQuickHelpShown(bool shown);
+    // The logo's folders or the user's fonts changed: draw the stage and the font box again.
     void resourcesChanged();
 
     void openClipArt();
@@ -84,6 +85,7 @@ public:
     QGraphicsView* stageView() const;
     PropertiesPanel* propertiesPanel() const { return properties_; }
     void showProperties();
+    FontBox* fontBox() const { return fontBox_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -125,7 +127,7 @@ private:
         bool active = false;
     } drag_;
     PropertiesPanel* properties_ = nullptr;
-    QFontComboBox* fontBox_ = nullptr;
+    FontBox* fontBox_ = nullptr;
     QDoubleSpinBox* sizeBox_ = nullptr;
     QToolButton* boldButton_ = nullptr;
     QToolButton* italicButton_ = nullptr;

@@ -5,6 +5,7 @@
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas/reference/editor_widget.h"
 #include "canvas/reference/wizard_logo.h"
+#include "platform/api/trace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,7 @@ ReferenceCanvas::ReferenceCanvas(QString controlName, Trace& trace, PagePrinter*
       ownTemplates_(TemplateLibrary::defaultOwnFolder())
 {
     registerCommands();
+    editor_->renderer().setGlyphLookup(userFonts_.lookup());
     QObject::connect(editor_.get(), &LogoEditor::edited, editor_.get(), [this] {
         if (!loading_)
             post(QStringLiteral("datatosave"), trueText);
@@ -47,10 +49,13 @@ void ReferenceCanvas::movieLoaded()
 {
     // The catalogue and pictures sit beside the movie's folder: <root>/flash/LogoMain.swf.
     const QString root = QFileInfo(QFileInfo(movie()).absolutePath()).absolutePath();
+    root_ = root;
     editor_->renderer().setResources({root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")});
     if (clipArt_)
         *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
-    registerShippedFonts(root + QStringLiteral("/fonts"));
+    shippedFamilies_ = registerShippedFonts(root + QStringLiteral("/fonts"));
+    // The fonts imported in earlier runs.
+    loadUserFonts();
     shippedTemplates_ = root + QStringLiteral("/templates");
     if (widget_)
         widget_->resourcesChanged();
@@ -93,7 +98,14 @@ void ReferenceCanvas::registerCommands()
 
     on("chlang", [this](const QString& argument) { language_ = argument; });
     on("fontlist", [this](const QString& argument) { userFontList_ = argument; });
-    on("loaduserfonts", [](const QString&) {});
+    on("loaduserfonts", [this](const QString&) {
+        loadUserFonts();
+        if (widget_)
+            widget_->resourcesChanged();
+        const QString face = std::exchange(importing_, {});
+        if (userFonts_.loadedFamilies().contains(face))
+            editor_->setFontFamily(face);
+    });
     on("drawnewtext", [&editor, whenView](const QString&) {
         editor.addText(QObject::tr("Your Text"));
         whenView([](EditorWidget& widget) { widget.showPanel(EditorWidget::Panel::Tools); });
@@ -243,6 +255,43 @@ void ReferenceCanvas::print()
         renderer.draw(painter, logo);
         painter.restore();
     });
+}
+
+void ReferenceCanvas::loadUserFonts()
+{
+    if (root_.isEmpty())
+        return;
+    userFonts_.load(root_, [this](const QString& line) {
+        qWarning("vantamorph: %s", qPrintable(line));
+        trace_.write(line);
+    });
+    // Texts laid out with the fonts loaded before are laid out again.
+    editor_->renderer().setGlyphLookup(userFonts_.lookup());
+}
+
+QStringList ReferenceCanvas::fontFamilies() const
+{
+    QStringList families = shippedFamilies_ + systemFontFamilies();
+    families.removeDuplicates();
+    families.sort(Qt::CaseInsensitive);
+    return families;
+}
+
+QStringList ReferenceCanvas::importableFaces() const
+{
+    // Every name ends in a comma; a font without a readable name leaves an empty one.
+    QStringList faces = userFontList_.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    faces.removeDuplicates();
+    faces.sort(Qt::CaseInsensitive);
+    return faces;
+}
+
+void ReferenceCanvas::importFont(const QString& face)
+{
+    if (face.isEmpty())
+        return;
+    importing_ = face;
+    post(QStringLiteral("importfonts"), face + separator + userFonts_.listWith(face));
 }
 
 void ReferenceCanvas::publishPicture(BitmapCanvas::Picture picture)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/logo/clipart_catalogue.h"
+#include "canvas/logo/imported_fonts.h"
 #include "canvas/player/movie_player.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas/reference/logo_editor.h"
@@ -47,6 +48,13 @@ public:
     // The path the host last named: "New" for a logo without a file.
     const QString& lastPath() const { return lastPath_; }
     const QString& userFontList() const { return userFontList_; }
+    // The font box: the families every logo can use, the user's imported
+    // ones, and the installed faces the host offers for import ("fontlist").
+    QStringList fontFamilies() const;
+    const ImportedFonts& userFonts() const { return userFonts_; }
+    QStringList importableFaces() const;
+    // The user picked a face to import: the host compiles it and answers "loaduserfonts".
+    void importFont(const QString& face);
     bool selectionShown() const { return selectionShown_; }
     bool quickHelpShown() const { return quickHelpShown_; }
 
@@ -98,6 +106,7 @@ private:
     void openFile(const QString& argument);
     void recoverFile(const QString& argument);
     void print();
+    void loadUserFonts();
     void publishPicture(BitmapCanvas::Picture picture);
     void publishPrinted(bool vector);
     QString savedLogo() const;
@@ -111,6 +120,10 @@ private:
     QString lastPath_ = QStringLiteral("New");
     QString language_;
     QString userFontList_;
+    QString root_;
+    QStringList shippedFamilies_;
+    ImportedFonts userFonts_;
+    QString importing_; // the face asked for, set in the selected texts once it loads
     bool selectionShown_ = true;
     bool quickHelpShown_ = false;
     bool loading_ = false;
