@@ -2,6 +2,7 @@
 
 #include "canvas/logo/font_movie_reader.h"
 #include "canvas/logo/raw_font_glyphs.h"
+#include "canvas/logo/shipped_fonts.h"
 #include "fonts/font_movie_descriptions.h"
 
 #include <QFile>
@@ -33,7 +34,7 @@ QStringList listedFaces(const QString& path)
 }
 } // namespace
 
-const QString ImportedFonts::fallbackFamily = QStringLiteral("DejaVu Sans");
+const QString ImportedFonts::fallbackFamily = defaultTextFamily();
 
 ImportedFonts::ImportedFonts() : faces_(std::make_shared<Faces>()) {}
 

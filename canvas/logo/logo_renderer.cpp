@@ -2,6 +2,7 @@
 
 #include "canvas/logo/element_paint.h"
 #include "canvas/logo/raw_font_glyphs.h"
+#include "canvas/logo/shipped_fonts.h"
 #include "canvas/logo/soft_shadow.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ const QByteArray symbolInk = "#000000";
 
 QFont textFont(const LogoElement& text)
 {
-    QFont font(text.fontFamily.isEmpty() ? QStringLiteral("DejaVu Sans") : text.fontFamily);
+    QFont font(text.fontFamily.isEmpty() ? defaultTextFamily() : text.fontFamily);
     font.setPixelSize(std::max(1, qRound(text.fontSize)));
     font.setBold(text.bold);
     font.setItalic(text.italic);

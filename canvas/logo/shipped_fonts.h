@@ -10,6 +10,9 @@ namespace vm {
 // machine. Registering a folder twice adds nothing. Returns the families added.
 QStringList registerShippedFonts(const QString& folder);
 
+// The family of a text that names none, and of a font that cannot be drawn.
+inline QString defaultTextFamily() { return QStringLiteral("DejaVu Sans"); }
+
 // Families every machine that runs the program has without the shipped files.
 const QStringList& systemFontFamilies();
 

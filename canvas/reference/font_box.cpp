@@ -1,6 +1,7 @@
 #include "canvas/reference/font_box.h"
 
 #include "canvas/reference/font_import_dialog.h"
+#include "canvas/logo/shipped_fonts.h"
 
 #include <QFont>
 
@@ -40,17 +41,14 @@ void FontBox::setFamilies(const QStringList& families, const QStringList& import
 void FontBox::showFamily(const QString& family)
 {
     const QSignalBlocker quiet(this);
-    shown_ = family;
+    // A text that names no family is drawn in the default one: show that.
+    shown_ = family.isEmpty() ? defaultTextFamily() : family;
     for (int index = count() - 1; index >= 0; --index)
         if (itemData(index, kindRole).toInt() == StrayItem)
             removeItem(index);
-    if (family.isEmpty()) {
-        setCurrentIndex(-1);
-        return;
-    }
-    int index = findText(family, Qt::MatchFixedString);
+    int index = findText(shown_, Qt::MatchFixedString);
     if (index < 0 || itemData(index, kindRole).toInt() == ImportItem) {
-        insertItem(0, family);
+        insertItem(0, shown_);
         setItemData(0, StrayItem, kindRole);
         index = 0;
     }

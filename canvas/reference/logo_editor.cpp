@@ -1,5 +1,7 @@
 #include "canvas/reference/logo_editor.h"
 
+#include "canvas/logo/shipped_fonts.h"
+
 #include <QElapsedTimer>
 #include <QUndoCommand>
 
@@ -153,7 +155,7 @@ quint64 LogoEditor::addText(const QString& text, const QString& family, double f
     LogoElement element;
     element.kind = ElementKind::Text;
     element.text = text;
-    element.fontFamily = family.isEmpty() ? QStringLiteral("DejaVu Sans") : family;
+    element.fontFamily = family.isEmpty() ? defaultTextFamily() : family;
     element.fontSize = fontSize;
     element.color = QColor(0x1f, 0x3a, 0x5f);
     element.size = renderer_.textSize(element);
