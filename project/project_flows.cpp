@@ -1,5 +1,6 @@
 #include "project/project_flows.h"
 
+#include "canvas/api/field_separator.h"
 #include "platform/api/run_time_error.h"
 #include "platform/api/system_dialogs.h"
 #include "project/project_file.h"
@@ -12,7 +13,6 @@ namespace vm {
 
 namespace {
 const QString newLogo = QStringLiteral("New");
-const QChar fieldSeparator(0x00E6);
 } // namespace
 
 const QString ProjectFlows::projectFilter = QStringLiteral("Vantamorph Logos (*.vmp)| *.vmp");

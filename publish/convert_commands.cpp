@@ -1,5 +1,6 @@
 #include "publish/convert_commands.h"
 
+#include "canvas/api/field_separator.h"
 #include "platform/api/path_style.h"
 #include "platform/api/process_runner.h"
 
@@ -9,7 +10,6 @@
 namespace vm::convert_commands {
 
 namespace {
-const QChar fieldSeparator(0x00E6);
 // Always in double quotes, as the lines have always been written; a quote or
 // a trailing backslash inside is escaped so the runner's split gives the path back whole.
 QString quoted(const QString& path)

@@ -1,5 +1,6 @@
 #include "recovery/recovery.h"
 
+#include "canvas/api/field_separator.h"
 #include "platform/api/run_time_error.h"
 #include "shell/host.h"
 
@@ -9,7 +10,6 @@ namespace vm {
 
 namespace {
 const QString offerLabel = QStringLiteral("frmMain\\OfferRecovery");
-const QChar fieldSeparator(0x00E6);
 } // namespace
 
 Recovery::Recovery(Host& host, const RecoverySettings& settings)

@@ -1,5 +1,6 @@
 #include "resources/clipart_keywords.h"
 
+#include "canvas/api/field_separator.h"
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
 #include "platform/api/run_time_error.h"
@@ -11,7 +12,6 @@
 namespace vm {
 
 namespace {
-const QChar fieldSeparator(0x00E6);
 // The declaration stays: the files keep the head they were shipped with.
 constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_declaration;
 

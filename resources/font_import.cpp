@@ -1,5 +1,6 @@
 #include "resources/font_import.h"
 
+#include "canvas/api/field_separator.h"
 #include "fonts/font_movie_descriptions.h"
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
@@ -17,7 +18,6 @@
 namespace vm {
 
 namespace {
-const QChar fieldSeparator(0x00E6);
 
 QString quoted(const QString& argument)
 {

@@ -1,5 +1,6 @@
 #include "resources/picture_crop.h"
 
+#include "canvas/api/field_separator.h"
 #include "platform/api/path_style.h"
 #include "platform/api/process_runner.h"
 #include "platform/api/run_time_error.h"
@@ -11,7 +12,6 @@
 namespace vm {
 
 namespace {
-const QChar fieldSeparator(0x00E6);
 constexpr int hiddenWindow = 0;
 constexpr int highPriorityClass = 128;
 

@@ -1,5 +1,7 @@
 #include "canvas/reference/crop_dialog.h"
 
+#include "canvas/api/field_separator.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,7 +17,6 @@
 namespace vm {
 
 namespace {
-const QString separator = QString(QChar(0x00E6));
 constexpr int areaSide = 360;
 constexpr int resultSide = 200;
 } // namespace
@@ -156,8 +157,8 @@ QString CropDialog::request() const
     const double factor = scale() / 100.0;
     const auto scaled = [factor](int value) { return QString::number(std::max(0L, std::lround(value * factor))); };
     const auto side = [factor](int value) { return QString::number(std::max(1L, std::lround(value * factor))); };
-    return scaled(frame.x()) + separator + scaled(frame.y()) + separator + side(frame.height()) + separator
-           + side(frame.width()) + separator + fileName_ + separator + QString::number(scale());
+    return scaled(frame.x()) + fieldSeparator + scaled(frame.y()) + fieldSeparator + side(frame.height()) + fieldSeparator
+           + side(frame.width()) + fieldSeparator + fileName_ + fieldSeparator + QString::number(scale());
 }
 
 QImage CropDialog::result() const

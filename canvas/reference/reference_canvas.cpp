@@ -1,5 +1,6 @@
 #include "canvas/reference/reference_canvas.h"
 
+#include "canvas/api/field_separator.h"
 #include "canvas/api/page_printer.h"
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/shipped_fonts.h"
@@ -15,7 +16,6 @@
 namespace vm {
 
 namespace {
-const QString separator = QString(QChar(0x00E6));
 const QString trueText = QStringLiteral("true");
 const QString falseText = QStringLiteral("false");
 } // namespace
@@ -170,7 +170,7 @@ void ReferenceCanvas::registerCommands()
     on("quick help", [this](const QString& argument) { setQuickHelp(argument.compare(trueText, Qt::CaseInsensitive) == 0, false); });
     on("show save", [this](const QString& path) {
         lastPath_ = path.isEmpty() ? QStringLiteral("New") : path;
-        post(QStringLiteral("show save"), lastPath_ + separator + savedLogo());
+        post(QStringLiteral("show save"), lastPath_ + fieldSeparator + savedLogo());
     });
     on("is selection", [this](const QString& argument) {
         if (argument == trueText)
@@ -217,8 +217,8 @@ bool ReferenceCanvas::loadFile(const QString& path, bool hostMadeItCurrent)
 
 void ReferenceCanvas::openFile(const QString& argument)
 {
-    // The path ends at the last separator: it may hold an "æ" of its own.
-    const qsizetype cut = argument.lastIndexOf(separator);
+    // The path ends at the last fieldSeparator: it may hold an "æ" of its own.
+    const qsizetype cut = argument.lastIndexOf(fieldSeparator);
     const QString path = cut < 0 ? argument : argument.left(cut);
     if (!loadFile(path, true))
         return;
@@ -229,10 +229,10 @@ void ReferenceCanvas::openFile(const QString& argument)
 void ReferenceCanvas::recoverFile(const QString& argument)
 {
     // Read like a project file, then kept as unsaved changes of the project
-    // named after the separator ("New" for a logo without a file).
-    if (!loadFile(argument.section(separator, 0, 0), false))
+    // named after the fieldSeparator ("New" for a logo without a file).
+    if (!loadFile(argument.section(fieldSeparator, 0, 0), false))
         return;
-    const QString project = argument.section(separator, 1);
+    const QString project = argument.section(fieldSeparator, 1);
     lastPath_ = project.isEmpty() ? QStringLiteral("New") : project;
     post(QStringLiteral("datatosave"), trueText);
 }
@@ -291,7 +291,7 @@ void ReferenceCanvas::importFont(const QString& face)
     if (face.isEmpty())
         return;
     importing_ = face;
-    post(QStringLiteral("importfonts"), face + separator + userFonts_.listWith(face));
+    post(QStringLiteral("importfonts"), face + fieldSeparator + userFonts_.listWith(face));
 }
 
 void ReferenceCanvas::publishPicture(BitmapCanvas::Picture picture)
@@ -331,13 +331,13 @@ void ReferenceCanvas::publishPrinted(bool vector)
             post(QStringLiteral("vectoreps"), QString());
         else
             post(QStringLiteral("convertdata"),
-                 QString::number(logo.stageSize.width()) + separator + QString::number(logo.stageSize.height()));
+                 QString::number(logo.stageSize.width()) + fieldSeparator + QString::number(logo.stageSize.height()));
     });
 }
 
 void ReferenceCanvas::requestNew() { post(QStringLiteral("show new"), QString()); }
 void ReferenceCanvas::requestOpen() { post(QStringLiteral("show open"), QString()); }
-void ReferenceCanvas::requestSave() { post(QStringLiteral("show save"), lastPath_ + separator + savedLogo()); }
+void ReferenceCanvas::requestSave() { post(QStringLiteral("show save"), lastPath_ + fieldSeparator + savedLogo()); }
 void ReferenceCanvas::requestPublish() { post(QStringLiteral("show publish"), QString()); }
 void ReferenceCanvas::requestPicture() { post(QStringLiteral("fnbrowseimage"), QString()); }
 void ReferenceCanvas::requestCrop(const QString& argument) { post(QStringLiteral("cropimage"), argument); }
@@ -345,7 +345,7 @@ void ReferenceCanvas::alert(const QString& message) { post(QStringLiteral("show 
 
 void ReferenceCanvas::requestKeyword(const QString& category, const QString& id, const QString& keyword)
 {
-    post(QStringLiteral("add keyword"), category + separator + id + separator + keyword);
+    post(QStringLiteral("add keyword"), category + fieldSeparator + id + fieldSeparator + keyword);
 }
 
 const ClipArtCatalogue& ReferenceCanvas::clipArtCatalogue()
