@@ -2,6 +2,7 @@
 // together, for a normal run with a screen or for a scripted session.
 #include "app/scripting/command_line.h"
 #include "app/scripting/script_session.h"
+#include "app/wiring/subsystem_seams.h"
 #include "brandpack/brand_pack_flow.h"
 #include "canvas/player/startup_canvas.h"
 #include "canvas/reference/bitmap_canvas.h"
@@ -122,25 +123,26 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     BitmapCanvas bitmap(bitmapControl, noTranscript, canvas);
     canvas.setBitmapCanvas(&bitmap);
     Host host(platform, canvas, bitmap, programFolder);
-    ProjectFlows projects(host);
-    TemplateMode templates(host, projects);
-    Publishing publishing(host, printing);
+    const SubsystemSeams seams(host);
+    ProjectFlows projects(seams.project());
+    TemplateMode templates(seams.templates(), projects);
+    Publishing publishing(seams.publish(), printing);
     const CurrentLogo currentLogo = [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; };
     publishing.dialog().direct().setCurrentLogo(currentLogo);
-    BrandPackFlow brandPack(host, currentLogo);
+    BrandPackFlow brandPack(seams.brandPack(), currentLogo);
     LinuxProcessRunner rasterConverter;
     giveConverterItsConfiguration(rasterConverter, programFolder, rasterConverterConfig(programFolder));
-    ClipArtAndPictures resources(host, rasterConverter);
+    ClipArtAndPictures resources(seams.resources(), rasterConverter);
     FreeTypeInstalledFonts installedFonts;
-    UserFonts userFonts(host, installedFonts, processes, fontNameCacheFile());
+    UserFonts userFonts(seams.resources(), installedFonts, processes, fontNameCacheFile());
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     // A launch measurement ends at once: it has nothing to autosave or restore.
     std::optional<Recovery> recovery;
     if (options.quitWhenReady)
-        host.hooks.ready = [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); };
+        host.lifeCycle.on(LifeCycle::ready, [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); });
     else
-        recovery.emplace(host, RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
+        recovery.emplace(seams.recovery(), RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     host.start();
     app.exec();
     // The program ends only through the host; the views must not outlive it.
@@ -198,25 +200,26 @@ int runScript(QApplication& app, const CommandLine& options)
         bitmap = std::make_unique<MoviePlayer>(bitmapControl, transcript);
     }
     Host host(platform, *canvas, *bitmap, programFolder);
-    ProjectFlows projects(host);
-    TemplateMode templates(host, projects);
-    Publishing publishing(host, printing);
-    Recovery recovery(host, RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
+    ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
+    const SubsystemSeams seams(host);
+    ProjectFlows projects(seams.project());
+    TemplateMode templates(seams.templates(), projects);
+    Publishing publishing(seams.publish(), printing);
+    Recovery recovery(seams.recovery(), RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     // Only the real canvas has a logo to pack; the scripted one says there is none.
     const CurrentLogo currentLogo = [editing = dynamic_cast<ReferenceCanvas*>(canvas.get())] {
         return editing ? CanvasLogo{&editing->currentLogo(), &editing->logoRenderer()} : CanvasLogo();
     };
     publishing.dialog().direct().setCurrentLogo(currentLogo);
-    BrandPackFlow brandPack(host, currentLogo);
+    BrandPackFlow brandPack(seams.brandPack(), currentLogo);
     LinuxProcessRunner realRasterConverter;
     giveConverterItsConfiguration(realRasterConverter, programFolder, rasterConverterConfig(programFolder));
     TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
-    ClipArtAndPictures resources(host, rasterConverter);
+    ClipArtAndPictures resources(seams.resources(), rasterConverter);
     FreeTypeInstalledFonts installedFonts;
-    UserFonts userFonts(host, installedFonts, processes, fontNameCacheFile());
+    UserFonts userFonts(seams.resources(), installedFonts, processes, fontNameCacheFile());
     // A session's transcript shows the font list in the same place on every run.
     userFonts.scan.waitAtMainWindowLoad = true;
-    ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
     if (reference)
         session.setGalleryHandler([reference](const QString& category, const QString& name) {
             if (!reference->galleryOpen())

@@ -1,6 +1,7 @@
 // Cost of one tick of the print-dialog automation with 20 top-level windows
 // open and none of them a print window, against an empty timer callback.
 #include "print/print_automation.h"
+#include "app/wiring/subsystem_seams.h"
 #include "shell/host.h"
 #include "tests/fakes/fake_platform.h"
 #include "canvas/player/startup_canvas.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv)
         windows.create(QStringLiteral("Edit"), QString(), window);
     }
     EnglishLocale locale;
-    PrintAutomation automation(host, locale, [] { return PrintTargetState{false, {}, {}, QStringLiteral("logo.eps")}; });
+    PrintAutomation automation(SubsystemSeams(host).print(), locale, [] { return PrintTargetState{false, {}, {}, QStringLiteral("logo.eps")}; });
 
     const int calls = 200000;
     volatile int sink = 0;

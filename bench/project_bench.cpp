@@ -4,6 +4,7 @@
 #include "bench/bench_support.h"
 #include "canvas/player/startup_canvas.h"
 #include "project/project_flows.h"
+#include "app/wiring/subsystem_seams.h"
 #include "shell/host.h"
 #include "tests/fakes/fake_platform.h"
 
@@ -52,7 +53,7 @@ int main(int argc, char** argv)
     StartupCanvas canvas{QStringLiteral("skwFlash"), fakes.trace};
     MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), fakes.trace};
     Host host(fakes.platform, canvas, bitmap, programFolder);
-    ProjectFlows flows(host);
+    ProjectFlows flows(SubsystemSeams(host).project());
 
     const QString xml = logoXml(5 << 20);
     const QByteArray utf8 = xml.toUtf8();

@@ -20,6 +20,7 @@
 #include "platform/system/linux_process_runner.h"
 #include "platform/system/linux_system_locale.h"
 #include "publish/publishing.h"
+#include "app/wiring/subsystem_seams.h"
 #include "shell/host.h"
 
 #include <QApplication>
@@ -108,7 +109,7 @@ int main(int argc, char** argv)
     BitmapCanvas bitmap(QStringLiteral("ShockwaveFlash1"), quiet, canvas);
     canvas.setBitmapCanvas(&bitmap);
     Host host(platform, canvas, bitmap, programFolder);
-    Publishing publishing(host, printing);
+    Publishing publishing(SubsystemSeams(host).publish(), printing);
     host.start();
     QElapsedTimer startClock;
     startClock.start();

@@ -8,6 +8,7 @@
 #include "canvas/reference/reference_canvas.h"
 #include "project/project_flows.h"
 #include "recovery/recovery.h"
+#include "app/wiring/subsystem_seams.h"
 #include "shell/host.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/fakes/program_folder.h"
@@ -103,11 +104,11 @@ int main(int argc, char** argv)
     ReferenceCanvas canvas(QStringLiteral("skwFlash"), quiet);
     MoviePlayer bitmap(QStringLiteral("ShockwaveFlash1"), quiet);
     Host host(fakes.platform, canvas, bitmap, programFolder);
-    ProjectFlows flows(host);
+    ProjectFlows flows(SubsystemSeams(host).project());
     RecoverySettings settings;
     settings.intervalSeconds = 3600; // only the benchmark's own requests
     settings.folder = root.path() + QStringLiteral("/state/vantamorph/recovery");
-    Recovery recovery(host, settings);
+    Recovery recovery(SubsystemSeams(host).recovery(), settings);
     bool written = false;
     recovery.autosave().onWritten = [&](const WriteOutcome& outcome) {
         written = true;

@@ -1,6 +1,5 @@
 #include "brandpack/brand_pack_flow.h"
 
-#include "shell/host.h"
 
 #include <QDir>
 
@@ -8,7 +7,7 @@ namespace vm {
 
 const QString BrandPackFlow::menuKey = QStringLiteral("mnuBrandPack");
 
-BrandPackFlow::BrandPackFlow(Host& host, CurrentLogo currentLogo)
+BrandPackFlow::BrandPackFlow(const BrandPackSeams& host, CurrentLogo currentLogo)
     : host_(host), currentLogo_(std::move(currentLogo)), form_(host)
 {
     host.mainMenu.on(menuKey, [this] { mnuBrandPack(); });

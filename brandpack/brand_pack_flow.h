@@ -1,6 +1,7 @@
 #pragma once
 
 #include "brandpack/brand_pack_form.h"
+#include "brandpack/brand_pack_seams.h"
 #include "export/canvas_logo.h"
 
 namespace vm {
@@ -11,7 +12,7 @@ class BrandPackFlow {
 public:
     static const QString menuKey;
 
-    BrandPackFlow(Host& host, CurrentLogo currentLogo);
+    BrandPackFlow(const BrandPackSeams& host, CurrentLogo currentLogo);
 
     void mnuBrandPack();
     BrandPackForm& form() { return form_; }
@@ -19,7 +20,7 @@ public:
 private:
     void tell(const QString& message);
 
-    Host& host_;
+    BrandPackSeams host_;
     CurrentLogo currentLogo_;
     BrandPackForm form_;
 };

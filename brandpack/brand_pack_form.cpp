@@ -1,12 +1,11 @@
 #include "brandpack/brand_pack_form.h"
 
-#include "shell/host.h"
 
 #include <QTimer>
 
 namespace vm {
 
-BrandPackForm::BrandPackForm(Host& host) : host_(host) {}
+BrandPackForm::BrandPackForm(const BrandPackSeams& host) : host_(host) {}
 BrandPackForm::~BrandPackForm() = default;
 
 FormContent BrandPackForm::content() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "brandpack/brand_pack_seams.h"
 #include "export/brand_pack.h"
 #include "platform/api/form.h"
 
@@ -8,7 +9,6 @@
 
 namespace vm {
 
-class Host;
 
 // The brand pack's progress window: it writes the pack one file per turn of
 // the event loop while it is shown, says which file it is on, and offers
@@ -18,7 +18,7 @@ class BrandPackForm : public Form {
 public:
     enum class Outcome { NotRun, Finished, Cancelled, Failed };
 
-    explicit BrandPackForm(Host& host);
+    explicit BrandPackForm(const BrandPackSeams& host);
     ~BrandPackForm() override;
 
     QString name() const override { return QStringLiteral("frmBrandPack"); }
@@ -39,7 +39,7 @@ private:
     void step();
     void finish(Outcome outcome);
 
-    Host& host_;
+    BrandPackSeams host_;
     std::unique_ptr<BrandPack> pack_;
     QObject timerContext_; // pending steps die with the form
     bool cancelled_ = false;

@@ -3,7 +3,6 @@
 #include "platform/api/print_window_texts.h"
 #include "print/os_version.h"
 #include "print/print_names.h"
-#include "shell/host.h"
 
 #include <QCoreApplication>
 
@@ -34,7 +33,7 @@ QString printToFileTarget(const HostState& state, const PrintTargetState& publis
            + publish.printedEpsName;
 }
 
-PrintAutomation::PrintAutomation(Host& host, SystemLocale& locale, std::function<PrintTargetState()> publishState)
+PrintAutomation::PrintAutomation(const PrintSeams& host, SystemLocale& locale, std::function<PrintTargetState()> publishState)
     : host_(host), locale_(locale), publishState_(std::move(publishState))
 {
     timer_.setInterval(intervalMs);

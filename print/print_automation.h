@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/api/system_locale.h"
+#include "print/print_seams.h"
 #include "shell/host_state.h"
 
 #include <QObject>
@@ -9,7 +10,6 @@
 
 namespace vm {
 
-class Host;
 
 // What the publish dialog knows when the print-to-file prompt asks for a file.
 struct PrintTargetState {
@@ -31,7 +31,7 @@ class PrintAutomation : public QObject {
 public:
     static constexpr int intervalMs = 10;
 
-    PrintAutomation(Host& host, SystemLocale& locale, std::function<PrintTargetState()> publishState);
+    PrintAutomation(const PrintSeams& host, SystemLocale& locale, std::function<PrintTargetState()> publishState);
 
     void setEnabled(bool enabled);
     bool isEnabled() const { return timer_.isActive(); }
@@ -41,7 +41,7 @@ public:
     void CloseOutPutInputBox();
 
 private:
-    Host& host_;
+    PrintSeams host_;
     SystemLocale& locale_;
     std::function<PrintTargetState()> publishState_;
     QTimer timer_;

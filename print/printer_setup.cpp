@@ -2,7 +2,7 @@
 
 #include "platform/api/run_time_error.h"
 #include "print/print_names.h"
-#include "shell/host.h"
+#include "shell/main_form.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ bool isPrintToFilePrinter(const QString& name)
 }
 } // namespace
 
-PrinterSetup::PrinterSetup(Host& host, PrintServices& services) : host_(host), services_(services) {}
+PrinterSetup::PrinterSetup(const PrintSeams& host, PrintServices& services) : host_(host), services_(services) {}
 
 PrinterInfo PrinterSetup::GetDefaultPrinter()
 {

@@ -2,6 +2,7 @@
 
 #include "platform/api/print_services.h"
 #include "print/cls_print.h"
+#include "print/print_seams.h"
 
 #include <QString>
 #include <optional>
@@ -9,14 +10,13 @@
 namespace vm {
 
 class Form;
-class Host;
 
 // The printer routines of the publish dialog: note the user's default
 // printer, make the print-to-file printer the default (installing it when the
 // user may), and put the user's printer back when the publish has finished.
 class PrinterSetup {
 public:
-    PrinterSetup(Host& host, PrintServices& services);
+    PrinterSetup(const PrintSeams& host, PrintServices& services);
 
     enum class Outcome {
         Ready,        // the print-to-file printer is the default; go on
@@ -53,7 +53,7 @@ public:
 private:
     QString installedPrintToFilePrinter();
 
-    Host& host_;
+    PrintSeams host_;
     PrintServices& services_;
     ApplicationPrinter printer_;
 };

@@ -4,7 +4,6 @@
 #include "platform/api/run_time_error.h"
 #include "platform/api/system_dialogs.h"
 #include "project/project_file.h"
-#include "shell/host.h"
 
 #include <QFileInfo>
 #include <utility>
@@ -17,14 +16,14 @@ const QString newLogo = QStringLiteral("New");
 
 const QString ProjectFlows::projectFilter = QStringLiteral("Vantamorph Logos (*.vmp)| *.vmp");
 
-ProjectFlows::ProjectFlows(Host& host) : host_(host), recent_(host, *this)
+ProjectFlows::ProjectFlows(const ProjectSeams& host) : host_(host), recent_(host, *this)
 {
     registerRoutes();
 }
 
 void ProjectFlows::registerRoutes()
 {
-    MainMenu& menu = host_.mainMenu;
+    MenuRoutes& menu = host_.mainMenu;
     menu.on(QStringLiteral("mnuNewProject"), [this] { mnuNewProject(); });
     menu.on(QStringLiteral("mnuOpenProject"), [this] { mnuOpenProject(); });
     menu.on(QStringLiteral("mnuSave"), [this] { mnuSave(host_.state.currentProjectFile); });
@@ -37,9 +36,9 @@ void ProjectFlows::registerRoutes()
     host_.dispatcher.on(QStringLiteral("show new"), [this](const QString&) { mnuNewProject(); });
     host_.dispatcher.on(QStringLiteral("openrefused"), [this](const QString& argument) { openRefused(argument); });
 
-    host_.hooks.closeQuestion = [this] { closeQuestion(); };
-    host_.hooks.exitQuestion = [this] { exitQuestion(); };
-    host_.hooks.fillRecentFiles = [this] { recent_.ReteriveFileHistory(); };
+    host_.lifeCycle.own(LifeCycle::closeQuestion, [this] { closeQuestion(); });
+    host_.lifeCycle.own(LifeCycle::exitQuestion, [this] { exitQuestion(); });
+    host_.lifeCycle.own(LifeCycle::fillRecentFiles, [this] { recent_.ReteriveFileHistory(); });
 }
 
 FileDialogRequest ProjectFlows::saveDialog(const QString& title) const

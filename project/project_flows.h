@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/project_seams.h"
 #include "project/recent_files.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 
 namespace vm {
 
-class Host;
 struct FileDialogRequest;
 
 // The project flows of the main window: New, Open, Save, Save As, the
@@ -19,7 +19,7 @@ class ProjectFlows {
 public:
     static const QString projectFilter;
 
-    explicit ProjectFlows(Host& host);
+    explicit ProjectFlows(const ProjectSeams& host);
 
     // target is in/out: the chosen name, or "New" after a cancelled dialog.
     void mnuSave(QString& target);
@@ -67,7 +67,7 @@ private:
         QByteArray history;
     };
 
-    Host& host_;
+    ProjectSeams host_;
     RecentFiles recent_;
     std::optional<BeforeOpen> beforeOpen_;
 };

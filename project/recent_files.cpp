@@ -4,7 +4,6 @@
 #include "platform/api/run_time_error.h"
 #include "project/project_file.h"
 #include "project/project_flows.h"
-#include "shell/host.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +37,7 @@ void setText(pugi::xml_node node, const QString& text)
 
 } // namespace
 
-RecentFiles::RecentFiles(Host& host, ProjectFlows& flows) : host_(host), flows_(flows) {}
+RecentFiles::RecentFiles(const ProjectSeams& host, ProjectFlows& flows) : host_(host), flows_(flows) {}
 
 QString RecentFiles::configPath() const
 {

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "project/project_file.h"
+#include "project/project_seams.h"
 
 #include <QString>
 #include <pugixml.hpp>
 
 namespace vm {
 
-class Host;
 class ProjectFlows;
 
 // The recent-file history: App.Config in the program folder holds the slots
@@ -17,7 +17,7 @@ class ProjectFlows;
 // only rewrite texts, and never create the file.
 class RecentFiles {
 public:
-    RecentFiles(Host& host, ProjectFlows& flows);
+    RecentFiles(const ProjectSeams& host, ProjectFlows& flows);
 
     // Adds one menu item per filled slot, keys mnuFile1, mnuFile2, ... in order.
     void ReteriveFileHistory();
@@ -43,7 +43,7 @@ private:
     // Loads App.Config; throws when there is no document element.
     void load(project_file::ParsedXml& config) const;
 
-    Host& host_;
+    ProjectSeams host_;
     ProjectFlows& flows_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "platform/api/path_style.h"
 #include "publish/save_logo_form.h"
-#include "shell/host.h"
 
 #include <QFileInfo>
 

@@ -3,12 +3,12 @@
 #include "export/canvas_logo.h"
 #include "export/export_format.h"
 #include "export/logo_export.h"
+#include "publish/publish_seams.h"
 
 #include <QString>
 
 namespace vm {
 
-class Host;
 class Form;
 
 // The publish dialog's routes that need no printer and no bitmap canvas:
@@ -16,7 +16,7 @@ class Form;
 // the canvas's own renderer straight into the file the user picks.
 class DirectPublish {
 public:
-    explicit DirectPublish(Host& host) : host_(host) {}
+    explicit DirectPublish(const PublishSeams& host) : host_(host) {}
 
     void setCurrentLogo(CurrentLogo currentLogo) { currentLogo_ = std::move(currentLogo); }
     // The logo's stage, or an empty size when the canvas has no logo.
@@ -28,7 +28,7 @@ public:
 private:
     void tell(const QString& message);
 
-    Host& host_;
+    PublishSeams host_;
     CurrentLogo currentLogo_;
 };
 

@@ -1,7 +1,6 @@
 #include "publish/publish_run.h"
 
 #include "print/printer_setup.h"
-#include "shell/host.h"
 
 #include <QFileInfo>
 
@@ -11,7 +10,7 @@ namespace {
 constexpr int defaultWatchdogSeconds = 300;
 } // namespace
 
-PublishRun::PublishRun(Host& host, PrinterSetup& printer) : host_(host), printer_(printer)
+PublishRun::PublishRun(const PublishSeams& host, PrinterSetup& printer) : host_(host), printer_(printer)
 {
     watchdog_.setSingleShot(true);
     QObject::connect(&watchdog_, &QTimer::timeout, &watchdog_, [this] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "publish/publish_seams.h"
 #include <QDateTime>
 #include <QString>
 #include <QTimer>
@@ -7,7 +8,6 @@
 namespace vm {
 
 class Form;
-class Host;
 class PrinterSetup;
 
 // One publish, from the moment the canvas is asked to draw until the user is
@@ -16,7 +16,7 @@ class PrinterSetup;
 // window closes and the user's default printer comes back.
 class PublishRun {
 public:
-    PublishRun(Host& host, PrinterSetup& printer);
+    PublishRun(const PublishSeams& host, PrinterSetup& printer);
 
     // The canvas is about to be asked; target is the file this publish writes.
     void begin(const QString& target, Form* owner);
@@ -42,7 +42,7 @@ private:
     void askToStop();
     void stopWaiting();
 
-    Host& host_;
+    PublishSeams host_;
     PrinterSetup& printer_;
     QTimer watchdog_;
     Form* owner_ = nullptr;

@@ -3,7 +3,6 @@
 #include "canvas/api/player_control.h"
 #include "platform/api/print_services.h"
 #include "publish/magick_setup.h"
-#include "shell/host.h"
 #include "shell/menu_tree.h"
 
 #include <QDir>
@@ -12,7 +11,7 @@ namespace vm {
 
 const QString Publishing::publishDialogItem = QStringLiteral("mnuPublishLogoDialog");
 
-Publishing::Publishing(Host& host, PrintServices& services)
+Publishing::Publishing(const PublishSeams& host, PrintServices& services)
     : host_(host), dialog_(host, services), quick_(host, services, dialog_)
 {
     host.mainMenu.on(QStringLiteral("mnuPublishLogo"), [this] { showDialog(); });
@@ -23,7 +22,8 @@ Publishing::Publishing(Host& host, PrintServices& services)
 
     // Only a copy that really runs may take back a printer an earlier run left
     // switched: a second copy that hands over must not end a publish under way.
-    host.hooks.mainWindowLoaded = [&spooler = services.spooler] { PrinterSetup::RestoreAfterInterruptedPublish(spooler); };
+    host.lifeCycle.on(LifeCycle::mainWindowLoaded,
+                      [&spooler = services.spooler] { PrinterSetup::RestoreAfterInterruptedPublish(spooler); });
     host.dispatcher.on(QStringLiteral("show publish"), [this](const QString&) { showDialog(); });
     host.dispatcher.on(QStringLiteral("convertdata"), [this](const QString& argument) {
         dialog_.SizeArgument = argument;

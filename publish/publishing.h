@@ -1,5 +1,6 @@
 #pragma once
 
+#include "publish/publish_seams.h"
 #include "publish/quick_publish.h"
 #include "publish/save_logo_form.h"
 
@@ -9,7 +10,7 @@ namespace vm {
 // the canvas's printing answers and the bitmap canvas's pictures.
 class Publishing {
 public:
-    Publishing(Host& host, PrintServices& services);
+    Publishing(const PublishSeams& host, PrintServices& services);
 
     // The first entry of the Publish Logo submenu: the publish dialog.
     static const QString publishDialogItem;
@@ -24,7 +25,7 @@ public:
 private:
     void showDialog();
 
-    Host& host_;
+    PublishSeams host_;
     SaveLogoForm dialog_;
     QuickPublish quick_;
 };

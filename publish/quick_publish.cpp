@@ -6,7 +6,6 @@
 #include "publish/convert_commands.h"
 #include "publish/picture_files.h"
 #include "publish/save_logo_form.h"
-#include "shell/host.h"
 
 #include <QFileInfo>
 
@@ -22,7 +21,7 @@ struct MenuChoice {
 };
 } // namespace
 
-QuickPublish::QuickPublish(Host& host, PrintServices& services, SaveLogoForm& dialog)
+QuickPublish::QuickPublish(const PublishSeams& host, PrintServices& services, SaveLogoForm& dialog)
     : host_(host), services_(services), dialog_(dialog)
 {
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "publish/publish_seams.h"
 #include <QString>
 
 namespace vm {
 
-class Host;
 class SaveLogoForm;
 struct PrintServices;
 
@@ -12,7 +12,7 @@ struct PrintServices;
 // written beside the converter and turned into the target's format and size.
 class QuickPublish {
 public:
-    QuickPublish(Host& host, PrintServices& services, SaveLogoForm& dialog);
+    QuickPublish(const PublishSeams& host, PrintServices& services, SaveLogoForm& dialog);
 
     void mnuPublishLogoSub(const QString& key);
     // The bitmap canvas's command event.
@@ -26,7 +26,7 @@ private:
     void run(const QString& commandLine);
     QString binFile(const QString& name) const;
 
-    Host& host_;
+    PublishSeams host_;
     PrintServices& services_;
     SaveLogoForm& dialog_;
 };

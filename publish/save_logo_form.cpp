@@ -5,7 +5,6 @@
 #include "platform/api/run_time_error.h"
 #include "print/os_version.h"
 #include "publish/magick_setup.h"
-#include "shell/host.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,9 +39,9 @@ void removeFile(const QString& path)
 }
 } // namespace
 
-SaveLogoForm::SaveLogoForm(Host& host, PrintServices& services)
-    : host_(host), services_(services), printerSetup_(host, services),
-      automation_(host, services.locale, [this] {
+SaveLogoForm::SaveLogoForm(const PublishSeams& host, PrintServices& services)
+    : host_(host), services_(services), printerSetup_(host.print(), services),
+      automation_(host.print(), services.locale, [this] {
           return PrintTargetState{format_ == VectorEps, TargetFolder, TargetFileName, PrintedEpsName};
       }),
       run_(host, printerSetup_),

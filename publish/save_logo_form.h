@@ -6,12 +6,12 @@
 #include "publish/convert_commands.h"
 #include "publish/publish_run.h"
 #include "publish/direct_publish.h"
+#include "publish/publish_seams.h"
 
 #include <QHash>
 
 namespace vm {
 
-class Host;
 struct PrintServices;
 
 // The publish dialog: the user picks a format and a size, names the file,
@@ -24,7 +24,7 @@ public:
     enum Format { NoFormat = -1, Png = 0, Eps = 1, Jpg = 2, Gif = 3, Tiff = 4, VectorEps = 5, TransparentPng = 6,
                   TransparentGif = 7, Svg = 8, Pdf = 9 };
 
-    SaveLogoForm(Host& host, PrintServices& services);
+    SaveLogoForm(const PublishSeams& host, PrintServices& services);
 
     QString name() const override { return QStringLiteral("frmSaveLogo"); }
     FormContent content() const override;
@@ -99,7 +99,7 @@ private:
     void deleteLeftover(const QString& path);
     void createImageFailed(int number, const QString& description);
 
-    Host& host_;
+    PublishSeams host_;
     PrintServices& services_;
     PrinterSetup printerSetup_;
     PrintAutomation automation_;

@@ -2,7 +2,6 @@
 
 #include "platform/api/run_time_error.h"
 #include "recovery/recovery_store.h"
-#include "shell/host.h"
 
 #include <algorithm>
 
@@ -12,7 +11,7 @@ namespace {
 const QString autosaveCommand = QStringLiteral("autosave");
 }
 
-Autosave::Autosave(Host& host, RecoveryStore& store, double intervalSeconds)
+Autosave::Autosave(const RecoverySeams& host, RecoveryStore& store, double intervalSeconds)
     : host_(host), store_(store), intervalMs_(std::max<qint64>(1, qint64(intervalSeconds * 1000)))
 {
     writer_.setMaxThreadCount(1);

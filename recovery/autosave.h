@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/api/atomic_file.h"
+#include "recovery/recovery_seams.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -10,7 +11,6 @@
 
 namespace vm {
 
-class Host;
 class RecoveryStore;
 
 // Writes the canvas's logo XML into this copy's recovery file while the logo
@@ -21,7 +21,7 @@ class RecoveryStore;
 // disk), so the editor goes on meanwhile; at most one is in flight.
 class Autosave {
 public:
-    Autosave(Host& host, RecoveryStore& store, double intervalSeconds);
+    Autosave(const RecoverySeams& host, RecoveryStore& store, double intervalSeconds);
     ~Autosave();
 
     void start();
@@ -44,7 +44,7 @@ private:
     void received(const QString& xml);
     void written(const WriteOutcome& outcome, const QString& project);
 
-    Host& host_;
+    RecoverySeams host_;
     RecoveryStore& store_;
     qint64 intervalMs_;
     QObject context_;

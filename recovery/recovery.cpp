@@ -2,7 +2,6 @@
 
 #include "canvas/api/field_separator.h"
 #include "platform/api/run_time_error.h"
-#include "shell/host.h"
 
 #include <QFileInfo>
 
@@ -12,7 +11,7 @@ namespace {
 const QString offerLabel = QStringLiteral("frmMain\\OfferRecovery");
 } // namespace
 
-Recovery::Recovery(Host& host, const RecoverySettings& settings)
+Recovery::Recovery(const RecoverySeams& host, const RecoverySettings& settings)
     : host_(host), settings_(settings), store_(settings.folder), autosave_(host, store_, settings.intervalSeconds)
 {
     // Opened even with autosave off: earlier work is still offered back.
@@ -21,18 +20,8 @@ Recovery::Recovery(Host& host, const RecoverySettings& settings)
                                                    QStringLiteral("The recovery folder %1 cannot be used: "
                                                                   "no autosave")
                                                        .arg(settings_.folder)));
-    auto earlier = host_.hooks.ready;
-    host_.hooks.ready = [this, earlier] {
-        if (earlier)
-            earlier();
-        offer();
-    };
-    auto earlierEnding = host_.hooks.ending;
-    host_.hooks.ending = [this, earlierEnding] {
-        if (earlierEnding)
-            earlierEnding();
-        end();
-    };
+    host_.lifeCycle.on(LifeCycle::ready, [this] { offer(); });
+    host_.lifeCycle.on(LifeCycle::ending, [this] { end(); });
 }
 
 Recovery::~Recovery() { autosave_.finish(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recovery/autosave.h"
+#include "recovery/recovery_seams.h"
 #include "recovery/recovery_settings.h"
 #include "recovery/recovery_store.h"
 
@@ -9,7 +10,6 @@
 
 namespace vm {
 
-class Host;
 
 // Nothing lost when the program or the machine dies. While the logo has
 // unsaved changes it is autosaved into this copy's recovery file; a clean end
@@ -19,7 +19,7 @@ class Host;
 // a new logo), No discards it.
 class Recovery {
 public:
-    Recovery(Host& host, const RecoverySettings& settings);
+    Recovery(const RecoverySeams& host, const RecoverySettings& settings);
     ~Recovery();
 
     RecoveryStore& store() { return store_; }
@@ -36,7 +36,7 @@ private:
     void restore(const QString& project);
     void end();
 
-    Host& host_;
+    RecoverySeams host_;
     RecoverySettings settings_;
     RecoveryStore store_;
     Autosave autosave_;

@@ -3,6 +3,7 @@
 #include "resources/clipart_keywords.h"
 #include "resources/picture_crop.h"
 #include "resources/picture_upload.h"
+#include "resources/resource_seams.h"
 
 namespace vm {
 
@@ -11,7 +12,7 @@ namespace vm {
 struct ClipArtAndPictures {
     // rasterConverter runs the crop's converter under the raster-only policy;
     // clock gives the time that names new pictures.
-    ClipArtAndPictures(Host& host, ProcessRunner& rasterConverter,
+    ClipArtAndPictures(const ResourceSeams& host, ProcessRunner& rasterConverter,
                        const std::function<QDateTime()>& clock = &QDateTime::currentDateTime)
         : keywords(host), upload(host, clock), crop(host, rasterConverter, clock)
     {

@@ -4,7 +4,6 @@
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
 #include "platform/api/run_time_error.h"
-#include "shell/host.h"
 
 #include <pugixml.hpp>
 #include <sstream>
@@ -57,7 +56,7 @@ void saveOrFail(const pugi::xml_document& document, const QString& path)
 }
 } // namespace
 
-ClipArtKeywords::ClipArtKeywords(Host& host) : host_(host)
+ClipArtKeywords::ClipArtKeywords(const ResourceSeams& host) : host_(host)
 {
     host_.dispatcher.on(QStringLiteral("add keyword"), [this](const QString& argument) { AddKeyword(argument); });
 }

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "resources/resource_seams.h"
 #include <QString>
 
 namespace vm {
 
-class Host;
 
 // Search keywords the user adds to a clip-art symbol: the canvas's "add
 // keyword" request. The keyword goes into every list file of the category
 // that holds the symbol, and each changed list is reported back to the canvas.
 class ClipArtKeywords {
 public:
-    explicit ClipArtKeywords(Host& host);
+    explicit ClipArtKeywords(const ResourceSeams& host);
 
     // category "æ" identifier "æ" keyword. Fails (to the dispatcher's trap)
     // when the catalogue or a list file cannot be read or written.
@@ -22,7 +22,7 @@ public:
     static QString appendKeyword(const QString& keywords, const QString& keyword);
 
 private:
-    Host& host_;
+    ResourceSeams host_;
 };
 
 } // namespace vm

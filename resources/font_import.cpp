@@ -7,7 +7,6 @@
 #include "platform/api/process_runner.h"
 #include "platform/api/run_time_error.h"
 #include "resources/user_font_scan.h"
-#include "shell/host.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +30,7 @@ bool replace(const QString& from, const QString& to)
 }
 } // namespace
 
-FontImport::FontImport(Host& host, UserFontScan& scan, ProcessRunner& compiler)
+FontImport::FontImport(const ResourceSeams& host, UserFontScan& scan, ProcessRunner& compiler)
     : host_(host), scan_(scan), compiler_(compiler)
 {
     host_.dispatcher.on(QStringLiteral("importfonts"), [this](const QString& argument) { importSelectedFont(argument); });

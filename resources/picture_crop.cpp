@@ -5,7 +5,6 @@
 #include "platform/api/process_runner.h"
 #include "platform/api/run_time_error.h"
 #include "publish/convert_commands.h"
-#include "shell/host.h"
 
 #include <QFileInfo>
 
@@ -40,7 +39,7 @@ struct FileStamp {
 
 const QString PictureCrop::failureMessage = QStringLiteral("The picture could not be cropped.");
 
-PictureCrop::PictureCrop(Host& host, ProcessRunner& converter, std::function<QDateTime()> clock)
+PictureCrop::PictureCrop(const ResourceSeams& host, ProcessRunner& converter, std::function<QDateTime()> clock)
     : host_(host), converter_(converter), clock_(std::move(clock))
 {
     host_.dispatcher.on(QStringLiteral("cropimage"), [this](const QString& argument) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "resources/resource_seams.h"
 #include <QDateTime>
 #include <QString>
 #include <functional>
 
 namespace vm {
 
-class Host;
 class ProcessRunner;
 
 // The canvas's "cropimage": the converter crops and scales a picture of the
@@ -16,7 +16,7 @@ class PictureCrop {
 public:
     static const QString failureMessage;
 
-    PictureCrop(Host& host, ProcessRunner& converter, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+    PictureCrop(const ResourceSeams& host, ProcessRunner& converter, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     // X "æ" Y "æ" height "æ" width "æ" source file name "æ" scale percent.
     void SaveCropedImage(const QString& argument);
@@ -37,7 +37,7 @@ public:
     static QString quotedPath(const QString& path);
 
 private:
-    Host& host_;
+    ResourceSeams host_;
     ProcessRunner& converter_;
     std::function<QDateTime()> clock_;
 };

@@ -3,7 +3,6 @@
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
 #include "platform/api/system_dialogs.h"
-#include "shell/host.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +20,7 @@ void tell(SystemDialogs& dialogs, const QString& text)
 
 const QString PictureUpload::dialogFilter = QStringLiteral("Pictures (*.jpeg;*.gif;*.jpg;*.png)|*.jpeg;*.gif;*.jpg;*.png");
 
-PictureUpload::PictureUpload(Host& host, std::function<QDateTime()> clock) : host_(host), clock_(std::move(clock))
+PictureUpload::PictureUpload(const ResourceSeams& host, std::function<QDateTime()> clock) : host_(host), clock_(std::move(clock))
 {
     host_.dispatcher.on(QStringLiteral("fnbrowseimage"), [this](const QString&) { BrowseImage(); });
 }

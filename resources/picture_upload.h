@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/resource_seams.h"
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -7,7 +8,6 @@
 
 namespace vm {
 
-class Host;
 
 // The canvas's "fnbrowseimage": the user picks a picture, which is copied
 // under a time-stamped name into the picture folder for the canvas to place.
@@ -15,7 +15,7 @@ class PictureUpload {
 public:
     static const QString dialogFilter;
 
-    explicit PictureUpload(Host& host, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+    explicit PictureUpload(const ResourceSeams& host, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     void BrowseImage();
 
@@ -29,7 +29,7 @@ public:
     static bool isRasterPicture(const QByteArray& head);
 
 private:
-    Host& host_;
+    ResourceSeams host_;
     std::function<QDateTime()> clock_;
 };
 

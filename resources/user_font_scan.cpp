@@ -1,14 +1,13 @@
 #include "resources/user_font_scan.h"
 
 #include "platform/api/run_time_error.h"
-#include "shell/host.h"
 
 #include <QThread>
 #include <exception>
 
 namespace vm {
 
-UserFontScan::UserFontScan(Host& host, InstalledFonts& fonts, QString cacheFile)
+UserFontScan::UserFontScan(const ResourceSeams& host, InstalledFonts& fonts, QString cacheFile)
     : host_(host), fonts_(fonts), cacheFile_(std::move(cacheFile))
 {
 }

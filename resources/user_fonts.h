@@ -1,19 +1,19 @@
 #pragma once
 
 #include "resources/font_import.h"
+#include "resources/resource_seams.h"
 #include "resources/user_font_scan.h"
-#include "shell/host.h"
 
 namespace vm {
 
 // The installed TrueType fonts offered to the canvas and imported on its
 // request, plugged into the start and the canvas command table.
 struct UserFonts {
-    UserFonts(Host& host, InstalledFonts& fonts, ProcessRunner& compiler, const QString& cacheFile)
+    UserFonts(const ResourceSeams& host, InstalledFonts& fonts, ProcessRunner& compiler, const QString& cacheFile)
         : scan(host, fonts, cacheFile), import(host, scan, compiler)
     {
-        host.hooks.starting = [this] { scan.start(); };
-        host.hooks.collectUserFonts = [this] { scan.SaveFontSwf(); };
+        host.lifeCycle.on(LifeCycle::starting, [this] { scan.start(); });
+        host.lifeCycle.on(LifeCycle::collectUserFonts, [this] { scan.SaveFontSwf(); });
     }
 
     UserFontScan scan;

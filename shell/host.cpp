@@ -38,15 +38,15 @@ Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCan
 
 void Host::start()
 {
-    if (hooks.starting)
-        trap.run(QStringLiteral("frmSplash\\Form_Initialize"), hooks.starting);
+    if (lifeCycle.has(LifeCycle::starting))
+        trap.run(QStringLiteral("frmSplash\\Form_Initialize"), [this] { lifeCycle.raise(LifeCycle::starting); });
     platform.forms.showModeless(splashForm, nullptr);
 }
 
 void Host::endProgram()
 {
-    if (hooks.ending)
-        trap.run(QStringLiteral("frmMain\\EndProgram"), hooks.ending);
+    if (lifeCycle.has(LifeCycle::ending))
+        trap.run(QStringLiteral("frmMain\\EndProgram"), [this] { lifeCycle.raise(LifeCycle::ending); });
     // The work folder goes with the program, and only then: a close the user
     // cancelled leaves it for the publishes still to come.
     tempFolder.DeleteTempFolder();
@@ -90,13 +90,11 @@ void Host::registerShellCommands()
     dispatcher.on(QStringLiteral("fmloaded"), [this](const QString&) {
         // A second announcement rebuilds the bar instead of adding another.
         mainMenu.rebuild();
-        if (hooks.fillRecentFiles)
-            hooks.fillRecentFiles();
+        lifeCycle.ask(LifeCycle::fillRecentFiles);
     });
     dispatcher.on(QStringLiteral("fmactivemenu"), [this](const QString&) {
         mainMenu.mnuActivate();
-        if (hooks.ready)
-            hooks.ready();
+        lifeCycle.raise(LifeCycle::ready);
     });
     dispatcher.on(QStringLiteral("exit"), [this](const QString&) { endProgram(); });
 }

@@ -6,6 +6,7 @@
 #include "shell/host_state.h"
 #include "shell/info_forms.h"
 #include "shell/language.h"
+#include "shell/life_cycle.h"
 #include "shell/log/error_log.h"
 #include "shell/log/error_trap.h"
 #include "shell/main_form.h"
@@ -24,8 +25,9 @@ class PlayerControl;
 
 // The program around the canvas: its state, its windows and the services its
 // subsystems share. app/ makes one with the real platform, tests with fakes;
-// later subsystems plug their handlers into the menu routes, the canvas
-// command table and the hooks below.
+// subsystems never see it whole: app/ hands each one the parts it uses (its
+// seams), through which it plugs its handlers into the menu routes, the
+// canvas command table and the life cycle.
 class Host {
 public:
     Host(Platform& platform, PlayerControl& canvas, PlayerControl& bitmapCanvas, const QString& programFolder);
@@ -56,17 +58,8 @@ public:
     MainMenu mainMenu;
     SplashForm splashForm;
 
-    // Filled by the subsystems that own them.
-    struct Hooks {
-        std::function<void()> starting;        // before the start-up window shows
-        std::function<void()> closeQuestion;   // the main window's close box
-        std::function<void()> exitQuestion;    // the Exit menu item
-        std::function<void()> fillRecentFiles; // after every build of the menu bar
-        std::function<void()> collectUserFonts; // fills state.userFontList at start
-        std::function<void()> mainWindowLoaded; // this copy runs: no other copy took over
-        std::function<void()> ready;           // the canvas has enabled the menus
-        std::function<void()> ending;          // the program is ending cleanly
-    } hooks;
+    // The moments subsystems take part in, and the questions they own.
+    LifeCycle lifeCycle;
 
     bool toFlash(const QString& command, const QString& argument) { return canvasLink.toFlash(command, argument); }
 

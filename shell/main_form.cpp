@@ -31,10 +31,8 @@ void MainForm::Form_Load()
         host_.bitmapCanvas.setMovie(state.installRoot + flash + QStringLiteral("DrawBitmap.swf"));
         setEnabled(false);
         state.publishAfterSave = false;
-        if (host_.hooks.collectUserFonts)
-            host_.hooks.collectUserFonts();
-        if (host_.hooks.mainWindowLoaded)
-            host_.hooks.mainWindowLoaded();
+        host_.lifeCycle.raise(LifeCycle::collectUserFonts);
+        host_.lifeCycle.raise(LifeCycle::mainWindowLoaded);
     });
 }
 
@@ -106,9 +104,9 @@ void MainForm::Form_Unload(bool& cancel)
 {
     host_.trap.run(QStringLiteral("frmMain\\Form_Unload"), [&] {
         cancel = true; // the window stays until the program ends
-        if (host_.hooks.closeQuestion)
-            host_.hooks.closeQuestion();
-        else if (!host_.state.isDirty)
+        if (host_.lifeCycle.ask(LifeCycle::closeQuestion))
+            return;
+        if (!host_.state.isDirty)
             host_.endProgram();
     });
 }
@@ -116,9 +114,9 @@ void MainForm::Form_Unload(bool& cancel)
 void MainForm::mnuExit()
 {
     host_.trap.run(QStringLiteral("frmMain\\mnuExit"), [&] {
-        if (host_.hooks.exitQuestion)
-            host_.hooks.exitQuestion();
-        else if (!host_.state.isDirty)
+        if (host_.lifeCycle.ask(LifeCycle::exitQuestion))
+            return;
+        if (!host_.state.isDirty)
             host_.endProgram();
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/api/form.h"
+#include "shell/main_window.h"
 
 #include <QSize>
 #include <QString>
@@ -10,7 +10,7 @@ namespace vm {
 class Host;
 
 // The main window: its start-up, size rules, title bar and closing.
-class MainForm : public Form {
+class MainForm : public MainWindow {
 public:
     // Also the key by which another copy of the program finds this one.
     static const QString caption;
@@ -29,7 +29,7 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_Unload(bool& cancel);
-    void ShowTitleBar(bool show);
+    void ShowTitleBar(bool show) override;
     void SetLanguage(int index);
     void mnuExit();
     void setEnabled(bool enabled);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/menu_routes.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@ class Host;
 
 // The menu bar of the main window: building it, routing its clicks by item
 // key, and the rules that enable and disable its items.
-class MainMenu {
+class MainMenu : public MenuRoutes {
 public:
     static const QString hideQuickHelp;
     static const QString showQuickHelp;
@@ -21,19 +23,19 @@ public:
     void LoadMenus();
     // Sends the user font list to the canvas once per run, as soon as the bar
     // has been built and the list is complete, whichever comes last.
-    void sendFontListOnce();
+    void sendFontListOnce() override;
     // The bar made anew (the recent files are added by their owner).
-    void rebuild();
+    void rebuild() override;
     void changeMenuCaptions();
-    void mnuActivate();
-    void setGroupEnabled(const QStringList& keys, bool enabled);
+    void mnuActivate() override;
+    void setGroupEnabled(const QStringList& keys, bool enabled) override;
     QString pGetPicture(const QString& name);
 
     void SmartMenu_Click(int id);
     // Runs the route of a key as a click would.
-    void route(const QString& key);
+    void route(const QString& key) override;
     // Plugs in (or replaces) the action of a menu key.
-    void on(const QString& key, std::function<void()> action);
+    void on(const QString& key, std::function<void()> action) override;
 
     // The quick-help item, clicked by the user.
     void toggleQuickHelp();

@@ -1,12 +1,11 @@
 #include "templates/template_mode.h"
 
 #include "project/project_flows.h"
-#include "shell/host.h"
 #include "shell/menu_tree.h"
 
 namespace vm {
 
-TemplateMode::TemplateMode(Host& host, ProjectFlows& projects) : host_(host), projects_(projects)
+TemplateMode::TemplateMode(const TemplateSeams& host, ProjectFlows& projects) : host_(host), projects_(projects)
 {
     registerRoutes();
 }

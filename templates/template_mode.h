@@ -1,10 +1,10 @@
 #pragma once
 
+#include "templates/template_seams.h"
 #include <QStringList>
 
 namespace vm {
 
-class Host;
 class ProjectFlows;
 
 // Template mode of the main window: the canvas shows its template gallery
@@ -13,7 +13,7 @@ class ProjectFlows;
 // template was picked, the logo becomes a new, unsaved one drawn from it.
 class TemplateMode {
 public:
-    TemplateMode(Host& host, ProjectFlows& projects);
+    TemplateMode(const TemplateSeams& host, ProjectFlows& projects);
 
     // The seven menu items locked while the gallery is open, in the order they are set.
     static const QStringList& lockedKeys();
@@ -26,7 +26,7 @@ private:
     void registerRoutes();
     void enterTemplateMode();
 
-    Host& host_;
+    TemplateSeams host_;
     ProjectFlows& projects_;
 };
 

@@ -23,12 +23,9 @@ ScriptSession::ScriptSession(Host& host, MoviePlayer& canvas, MoviePlayer& bitma
       statements_(std::move(statements))
 {
     // "wait ready": the canvas has enabled the menus.
-    auto earlier = host_.hooks.ready;
-    host_.hooks.ready = [this, earlier] {
-        ready_ = true;
-        if (earlier)
-            earlier();
-    };
+    // Plugged in before the subsystems: the session knows the canvas is ready
+    // before a subsystem asks the user anything then.
+    host_.lifeCycle.on(LifeCycle::ready, [this] { ready_ = true; });
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { step(); });
 }

@@ -162,7 +162,7 @@ protected:
     void start()
     {
         host = std::make_unique<Host>(platform, reference, bitmap, programFolder);
-        flows = std::make_unique<ProjectFlows>(*host);
+        flows = std::make_unique<ProjectFlows>(seams().project());
         plugIn();
         startToReady();
         LogoResources resources = reference.editor().renderer().resources();

@@ -29,7 +29,7 @@ protected:
         registerShippedFonts(QStringLiteral(VM_SOURCE_DIR "/data/fonts"));
         reference.setTemplateFolders(QStringLiteral(VM_SOURCE_DIR "/data/templates"), own.path());
     }
-    void plugIn() override { templates = std::make_unique<TemplateMode>(*host, *flows); }
+    void plugIn() override { templates = std::make_unique<TemplateMode>(seams().templates(), *flows); }
     bool menusLocked() const
     {
         return !host->menuItems.ItemEnabled(host->menuItems.FindItem(QStringLiteral("mnuProject")))

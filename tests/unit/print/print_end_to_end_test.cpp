@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         PrintFixture::SetUp();
-        automation = std::make_unique<PrintAutomation>(*host, systemLocale, [this] { return publish; });
+        automation = std::make_unique<PrintAutomation>(seams().print(), systemLocale, [this] { return publish; });
         ASSERT_TRUE(spooler.addPrinter("Office", officeDriver, root.path()));
         // Installed the way the publish dialog installs it.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -29,7 +29,7 @@ protected:
         helper.start(VM_PRINTER_HELPER, {});
         ASSERT_TRUE(helper.waitForFinished(10000));
         ASSERT_EQ(helper.exitCode(), 0);
-        PrinterSetup(*host, services).SelectPrinter("Vantamorph");
+        PrinterSetup(seams().print(), services).SelectPrinter("Vantamorph");
         QDir().mkpath(host->state.tempRoot + "/tmpEPS");
         // Every window the print shows, as the automation sees it.
         watcher.setInterval(1);

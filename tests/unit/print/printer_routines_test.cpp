@@ -25,7 +25,7 @@ TEST_F(PrinterRoutines, PreparationFindsThePrinterInAnyCaseAndRestoreBringsTheUs
     PrinterInfo office = *spooler.printer("Office Laser");
     office.deviceMode = DeviceMode{3, 2, 9}; // the user's own: landscape A4
     spooler.setPrinter("Office Laser", printer_access::AllAccess, office);
-    PrinterSetup setup(*host, services);
+    PrinterSetup setup(seams().print(), services);
     EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Ready);
     EXPECT_EQ(setup.PreviousDefaultPrinter, "Office Laser"); // device name only, not ",driver,port"
     EXPECT_EQ(defaultPrinter(), "VANTAMORPH");
@@ -46,17 +46,17 @@ TEST_F(PrinterRoutines, ARunThatEndedMidPublishGivesTheUserPrinterBack)
 {
     install("Office Laser");
     install("Vantamorph", printer_driver::printToFile);
-    PrinterSetup(*host, services).PreparePrinter(nullptr); // and the program ends here
+    PrinterSetup(seams().print(), services).PreparePrinter(nullptr); // and the program ends here
 
     // The next run's publish finds the print-to-file printer the default: the user's is the noted one.
-    PrinterSetup next(*host, services);
+    PrinterSetup next(seams().print(), services);
     EXPECT_EQ(next.PreparePrinter(nullptr), PrinterSetup::Outcome::Ready);
     EXPECT_EQ(next.PreviousDefaultPrinter, "Office Laser");
     next.RestoreDefaultPrinter();
     EXPECT_EQ(defaultPrinter(), "Office Laser");
 
     // Or the next start gives it back at once.
-    PrinterSetup(*host, services).PreparePrinter(nullptr);
+    PrinterSetup(seams().print(), services).PreparePrinter(nullptr);
     PrinterSetup::RestoreAfterInterruptedPublish(spooler);
     EXPECT_EQ(defaultPrinter(), "Office Laser");
     EXPECT_EQ(spooler.pendingRestore(), "");
@@ -65,14 +65,14 @@ TEST_F(PrinterRoutines, ARunThatEndedMidPublishGivesTheUserPrinterBack)
 
     // A default the user chose since then stays.
     install("Home Inkjet");
-    PrinterSetup(*host, services).PreparePrinter(nullptr);
+    PrinterSetup(seams().print(), services).PreparePrinter(nullptr);
     spooler.setDefaultPrinter("Home Inkjet");
     PrinterSetup::RestoreAfterInterruptedPublish(spooler);
     EXPECT_EQ(defaultPrinter(), "Home Inkjet");
     EXPECT_EQ(spooler.pendingRestore(), "");
 
     // Nothing to restore: nothing happens.
-    PrinterSetup blank(*host, services);
+    PrinterSetup blank(seams().print(), services);
     blank.RestoreDefaultPrinter();
     EXPECT_EQ(defaultPrinter(), "Home Inkjet");
 }
@@ -80,7 +80,7 @@ TEST_F(PrinterRoutines, ARunThatEndedMidPublishGivesTheUserPrinterBack)
 TEST_F(PrinterRoutines, MissingPrinterWithoutInstallRightsStops)
 {
     install("Office Laser");
-    PrinterSetup setup(*host, services);
+    PrinterSetup setup(seams().print(), services);
     host->state.keepTempFolder = false;
     EXPECT_EQ(setup.PreparePrinter(nullptr), PrinterSetup::Outcome::Stopped);
     EXPECT_EQ(messageBoxTexts(), QStringList{print_names::messageNoPrinter});
@@ -89,7 +89,7 @@ TEST_F(PrinterRoutines, MissingPrinterWithoutInstallRightsStops)
 
 TEST_F(PrinterRoutines, MissingPrinterIsInstalledThroughTheHelperWhenTheUserAgrees)
 {
-    PrinterSetup setup(*host, services);
+    PrinterSetup setup(seams().print(), services);
     host->state.keepTempFolder = true;
 
     forms.clicks = {"imgCancel"}; // No
@@ -118,7 +118,7 @@ TEST_F(PrinterRoutines, MissingPrinterIsInstalledThroughTheHelperWhenTheUserAgre
 TEST_F(PrinterRoutines, RefusedChangesAreNotRetried)
 {
     install("Office Laser");
-    PrinterSetup setup(*host, services);
+    PrinterSetup setup(seams().print(), services);
     EXPECT_TRUE(setup.SelectPrinter("Not Installed"));
     EXPECT_EQ(defaultPrinter(), "Office Laser");
 
@@ -141,7 +141,7 @@ TEST_F(PrinterRoutines, BringWindowFrontRestoresTheMinimisedMainWindow)
 {
     const WindowHandle main = windows.create("ThunderRT6FormDC", MainForm::caption);
     windows.showWindow(main, show_command::Minimize);
-    PrinterSetup(*host, services).BringWindowFront();
+    PrinterSetup(seams().print(), services).BringWindowFront();
     EXPECT_FALSE(windows.isIconic(main));
     EXPECT_EQ(windows.foreground(), main);
 }
@@ -198,7 +198,7 @@ protected:
     void SetUp() override
     {
         PrintFixture::SetUp();
-        automationTimer = std::make_unique<PrintAutomation>(*host, locale, [this] { return publish; });
+        automationTimer = std::make_unique<PrintAutomation>(seams().print(), locale, [this] { return publish; });
     }
     std::unique_ptr<PrintAutomation> automationTimer;
     PrintAutomation& automation() { return *automationTimer; }

@@ -30,7 +30,7 @@ protected:
     void start()
     {
         makeHost();
-        flows = std::make_unique<ProjectFlows>(*host);
+        flows = std::make_unique<ProjectFlows>(seams().project());
         startToReady();
     }
 

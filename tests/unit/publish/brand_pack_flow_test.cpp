@@ -28,7 +28,7 @@ protected:
 TEST_F(BrandPackFlowTest, ProgressWindowWritesFileByFileAndCancelStopsBetweenFiles)
 {
     QDir().mkpath(folder());
-    BrandPackForm form(*host);
+    BrandPackForm form(seams().brandPack());
     form.prepare(std::make_unique<BrandPack>(logo, renderer, folder()));
     forms.showModeless(form, nullptr);
     EXPECT_TRUE(form.content().message.startsWith(QStringLiteral("Writing logo.png (1 of 16)")));
@@ -46,7 +46,7 @@ TEST_F(BrandPackFlowTest, ProgressWindowWritesFileByFileAndCancelStopsBetweenFil
 TEST_F(BrandPackFlowTest, MenuRouteAsksForAFolderAndTellsTheOutcome)
 {
     CanvasLogo current;
-    BrandPackFlow flow(*host, [&] { return current; });
+    BrandPackFlow flow(seams().brandPack(), [&] { return current; });
     flow.mnuBrandPack();
     ASSERT_EQ(dialogs.messageBoxes.size(), 1);
     EXPECT_EQ(dialogs.messageBoxes[0].text, QStringLiteral("There is no logo to publish."));

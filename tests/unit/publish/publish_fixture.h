@@ -54,7 +54,7 @@ protected:
         spooler.addPrinter(QStringLiteral("Office"), QStringLiteral("PDF"), QStringLiteral("LPT1:"));
         spooler.addPrinter(QStringLiteral("Vantamorph"), printer_driver::printToFile, QStringLiteral("FILE:"));
         spooler.setDefaultPrinter(QStringLiteral("Office"));
-        publishing = std::make_unique<Publishing>(*host, converterServices);
+        publishing = std::make_unique<Publishing>(seams().publish(), converterServices);
         host->language.LoadLanguage(0);
         trace.lines.clear();
     }

@@ -107,7 +107,7 @@ TEST_F(PublishDialogTest, StopsWithTheRightMessageAndPutsThePrinterBack)
     FileSpooler bare(root.path() + QStringLiteral("/spool2"), {});
     bare.addPrinter(QStringLiteral("Office"), QStringLiteral("PDF"), QStringLiteral("LPT1:"));
     PrintServices noPrinter{converter, bare, locale, osVersion};
-    Publishing other(*host, noPrinter);
+    Publishing other(seams().publish(), noPrinter);
     other.dialog().Form_Load();
     host->state.keepTempFolder = false;
     EXPECT_FALSE(other.dialog().imgSave_Click());

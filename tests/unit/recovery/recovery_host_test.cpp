@@ -24,7 +24,7 @@ protected:
     void start()
     {
         makeHost();
-        recovery = std::make_unique<Recovery>(*host, settings());
+        recovery = std::make_unique<Recovery>(seams().recovery(), settings());
         recovery->autosave().onWritten = [this](const WriteOutcome& outcome) { writes.append(outcome); };
         startToReady();
     }
@@ -115,7 +115,7 @@ TEST_F(RecoveryHostTest, ACrashedCopysLogoIsOfferedOnceAndYesRestoresItAsUnsaved
 
     // Asked once: the restored logo belongs to this running copy now.
     const qsizetype questions = forms.shownForms().count(QStringLiteral("frmMessageBoxYN"));
-    host->hooks.ready();
+    host->lifeCycle.raise(LifeCycle::ready);
     EXPECT_EQ(forms.shownForms().count(QStringLiteral("frmMessageBoxYN")), questions);
     RecoveryStore other(settings().folder);
     ASSERT_TRUE(other.open());

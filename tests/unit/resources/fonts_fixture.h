@@ -69,7 +69,7 @@ protected:
     void start()
     {
         makeHost();
-        userFonts = std::make_unique<UserFonts>(*host, fonts, compiler, QString());
+        userFonts = std::make_unique<UserFonts>(seams().resources(), fonts, compiler, QString());
         startToReady();
         forms.shown.clear();
     }

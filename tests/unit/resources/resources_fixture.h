@@ -36,7 +36,7 @@ protected:
     void start(ProcessRunner& converter)
     {
         makeHost();
-        resources = std::make_unique<ClipArtAndPictures>(*host, converter, [this] { return now; });
+        resources = std::make_unique<ClipArtAndPictures>(seams().resources(), converter, [this] { return now; });
         startToReady();
         QDir().mkpath(imageFolder());
         forms.shown.clear();

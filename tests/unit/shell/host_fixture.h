@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/wiring/subsystem_seams.h"
 #include "canvas/player/startup_canvas.h"
 #include "shell/host.h"
 #include "tests/fakes/fake_platform.h"
@@ -61,6 +62,9 @@ protected:
     {
         host = std::make_unique<Host>(platform, canvas, bitmap, programFolder);
     }
+
+    // The parts of the host each subsystem under test is built with.
+    SubsystemSeams seams() const { return SubsystemSeams(*host); }
 
     // Starts the program and lets the splash hand over and the canvas report in.
     void startToReady()

@@ -12,7 +12,7 @@ protected:
     {
         ProjectFixture::SetUp();
         start();
-        templates = std::make_unique<TemplateMode>(*host, *flows);
+        templates = std::make_unique<TemplateMode>(seams().templates(), *flows);
     }
 
     bool enabled(const QString& key) const { return host->menuItems.ItemEnabled(host->menuItems.FindItem(key)); }

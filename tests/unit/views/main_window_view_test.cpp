@@ -161,7 +161,7 @@ TEST_F(MainWindowViewTest, WindowMirrorsTheRegistryAndReportsTheUser)
     host->mainForm.setEnabled(true);
 
     bool asked = false;
-    host->hooks.closeQuestion = [&] { asked = true; };
+    host->lifeCycle.own(LifeCycle::closeQuestion, [&] { asked = true; });
     view->close();
     EXPECT_TRUE(asked);
     EXPECT_TRUE(forms.isLoaded(host->mainForm));

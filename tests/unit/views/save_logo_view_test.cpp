@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         host = std::make_unique<Host>(platform, canvas, bitmap, folder);
-        dialog = std::make_unique<SaveLogoForm>(*host, services);
+        dialog = std::make_unique<SaveLogoForm>(seams().publish(), services);
         registerPublishView(forms);
         forms.showModeless(*dialog, nullptr);
         view = qobject_cast<QDialog*>(forms.widgetOf(*dialog));

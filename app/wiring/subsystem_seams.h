@@ -1,0 +1,33 @@
+#pragma once
+
+#include "brandpack/brand_pack_seams.h"
+#include "print/print_seams.h"
+#include "project/project_seams.h"
+#include "publish/publish_seams.h"
+#include "recovery/recovery_seams.h"
+#include "resources/resource_seams.h"
+#include "templates/template_seams.h"
+
+namespace vm {
+
+class Host;
+
+// Hands each subsystem the parts of the host it uses, and nothing more. The
+// program and the tests build their subsystems through it.
+class SubsystemSeams {
+public:
+    explicit SubsystemSeams(Host& host) : host_(host) {}
+
+    ProjectSeams project() const;
+    TemplateSeams templates() const;
+    PublishSeams publish() const;
+    PrintSeams print() const;
+    RecoverySeams recovery() const;
+    ResourceSeams resources() const;
+    BrandPackSeams brandPack() const;
+
+private:
+    Host& host_;
+};
+
+} // namespace vm
