@@ -1,5 +1,6 @@
 #include "bridge/canvas_dispatcher.h"
 
+#include "protocol/canvas_commands.h"
 #include "shell/log/error_trap.h"
 
 #include <QStringList>
@@ -9,32 +10,18 @@ namespace vm {
 
 const QStringList& CanvasDispatcher::commandNames()
 {
-    static const QStringList names = {
-        QStringLiteral("show open"),         QStringLiteral("show save"),
-        QStringLiteral("show new"),          QStringLiteral("show publish"),
-        QStringLiteral("add keyword"),       QStringLiteral("datatosave"),
-        QStringLiteral("wizard finish"),     QStringLiteral("isloaded"),
-        QStringLiteral("importfonts"),       QStringLiteral("istextedit"),
-        QStringLiteral("show startup"),      QStringLiteral("show alerto"),
-        QStringLiteral("publish selection"), QStringLiteral("quick help"),
-        QStringLiteral("fnbrowseimage"),     QStringLiteral("convertdata"),
-        QStringLiteral("publishtransparentimage"), QStringLiteral("fmloaded"),
-        QStringLiteral("fmactivemenu"),      QStringLiteral("enabledisable_menuitem"),
-        QStringLiteral("templatecall"),      QStringLiteral("cropimage"),
-        QStringLiteral("vectoreps"),         QStringLiteral("topmenuendisable"),
-        QStringLiteral("exit"),
-        // Our own: the canvas could not open the file it was sent (path), and a
-        // publish it was asked for cannot finish (what failed).
-        QStringLiteral("openrefused"),       QStringLiteral("publishfailed"),
-        // Our own: the answer to the host's autosave request (the logo XML).
-        QStringLiteral("autosave"),
-    };
-    return names;
+    return canvas_commands::editing();
 }
 
-CanvasDispatcher::CanvasDispatcher(ErrorTrap& trap) : trap_(trap)
+CanvasDispatcher::CanvasDispatcher(ErrorTrap& trap)
+    : CanvasDispatcher(trap, QStringLiteral("frmMain\\skwFlash"), canvas_commands::editing())
 {
-    for (const QString& name : commandNames())
+}
+
+CanvasDispatcher::CanvasDispatcher(ErrorTrap& trap, QString label, const QStringList& names)
+    : trap_(trap), label_(std::move(label))
+{
+    for (const QString& name : names)
         table_.append({name, Handler()});
 }
 
@@ -57,9 +44,14 @@ bool CanvasDispatcher::hasHandler(const QString& command) const
     return false;
 }
 
-void CanvasDispatcher::skwFlash_FSCommand(const QString& command, const QString& argument)
+void CanvasDispatcher::onAnyOther(OtherHandler handler)
 {
-    trap_.run(QStringLiteral("frmMain\\skwFlash"), [&] {
+    other_ = std::move(handler);
+}
+
+void CanvasDispatcher::receive(const QString& command, const QString& argument)
+{
+    trap_.run(label_, [&] {
         const QString name = command.toLower();
         for (const Entry& entry : table_) {
             if (entry.name != name)
@@ -68,6 +60,8 @@ void CanvasDispatcher::skwFlash_FSCommand(const QString& command, const QString&
                 entry.handler(argument);
             return;
         }
+        if (other_)
+            other_(command, argument);
     });
 }
 

@@ -1,6 +1,6 @@
 #include "bridge/canvas_link.h"
 
-#include "canvas/api/player_control.h"
+#include "protocol/player_control.h"
 #include "platform/api/trace.h"
 #include "shell/log/error_trap.h"
 
@@ -23,6 +23,21 @@ bool CanvasLink::toFlash(const QString& command, const QString& argument)
     trace_.write(QStringLiteral("toFlash ") + Trace::quote(command) + QLatin1Char(' ') + Trace::quote(argument)
                  + (sent ? QStringLiteral(" -> true") : QStringLiteral(" -> false")));
     return sent;
+}
+
+void CanvasLink::loadMovie(const QString& path)
+{
+    canvas_.setMovie(path);
+}
+
+QSize CanvasLink::size() const
+{
+    return canvas_.size();
+}
+
+void CanvasLink::resize(const QSize& size)
+{
+    canvas_.setSize(size);
 }
 
 } // namespace vm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 namespace vm {
@@ -17,6 +18,11 @@ public:
     CanvasLink(PlayerControl& canvas, ErrorTrap& trap, Trace& trace);
 
     bool toFlash(const QString& command, const QString& argument);
+    // The canvas's movie (a missing one leaves the canvas empty and silent).
+    void loadMovie(const QString& path);
+    // The size the canvas asked for; the main window lays it out.
+    QSize size() const;
+    void resize(const QSize& size);
 
 private:
     PlayerControl& canvas_;

@@ -1,6 +1,6 @@
 #include "project/project_flows.h"
 
-#include "canvas/api/field_separator.h"
+#include "protocol/field_separator.h"
 #include "platform/api/run_time_error.h"
 #include "platform/api/system_dialogs.h"
 #include "project/project_file.h"

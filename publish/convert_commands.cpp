@@ -1,6 +1,6 @@
 #include "publish/convert_commands.h"
 
-#include "canvas/api/field_separator.h"
+#include "protocol/field_separator.h"
 #include "platform/api/path_style.h"
 #include "platform/api/process_runner.h"
 

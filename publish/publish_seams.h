@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/bitmap_canvas_link.h"
 #include "bridge/canvas_dispatcher.h"
 #include "bridge/canvas_link.h"
 #include "print/print_seams.h"
@@ -10,8 +11,6 @@
 #include "shell/temp_folder.h"
 
 namespace vm {
-
-class PlayerControl;
 
 // The parts of the host that publishing uses: app/ builds it.
 struct PublishSeams {
@@ -26,7 +25,8 @@ struct PublishSeams {
     LifeCycle& lifeCycle;
     CanvasLink& canvasLink;
     CanvasDispatcher& dispatcher;
-    PlayerControl& bitmapCanvas;
+    BitmapCanvasLink& bitmapCanvas;
+    CanvasDispatcher& bitmapDispatcher;
     WaitForm& waitForm;
     TempFolder& tempFolder;
 

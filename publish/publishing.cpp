@@ -1,6 +1,5 @@
 #include "publish/publishing.h"
 
-#include "canvas/api/player_control.h"
 #include "platform/api/print_services.h"
 #include "publish/magick_setup.h"
 #include "shell/menu_tree.h"
@@ -40,11 +39,8 @@ Publishing::Publishing(const PublishSeams& host, PrintServices& services)
             run.fail(argument.isEmpty() ? QStringLiteral("the canvas could not draw it.") : argument);
     });
     host.dispatcher.on(QStringLiteral("publishtransparentimage"), [this](const QString& argument) {
-        // The name travels inside XML: markup characters in it must not break the call.
         try {
-            host_.bitmapCanvas.callFunction(QStringLiteral("<invoke name='receiveBgName'><arguments><string>")
-                                            + argument.toHtmlEscaped()
-                                            + QStringLiteral("</string></arguments></invoke>"));
+            host_.bitmapCanvas.receiveBackgroundName(argument);
         } catch (...) {
             // Without a bitmap canvas nothing would ever answer: the publish ends here.
             if (dialog_.publishRun().waiting())
@@ -52,9 +48,7 @@ Publishing::Publishing(const PublishSeams& host, PrintServices& services)
             throw;
         }
     });
-    host.bitmapCanvas.onCommand([this](const QString& command, const QString& argument) {
-        quick_.ShockwaveFlash1_FSCommand(command, argument);
-    });
+    quick_.registerPictures(host.bitmapDispatcher);
 }
 
 void Publishing::showDialog()

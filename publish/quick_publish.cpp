@@ -12,6 +12,7 @@
 namespace vm {
 
 namespace {
+const QString pictureLabel = QStringLiteral("frmMain\\ShockwaveFlash1");
 constexpr int hiddenWindow = 0;
 constexpr int highPriority = 128;
 
@@ -98,55 +99,89 @@ bool QuickPublish::ConvertToTiff(const QString& target, const QString& source)
 }
 
 
-void QuickPublish::ShockwaveFlash1_FSCommand(const QString& command, const QString& argument)
+void QuickPublish::registerPictures(CanvasDispatcher& pictures)
 {
-    const QString label = QStringLiteral("frmMain\\ShockwaveFlash1");
+    using Written = PictureFile;
+    pictures.on(QStringLiteral("publishpng"), [this](const QString& argument) {
+        pictureArrived(QStringLiteral("publishpng"), argument, Written::Sample,
+                       [this](const QString& target, const QString& written, const QString&) { ScaleImage(target, written); });
+    });
+    pictures.on(QStringLiteral("publishjpg"), [this](const QString& argument) {
+        pictureArrived(QStringLiteral("publishjpg"), argument, Written::JpegSample,
+                       [this](const QString& target, const QString& written, const QString&) { ScaleImage(target, written); });
+    });
+    pictures.on(QStringLiteral("publishtiff"), [this](const QString& argument) {
+        pictureArrived(QStringLiteral("publishtiff"), argument, Written::Sample,
+                       [this](const QString& target, const QString&, const QString& sample) {
+                           ConvertToTiff(target, sample);
+                           ScaleImage(target, target);
+                       });
+    });
+    pictures.on(QStringLiteral("publishtransparentpng"), [this](const QString& argument) {
+        pictureArrived(QStringLiteral("publishtransparentpng"), argument, Written::Target,
+                       [](const QString&, const QString&, const QString&) {});
+    });
+    pictures.on(QStringLiteral("publishtransparentgif"), [this](const QString& argument) {
+        pictureArrived(QStringLiteral("publishtransparentgif"), argument, Written::Sample,
+                       [this](const QString& target, const QString&, const QString& sample) { ConvertImage(target, sample); });
+    });
+    pictures.on(QStringLiteral("publishgif"), [this](const QString& argument) {
+        pictureArrived(QStringLiteral("publishgif"), argument, Written::Sample,
+                       [this](const QString& target, const QString&, const QString& sample) {
+                           ConvertImage(target, sample);
+                           ScaleImage(target, sample);
+                       });
+    });
+    // Anything else the bitmap canvas says ends the publish waiting for it.
+    pictures.onAnyOther([this](const QString& command, const QString&) {
+        host_.trap.run(pictureLabel, [&] {
+            if (PublishRun* run = waitingRun(command))
+                run->finish();
+        });
+    });
+}
+
+PublishRun* QuickPublish::waitingRun(const QString& command)
+{
+    PublishRun& run = dialog_.publishRun();
+    if (run.waiting() && !host_.state.publishTarget.isEmpty())
+        return &run;
+    // Nothing asked for this picture (or its publish has ended): it goes nowhere.
+    host_.trap.report(pictureLabel, RunTimeError(error_number::InvalidProcedureCall,
+                                                 QStringLiteral("No publish is waiting for \"%1\"").arg(command)));
+    return nullptr;
+}
+
+void QuickPublish::pictureArrived(const QString& command, const QString& argument, PictureFile file,
+                                  const Conversion& convert)
+{
+    const QString label = pictureLabel;
     host_.trap.run(label, [&] {
-        const QString name = command.toLower();
+        PublishRun* run = waitingRun(command);
+        if (!run)
+            return;
         const QString target = host_.state.publishTarget;
-        PublishRun& run = dialog_.publishRun();
-        if (!run.waiting() || target.isEmpty()) {
-            // Nothing asked for this picture (or its publish has ended): it goes nowhere.
+        const QString sample = binFile(QStringLiteral("sample.png"));
+        // A picture that does not decode or cannot be written is no success.
+        const std::optional<QByteArray> bytes = picture_files::DecodeBase64(argument);
+        if (!bytes || bytes->isEmpty()) {
             host_.trap.report(label, RunTimeError(error_number::InvalidProcedureCall,
-                                                  QStringLiteral("No publish is waiting for \"%1\"").arg(command)));
+                                                  QStringLiteral("The picture from the canvas is not Base64")));
+            run->fail(QStringLiteral("the picture from the canvas could not be read."));
             return;
         }
-        const QString sample = binFile(QStringLiteral("sample.png"));
-        static const QStringList pictures = {QStringLiteral("publishpng"), QStringLiteral("publishjpg"),
-                                             QStringLiteral("publishtiff"), QStringLiteral("publishtransparentpng"),
-                                             QStringLiteral("publishtransparentgif"), QStringLiteral("publishgif")};
-        if (pictures.contains(name)) {
-            // A picture that does not decode or cannot be written is no success.
-            const std::optional<QByteArray> bytes = picture_files::DecodeBase64(argument);
-            if (!bytes || bytes->isEmpty()) {
-                host_.trap.report(label, RunTimeError(error_number::InvalidProcedureCall,
-                                                      QStringLiteral("The picture from the canvas is not Base64")));
-                run.fail(QStringLiteral("the picture from the canvas could not be read."));
-                return;
-            }
-            const QString written = name == QLatin1String("publishjpg")              ? binFile(QStringLiteral("sample.jpg"))
-                                    : name == QLatin1String("publishtransparentpng") ? target
-                                                                                     : sample;
-            if (!picture_files::FileWriteBinary(*bytes, written)) {
-                host_.trap.report(label, RunTimeError(error_number::PathFileAccessError,
-                                                      QStringLiteral("Cannot write ") + written));
-                run.fail(QStringLiteral("\"%1\" could not be written.").arg(written));
-                return;
-            }
-            if (name == QLatin1String("publishpng") || name == QLatin1String("publishjpg")) {
-                ScaleImage(target, written);
-            } else if (name == QLatin1String("publishtiff")) {
-                ConvertToTiff(target, sample);
-                ScaleImage(target, target);
-            } else if (name == QLatin1String("publishtransparentgif")) {
-                ConvertImage(target, sample);
-            } else if (name == QLatin1String("publishgif")) {
-                ConvertImage(target, sample);
-                ScaleImage(target, sample);
-            }
+        const QString written = file == PictureFile::JpegSample ? binFile(QStringLiteral("sample.jpg"))
+                                : file == PictureFile::Target   ? target
+                                                                : sample;
+        if (!picture_files::FileWriteBinary(*bytes, written)) {
+            host_.trap.report(label, RunTimeError(error_number::PathFileAccessError,
+                                                  QStringLiteral("Cannot write ") + written));
+            run->fail(QStringLiteral("\"%1\" could not be written.").arg(written));
+            return;
         }
+        convert(target, written, sample);
         // Told a success only when this publish really wrote the target.
-        run.finish();
+        run->finish();
     });
 }
 

@@ -1,6 +1,6 @@
 #include "recovery/recovery.h"
 
-#include "canvas/api/field_separator.h"
+#include "protocol/field_separator.h"
 #include "platform/api/run_time_error.h"
 
 #include <QFileInfo>

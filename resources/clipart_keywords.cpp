@@ -1,6 +1,6 @@
 #include "resources/clipart_keywords.h"
 
-#include "canvas/api/field_separator.h"
+#include "protocol/field_separator.h"
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
 #include "platform/api/run_time_error.h"

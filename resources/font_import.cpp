@@ -1,6 +1,6 @@
 #include "resources/font_import.h"
 
-#include "canvas/api/field_separator.h"
+#include "protocol/field_separator.h"
 #include "fonts/font_movie_descriptions.h"
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"

@@ -1,6 +1,7 @@
 #include "shell/host.h"
 
-#include "canvas/api/player_control.h"
+#include "protocol/canvas_commands.h"
+#include "protocol/player_control.h"
 #include "platform/api/path_style.h"
 #include "shell/menu_tree.h"
 
@@ -14,10 +15,11 @@ QString imagePath(const QString& programFolder, const QString& file)
 } // namespace
 
 Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCanvas_, const QString& programFolder)
-    : platform(platform_), canvas(canvas_), bitmapCanvas(bitmapCanvas_),
+    : platform(platform_),
       errorLog(programFolder, platform_.trace), trap(errorLog),
       language(programFolder, trap, platform_.dialogs), messages(platform_.forms, language, trap, state),
-      canvasLink(canvas_, trap, platform_.trace), dispatcher(trap),
+      canvasLink(canvas_, trap, platform_.trace), dispatcher(trap), bitmapCanvasLink(bitmapCanvas_),
+      bitmapDispatcher(trap, QStringLiteral("frmMain\\ShockwaveFlash1"), canvas_commands::bitmap()),
       tempFolder(state, platform_.os, platform_.rights, trap), savingForm(language),
       aboutForm(QStringLiteral("frmAbout"), imagePath(programFolder, QStringLiteral("ABOUT_LOGO.gif")),
                 QStringLiteral("About Vantamorph")),
@@ -30,9 +32,9 @@ Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCan
     state.programFolder = programFolder;
     messages.setMainForm(&mainForm);
     menuItems.onClick([this](int id) { mainMenu.SmartMenu_Click(id); });
-    canvas.onCommand([this](const QString& command, const QString& argument) {
-        dispatcher.skwFlash_FSCommand(command, argument);
-    });
+    canvas_.onCommand([this](const QString& command, const QString& argument) { dispatcher.receive(command, argument); });
+    bitmapCanvas_.onCommand(
+        [this](const QString& command, const QString& argument) { bitmapDispatcher.receive(command, argument); });
     registerShellCommands();
 }
 

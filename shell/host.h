@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bridge/bitmap_canvas_link.h"
 #include "bridge/canvas_dispatcher.h"
 #include "bridge/canvas_link.h"
 #include "platform/api/platform.h"
@@ -38,16 +39,17 @@ public:
     void endProgram();
 
     Platform& platform;
-    PlayerControl& canvas;
-    PlayerControl& bitmapCanvas;
     HostState state;
     ErrorLog errorLog;
     ErrorTrap trap;
     Language language;
     MessageDialogs messages;
     MenuItems menuItems;
+    // The canvases are reached only through their links and command tables.
     CanvasLink canvasLink;
     CanvasDispatcher dispatcher;
+    BitmapCanvasLink bitmapCanvasLink;
+    CanvasDispatcher bitmapDispatcher;
     TempFolder tempFolder;
     SavingForm savingForm;
     WaitForm waitForm;

@@ -1,6 +1,5 @@
 #include "shell/main_form.h"
 
-#include "canvas/api/player_control.h"
 #include "platform/api/path_style.h"
 #include "shell/host.h"
 
@@ -27,8 +26,8 @@ void MainForm::Form_Load()
         host_.toFlash(QStringLiteral("chlang"), QStringLiteral("0"));
         state.installRoot = path_style::parentWithSeparator(state.programFolder);
         const QString flash = path_style::separator + QStringLiteral("flash") + path_style::separator;
-        host_.canvas.setMovie(state.installRoot + flash + QStringLiteral("LogoMain.swf"));
-        host_.bitmapCanvas.setMovie(state.installRoot + flash + QStringLiteral("DrawBitmap.swf"));
+        host_.canvasLink.loadMovie(state.installRoot + flash + QStringLiteral("LogoMain.swf"));
+        host_.bitmapCanvasLink.loadMovie(state.installRoot + flash + QStringLiteral("DrawBitmap.swf"));
         setEnabled(false);
         state.publishAfterSave = false;
         host_.lifeCycle.raise(LifeCycle::collectUserFonts);
@@ -90,7 +89,7 @@ void MainForm::Form_Resize()
             windows.setWindowPos(window, outer, window_pos::NoZOrder);
         }
         const int heightTwips = outer.height * twipsPerPixel - menuBandTwips;
-        host_.canvas.setSize(QSize(outer.width, heightTwips / twipsPerPixel));
+        host_.canvasLink.resize(QSize(outer.width, heightTwips / twipsPerPixel));
     });
 }
 

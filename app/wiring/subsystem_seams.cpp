@@ -22,7 +22,7 @@ PublishSeams SubsystemSeams::publish() const
 {
     Host& h = host_;
     return {h.platform,  h.state,      h.trap,       h.errorLog,     h.language,   h.messages,  h.mainForm,
-            h.mainMenu,  h.lifeCycle,  h.canvasLink, h.dispatcher,   h.bitmapCanvas, h.waitForm, h.tempFolder};
+            h.mainMenu,  h.lifeCycle,  h.canvasLink, h.dispatcher,   h.bitmapCanvasLink, h.bitmapDispatcher, h.waitForm, h.tempFolder};
 }
 
 PrintSeams SubsystemSeams::print() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/api/player_control.h"
+#include "protocol/player_control.h"
 
 #include <QHash>
 

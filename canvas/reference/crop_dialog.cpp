@@ -1,6 +1,6 @@
 #include "canvas/reference/crop_dialog.h"
 
-#include "canvas/api/field_separator.h"
+#include "protocol/field_separator.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "canvas/reference/reference_canvas.h"
 
-#include "canvas/api/field_separator.h"
-#include "canvas/api/page_printer.h"
+#include "protocol/field_separator.h"
+#include "platform/api/page_printer.h"
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas/reference/editor_widget.h"

@@ -1,6 +1,6 @@
 #include "canvas/stage/stage_widget.h"
 
-#include "canvas/api/player_control.h"
+#include "protocol/player_control.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/api/page_printer.h"
+#include "platform/api/page_printer.h"
 #include "platform/api/spooler.h"
 
 #include <QPageLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/api/page_printer.h"
+#include "platform/api/page_printer.h"
 #include "platform/api/spooler.h"
 #include "platform/api/system_locale.h"
 #include "platform/api/window_registry.h"

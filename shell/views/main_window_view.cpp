@@ -1,6 +1,5 @@
 #include "shell/views/main_window_view.h"
 
-#include "canvas/api/player_control.h"
 #include "shell/host.h"
 #include "shell/views/view_palette.h"
 #include "shell/views/virtual_keys.h"
@@ -258,7 +257,7 @@ void MainWindowView::layoutChildren()
     if (!canvas_)
         return;
     const QSize area(width(), std::max(0, height() - barHeight));
-    QSize size = host_.canvas.size();
+    QSize size = host_.canvasLink.size();
     if (!size.isValid() || size.isEmpty())
         size = area;
     canvas_->setGeometry(0, barHeight, std::max(0, size.width()), std::max(0, size.height()));

@@ -1,4 +1,4 @@
-#include "canvas/api/page_printer.h"
+#include "platform/api/page_printer.h"
 #include "canvas/reference/bitmap_canvas.h"
 #include "canvas_test_support.h"
 

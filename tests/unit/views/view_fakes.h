@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/api/player_control.h"
+#include "protocol/player_control.h"
 #include "platform/api/platform.h"
 #include "shell/views/qt_form_presenter.h"
 #include "tests/fakes/fake_platform.h"
