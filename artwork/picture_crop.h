@@ -33,8 +33,6 @@ public:
     // The converter line; cropAgain is the form for the current picture (two blanks before -crop).
     static QString cropCommand(const QString& programFolder, const Request& request, const QString& source,
                                const QString& target, bool cropAgain);
-    // A path in double quotes that the runner's split gives back unchanged.
-    static QString quotedPath(const QString& path);
 
 private:
     Host& host_;

@@ -1,4 +1,4 @@
-#include "resources/picture_upload.h"
+#include "artwork/picture_upload.h"
 
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"

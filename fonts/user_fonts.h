@@ -1,7 +1,7 @@
 #pragma once
 
-#include "resources/font_import.h"
-#include "resources/user_font_scan.h"
+#include "fonts/font_import.h"
+#include "fonts/user_font_scan.h"
 #include "shell/host.h"
 
 namespace vm {

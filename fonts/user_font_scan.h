@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/font_scan.h"
+#include "fonts/font_scan.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "resources/clipart_keywords.h"
+#include "artwork/clipart_keywords.h"
 
 #include "canvas/api/field_separator.h"
 #include "platform/api/atomic_file.h"

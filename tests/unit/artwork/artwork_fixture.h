@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/api/process_runner.h"
-#include "resources/clipart_and_pictures.h"
+#include "artwork/clipart_and_pictures.h"
 #include "tests/unit/shell/host_fixture.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 
 #include "platform/api/installed_fonts.h"
 #include "platform/api/process_runner.h"
-#include "resources/user_fonts.h"
+#include "fonts/user_fonts.h"
 #include "tests/unit/shell/host_fixture.h"
 
 #include <QHash>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "resources/clipart_keywords.h"
-#include "resources/picture_crop.h"
-#include "resources/picture_upload.h"
+#include "artwork/clipart_keywords.h"
+#include "artwork/picture_crop.h"
+#include "artwork/picture_upload.h"
 
 namespace vm {
 

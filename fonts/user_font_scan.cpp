@@ -1,4 +1,4 @@
-#include "resources/user_font_scan.h"
+#include "fonts/user_font_scan.h"
 
 #include "platform/api/run_time_error.h"
 #include "shell/host.h"
