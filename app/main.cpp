@@ -36,9 +36,9 @@
 #include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
 #include "recovery/recovery.h"
-#include "resources/clipart_and_pictures.h"
-#include "resources/raster_policy.h"
-#include "resources/user_fonts.h"
+#include "artwork/clipart_and_pictures.h"
+#include "artwork/raster_policy.h"
+#include "fonts/user_fonts.h"
 #include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
@@ -132,9 +132,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     BrandPackFlow brandPack(seams.brandPack(), currentLogo);
     LinuxProcessRunner rasterConverter;
     giveConverterItsConfiguration(rasterConverter, programFolder, rasterConverterConfig(programFolder));
-    ClipArtAndPictures resources(seams.resources(), rasterConverter);
+    ClipArtAndPictures resources(seams.artwork(), rasterConverter);
     FreeTypeInstalledFonts installedFonts;
-    UserFonts userFonts(seams.resources(), installedFonts, processes, fontNameCacheFile());
+    UserFonts userFonts(seams.fonts(), installedFonts, processes, fontNameCacheFile());
     registerHostViews(forms, host, canvas.view());
     registerPublishView(forms);
     // A launch measurement ends at once: it has nothing to autosave or restore.
@@ -215,9 +215,9 @@ int runScript(QApplication& app, const CommandLine& options)
     LinuxProcessRunner realRasterConverter;
     giveConverterItsConfiguration(realRasterConverter, programFolder, rasterConverterConfig(programFolder));
     TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
-    ClipArtAndPictures resources(seams.resources(), rasterConverter);
+    ClipArtAndPictures resources(seams.artwork(), rasterConverter);
     FreeTypeInstalledFonts installedFonts;
-    UserFonts userFonts(seams.resources(), installedFonts, processes, fontNameCacheFile());
+    UserFonts userFonts(seams.fonts(), installedFonts, processes, fontNameCacheFile());
     // A session's transcript shows the font list in the same place on every run.
     userFonts.scan.waitAtMainWindowLoad = true;
     if (reference)

@@ -3,7 +3,7 @@
 // against a bare FreeType loop loading and walking the same glyph outlines,
 // both measured here in the same run (median of 20 rounds each).
 #include "bench/bench_support.h"
-#include "fonts/font_movie_descriptions.h"
+#include "fonts/movies/font_movie_descriptions.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

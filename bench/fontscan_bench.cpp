@@ -7,7 +7,7 @@
 // the page cache: "cold" means no name cache, not an empty page cache.
 #include "bench/bench_support.h"
 #include "platform/system/freetype_installed_fonts.h"
-#include "resources/font_scan.h"
+#include "fonts/font_scan.h"
 
 #include <QCoreApplication>
 #include <QDir>

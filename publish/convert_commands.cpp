@@ -9,15 +9,6 @@
 
 namespace vm::convert_commands {
 
-namespace {
-// Always in double quotes, as the lines have always been written; a quote or
-// a trailing backslash inside is escaped so the runner's split gives the path back whole.
-QString quoted(const QString& path)
-{
-    return quoteCommandLineArgument(path, true);
-}
-} // namespace
-
 QString converter(const QString& programFolder)
 {
     const QString path = programFolder + path_style::separator + QStringLiteral("bin") + path_style::separator
@@ -59,14 +50,14 @@ QString cropCommand(const QString& programFolder, const PrintedSize& size, const
                     const QString& epsFile, const QString& target)
 {
     return converter(programFolder) + QStringLiteral(" -quality 100 -crop ") + size.width + QLatin1Char('x')
-           + size.height + offset + QLatin1Char(' ') + quoted(epsFile) + QLatin1Char(' ') + quoted(target)
+           + size.height + offset + QLatin1Char(' ') + quotedArgument(epsFile) + QLatin1Char(' ') + quotedArgument(target)
            + QLatin1Char(' ');
 }
 
 QString defaultCropCommand(const QString& programFolder, const QString& epsFile, const QString& target)
 {
-    return converter(programFolder) + QStringLiteral(" -quality 100 -crop 507x397+34+45 ") + quoted(epsFile)
-           + QLatin1Char(' ') + quoted(target);
+    return converter(programFolder) + QStringLiteral(" -quality 100 -crop 507x397+34+45 ") + quotedArgument(epsFile)
+           + QLatin1Char(' ') + quotedArgument(target);
 }
 
 QStringList inPlaceResizeArguments(PublishSize size, const PrintedSize& printed, const QString& target)
@@ -94,12 +85,12 @@ QString scaleCommand(const QString& programFolder, PublishSize size, const QStri
         option = QStringLiteral(" -resize 100X100 ");
     if (option.isEmpty())
         return convertCommand(programFolder, source, target);
-    return converter(programFolder) + QLatin1Char(' ') + option + quoted(source) + QLatin1Char(' ') + quoted(target);
+    return converter(programFolder) + QLatin1Char(' ') + option + quotedArgument(source) + QLatin1Char(' ') + quotedArgument(target);
 }
 
 QString convertCommand(const QString& programFolder, const QString& source, const QString& target)
 {
-    return converter(programFolder) + QLatin1Char(' ') + quoted(source) + QLatin1Char(' ') + quoted(target);
+    return converter(programFolder) + QLatin1Char(' ') + quotedArgument(source) + QLatin1Char(' ') + quotedArgument(target);
 }
 
 QStringList tiffCommands(const QString& programFolder, const QString& source, const QString& target)

@@ -36,10 +36,16 @@ RecoverySeams SubsystemSeams::recovery() const
     return {h.state, h.trap, h.messages, h.mainForm, h.lifeCycle, h.canvasLink, h.dispatcher};
 }
 
-ResourceSeams SubsystemSeams::resources() const
+FontSeams SubsystemSeams::fonts() const
 {
     Host& h = host_;
     return {h.platform, h.state, h.trap, h.messages, h.mainForm, h.mainMenu, h.lifeCycle, h.canvasLink, h.dispatcher};
+}
+
+ArtworkSeams SubsystemSeams::artwork() const
+{
+    Host& h = host_;
+    return {h.platform, h.state, h.trap, h.messages, h.mainForm, h.canvasLink, h.dispatcher};
 }
 
 BrandPackSeams SubsystemSeams::brandPack() const

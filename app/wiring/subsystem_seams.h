@@ -1,11 +1,12 @@
 #pragma once
 
+#include "artwork/artwork_seams.h"
 #include "brandpack/brand_pack_seams.h"
+#include "fonts/font_seams.h"
 #include "print/print_seams.h"
 #include "project/project_seams.h"
 #include "publish/publish_seams.h"
 #include "recovery/recovery_seams.h"
-#include "resources/resource_seams.h"
 #include "templates/template_seams.h"
 
 namespace vm {
@@ -23,7 +24,8 @@ public:
     PublishSeams publish() const;
     PrintSeams print() const;
     RecoverySeams recovery() const;
-    ResourceSeams resources() const;
+    FontSeams fonts() const;
+    ArtworkSeams artwork() const;
     BrandPackSeams brandPack() const;
 
 private:

@@ -3,7 +3,7 @@
 #include "canvas/logo/font_movie_reader.h"
 #include "canvas/logo/raw_font_glyphs.h"
 #include "canvas/logo/shipped_fonts.h"
-#include "fonts/font_movie_descriptions.h"
+#include "fonts/movies/font_movie_descriptions.h"
 
 #include <QFile>
 #include <QFont>

@@ -13,6 +13,9 @@ QStringList splitCommandLine(const QString& commandLine);
 // One argument quoted so that splitCommandLine gives it back unchanged; in
 // double quotes only when it needs them, or always.
 QString quoteCommandLineArgument(const QString& argument, bool alwaysQuoted = false);
+// A path or argument in double quotes whatever it holds, as the converter's and
+// the font compiler's command lines have always written them.
+inline QString quotedArgument(const QString& argument) { return quoteCommandLineArgument(argument, true); }
 
 // Starts external tools from a command line, never through a shell.
 class ProcessRunner {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fonts/font_movie_descriptions.h"
+#include "fonts/movies/font_movie_descriptions.h"
 
 #include <QFile>
 #include <QImage>

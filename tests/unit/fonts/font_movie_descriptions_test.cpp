@@ -1,6 +1,6 @@
 // The texts the program writes for the font compiler: the glyph list, the two
 // movie descriptions, and names that would break them.
-#include "fonts/font_movie_descriptions.h"
+#include "fonts/movies/font_movie_descriptions.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>

@@ -1,6 +1,6 @@
 // The font movie compiler as the program runs it: its output read back by the
 // test's own reader and compared with FreeType's view of the same font.
-#include "fonts/font_movie_descriptions.h"
+#include "fonts/movies/font_movie_descriptions.h"
 #include "tests/support/test_files.h"
 #include "tests/unit/fonts/movie_reader.h"
 

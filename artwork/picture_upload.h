@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/resource_seams.h"
+#include "artwork/artwork_seams.h"
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -15,7 +15,7 @@ class PictureUpload {
 public:
     static const QString dialogFilter;
 
-    explicit PictureUpload(const ResourceSeams& host, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+    explicit PictureUpload(const ArtworkSeams& host, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     void BrowseImage();
 
@@ -29,7 +29,7 @@ public:
     static bool isRasterPicture(const QByteArray& head);
 
 private:
-    ResourceSeams host_;
+    ArtworkSeams host_;
     std::function<QDateTime()> clock_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/resource_seams.h"
+#include "fonts/font_seams.h"
 #include <QString>
 
 namespace vm {
@@ -15,7 +15,7 @@ class UserFontScan;
 class FontImport {
 public:
     // compiler runs the program folder's swfmill; scan knows the installed fonts.
-    FontImport(const ResourceSeams& host, UserFontScan& scan, ProcessRunner& compiler);
+    FontImport(const FontSeams& host, UserFontScan& scan, ProcessRunner& compiler);
 
     // argument: face name, "æ", the canvas's new user font list.
     void importSelectedFont(const QString& argument);
@@ -27,7 +27,7 @@ private:
     QString compile(const QString& descriptionName, const QString& text, const QString& movie);
     [[noreturn]] void refuse(const QString& faceName, const QString& why, int errorNumber);
 
-    ResourceSeams host_;
+    FontSeams host_;
     UserFontScan& scan_;
     ProcessRunner& compiler_;
 };

@@ -1,4 +1,4 @@
-#include "resources/picture_crop.h"
+#include "artwork/picture_crop.h"
 
 #include "protocol/field_separator.h"
 #include "platform/api/path_style.h"
@@ -39,7 +39,7 @@ struct FileStamp {
 
 const QString PictureCrop::failureMessage = QStringLiteral("The picture could not be cropped.");
 
-PictureCrop::PictureCrop(const ResourceSeams& host, ProcessRunner& converter, std::function<QDateTime()> clock)
+PictureCrop::PictureCrop(const ArtworkSeams& host, ProcessRunner& converter, std::function<QDateTime()> clock)
     : host_(host), converter_(converter), clock_(std::move(clock))
 {
     host_.dispatcher.on(QStringLiteral("cropimage"), [this](const QString& argument) {
@@ -63,25 +63,13 @@ PictureCrop::Request PictureCrop::parseRequest(const QString& argument)
     return request;
 }
 
-QString PictureCrop::quotedPath(const QString& path)
-{
-    const QString quoted = quoteCommandLineArgument(path);
-    if (quoted.startsWith(QLatin1Char('"')))
-        return quoted;
-    // Backslashes before the closing quote would escape it.
-    qsizetype trailing = 0;
-    while (trailing < path.size() && path.at(path.size() - 1 - trailing) == QLatin1Char('\\'))
-        ++trailing;
-    return QLatin1Char('"') + path + QString(trailing, QLatin1Char('\\')) + QLatin1Char('"');
-}
-
 QString PictureCrop::cropCommand(const QString& programFolder, const Request& request, const QString& source,
                                  const QString& target, bool cropAgain)
 {
     return convert_commands::converter(programFolder) + QStringLiteral(" -quality 100 -scale ") + request.scale
            + (cropAgain ? QStringLiteral("%  -crop ") : QStringLiteral("% -crop ")) + request.width + QLatin1Char('x')
            + request.height + QLatin1Char('+') + request.x + QLatin1Char('+') + request.y + QLatin1Char(' ')
-           + quotedPath(source) + QLatin1Char(' ') + quotedPath(target);
+           + quotedArgument(source) + QLatin1Char(' ') + quotedArgument(target);
 }
 
 void PictureCrop::SaveCropedImage(const QString& argument)

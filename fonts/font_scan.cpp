@@ -1,8 +1,8 @@
-#include "resources/font_scan.h"
+#include "fonts/font_scan.h"
 
 #include "platform/api/installed_fonts.h"
 #include "platform/api/path_style.h"
-#include "resources/font_name_cache.h"
+#include "fonts/font_name_cache.h"
 
 #include <QDir>
 #include <QDirIterator>

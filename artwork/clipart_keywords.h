@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/resource_seams.h"
+#include "artwork/artwork_seams.h"
 #include <QString>
 
 namespace vm {
@@ -11,7 +11,7 @@ namespace vm {
 // that holds the symbol, and each changed list is reported back to the canvas.
 class ClipArtKeywords {
 public:
-    explicit ClipArtKeywords(const ResourceSeams& host);
+    explicit ClipArtKeywords(const ArtworkSeams& host);
 
     // category "æ" identifier "æ" keyword. Fails (to the dispatcher's trap)
     // when the catalogue or a list file cannot be read or written.
@@ -22,7 +22,7 @@ public:
     static QString appendKeyword(const QString& keywords, const QString& keyword);
 
 private:
-    ResourceSeams host_;
+    ArtworkSeams host_;
 };
 
 } // namespace vm

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/api/process_runner.h"
-#include "resources/clipart_and_pictures.h"
+#include "artwork/clipart_and_pictures.h"
 #include "tests/unit/shell/host_fixture.h"
 
 #include <QImage>
@@ -36,7 +36,7 @@ protected:
     void start(ProcessRunner& converter)
     {
         makeHost();
-        resources = std::make_unique<ClipArtAndPictures>(seams().resources(), converter, [this] { return now; });
+        resources = std::make_unique<ClipArtAndPictures>(seams().artwork(), converter, [this] { return now; });
         startToReady();
         QDir().mkpath(imageFolder());
         forms.shown.clear();

@@ -12,9 +12,9 @@
 
 namespace vm {
 
-// The parts of the host that the canvas's resources (fonts, clip art,
-// pictures) use: app/ builds it.
-struct ResourceSeams {
+// The parts of the host that the user fonts (their scan and import) use:
+// app/ builds it.
+struct FontSeams {
     Platform& platform;
     HostState& state;
     ErrorTrap& trap;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "resources/font_scan.h"
-#include "resources/resource_seams.h"
+#include "fonts/font_scan.h"
+#include "fonts/font_seams.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +20,7 @@ class InstalledFonts;
 class UserFontScan {
 public:
     // cacheFile: where the face names of this machine are kept between runs ("" for none).
-    UserFontScan(const ResourceSeams& host, InstalledFonts& fonts, QString cacheFile);
+    UserFontScan(const FontSeams& host, InstalledFonts& fonts, QString cacheFile);
     ~UserFontScan();
     UserFontScan(const UserFontScan&) = delete;
     UserFontScan& operator=(const UserFontScan&) = delete;
@@ -43,7 +43,7 @@ public:
 private:
     void handOver();
 
-    ResourceSeams host_;
+    FontSeams host_;
     InstalledFonts& fonts_;
     QString cacheFile_;
     FontScanResult result_; // written by the scan's thread until it ends

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/resource_seams.h"
+#include "artwork/artwork_seams.h"
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -16,7 +16,7 @@ class PictureCrop {
 public:
     static const QString failureMessage;
 
-    PictureCrop(const ResourceSeams& host, ProcessRunner& converter, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+    PictureCrop(const ArtworkSeams& host, ProcessRunner& converter, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     // X "æ" Y "æ" height "æ" width "æ" source file name "æ" scale percent.
     void SaveCropedImage(const QString& argument);
@@ -33,11 +33,9 @@ public:
     // The converter line; cropAgain is the form for the current picture (two blanks before -crop).
     static QString cropCommand(const QString& programFolder, const Request& request, const QString& source,
                                const QString& target, bool cropAgain);
-    // A path in double quotes that the runner's split gives back unchanged.
-    static QString quotedPath(const QString& path);
 
 private:
-    ResourceSeams host_;
+    ArtworkSeams host_;
     ProcessRunner& converter_;
     std::function<QDateTime()> clock_;
 };

@@ -1,4 +1,4 @@
-#include "resources/user_font_scan.h"
+#include "fonts/user_font_scan.h"
 
 #include "platform/api/run_time_error.h"
 
@@ -7,7 +7,7 @@
 
 namespace vm {
 
-UserFontScan::UserFontScan(const ResourceSeams& host, InstalledFonts& fonts, QString cacheFile)
+UserFontScan::UserFontScan(const FontSeams& host, InstalledFonts& fonts, QString cacheFile)
     : host_(host), fonts_(fonts), cacheFile_(std::move(cacheFile))
 {
 }

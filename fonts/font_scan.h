@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/font_catalogue.h"
+#include "fonts/font_catalogue.h"
 
 namespace vm {
 

@@ -1,7 +1,7 @@
-#include "tests/unit/resources/resources_fixture.h"
+#include "tests/unit/artwork/artwork_fixture.h"
 
 #include "platform/system/linux_process_runner.h"
-#include "resources/raster_policy.h"
+#include "artwork/raster_policy.h"
 
 namespace vm::test {
 namespace {
@@ -93,7 +93,6 @@ TEST(PictureCropLines, PathsAreQuotedSoTheRunnerSplitsThemBack)
         EXPECT_EQ(words[7], path);
         EXPECT_EQ(words[8], path + QStringLiteral(".out"));
     }
-    EXPECT_EQ(PictureCrop::quotedPath(QStringLiteral("/p/plain name.png")), QStringLiteral("\"/p/plain name.png\""));
 }
 
 // The real converter under the raster-only policy.

@@ -1,12 +1,12 @@
-#include "resources/font_import.h"
+#include "fonts/font_import.h"
 
+#include "fonts/movies/font_movie_descriptions.h"
 #include "protocol/field_separator.h"
-#include "fonts/font_movie_descriptions.h"
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
 #include "platform/api/process_runner.h"
 #include "platform/api/run_time_error.h"
-#include "resources/user_font_scan.h"
+#include "fonts/user_font_scan.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +18,6 @@ namespace vm {
 
 namespace {
 
-QString quoted(const QString& argument)
-{
-    return quoteCommandLineArgument(argument, true);
-}
-
 // Puts the new movie in place of the old in one step.
 bool replace(const QString& from, const QString& to)
 {
@@ -30,7 +25,7 @@ bool replace(const QString& from, const QString& to)
 }
 } // namespace
 
-FontImport::FontImport(const ResourceSeams& host, UserFontScan& scan, ProcessRunner& compiler)
+FontImport::FontImport(const FontSeams& host, UserFontScan& scan, ProcessRunner& compiler)
     : host_(host), scan_(scan), compiler_(compiler)
 {
     host_.dispatcher.on(QStringLiteral("importfonts"), [this](const QString& argument) { importSelectedFont(argument); });
@@ -52,10 +47,10 @@ QString FontImport::compile(const QString& descriptionName, const QString& text,
             return written.reason;
     }
     QFile::remove(movie);
-    const QString commandLine = quoted(host_.state.programFolder + path_style::separator + QStringLiteral("swfmill")
+    const QString commandLine = quotedArgument(host_.state.programFolder + path_style::separator + QStringLiteral("swfmill")
                                        + path_style::executableSuffix)
-                                + QStringLiteral(" simple ") + quoted(flash + descriptionName + QStringLiteral(".xml"))
-                                + QLatin1Char(' ') + quoted(movie);
+                                + QStringLiteral(" simple ") + quotedArgument(flash + descriptionName + QStringLiteral(".xml"))
+                                + QLatin1Char(' ') + quotedArgument(movie);
     const int status = compiler_.runForExitCodeIn(commandLine, flash);
     if (status < 0)
         return QStringLiteral("the font compiler could not run");

@@ -1,4 +1,4 @@
-#include "resources/font_catalogue.h"
+#include "fonts/font_catalogue.h"
 
 namespace vm {
 

@@ -1,5 +1,5 @@
 #include "tests/support/test_pictures.h"
-#include "tests/unit/resources/resources_fixture.h"
+#include "tests/unit/artwork/artwork_fixture.h"
 
 namespace vm::test {
 namespace {

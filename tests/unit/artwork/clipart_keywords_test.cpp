@@ -1,4 +1,4 @@
-#include "tests/unit/resources/resources_fixture.h"
+#include "tests/unit/artwork/artwork_fixture.h"
 
 #include <pugixml.hpp>
 

@@ -2,7 +2,7 @@
 
 #include "platform/api/installed_fonts.h"
 #include "platform/api/process_runner.h"
-#include "resources/user_fonts.h"
+#include "fonts/user_fonts.h"
 #include "tests/unit/shell/host_fixture.h"
 
 #include <QHash>
@@ -69,7 +69,7 @@ protected:
     void start()
     {
         makeHost();
-        userFonts = std::make_unique<UserFonts>(seams().resources(), fonts, compiler, QString());
+        userFonts = std::make_unique<UserFonts>(seams().fonts(), fonts, compiler, QString());
         startToReady();
         forms.shown.clear();
     }

@@ -1,4 +1,4 @@
-#include "resources/font_name_cache.h"
+#include "fonts/font_name_cache.h"
 
 #include "platform/api/atomic_file.h"
 

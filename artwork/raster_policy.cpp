@@ -1,4 +1,4 @@
-#include "resources/raster_policy.h"
+#include "artwork/raster_policy.h"
 
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"

@@ -1,4 +1,4 @@
-#include "resources/picture_upload.h"
+#include "artwork/picture_upload.h"
 
 #include "platform/api/atomic_file.h"
 #include "platform/api/path_style.h"
@@ -20,7 +20,7 @@ void tell(SystemDialogs& dialogs, const QString& text)
 
 const QString PictureUpload::dialogFilter = QStringLiteral("Pictures (*.jpeg;*.gif;*.jpg;*.png)|*.jpeg;*.gif;*.jpg;*.png");
 
-PictureUpload::PictureUpload(const ResourceSeams& host, std::function<QDateTime()> clock) : host_(host), clock_(std::move(clock))
+PictureUpload::PictureUpload(const ArtworkSeams& host, std::function<QDateTime()> clock) : host_(host), clock_(std::move(clock))
 {
     host_.dispatcher.on(QStringLiteral("fnbrowseimage"), [this](const QString&) { BrowseImage(); });
 }

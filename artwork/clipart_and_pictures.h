@@ -1,9 +1,9 @@
 #pragma once
 
-#include "resources/clipart_keywords.h"
-#include "resources/picture_crop.h"
-#include "resources/picture_upload.h"
-#include "resources/resource_seams.h"
+#include "artwork/artwork_seams.h"
+#include "artwork/clipart_keywords.h"
+#include "artwork/picture_crop.h"
+#include "artwork/picture_upload.h"
 
 namespace vm {
 
@@ -12,7 +12,7 @@ namespace vm {
 struct ClipArtAndPictures {
     // rasterConverter runs the crop's converter under the raster-only policy;
     // clock gives the time that names new pictures.
-    ClipArtAndPictures(const ResourceSeams& host, ProcessRunner& rasterConverter,
+    ClipArtAndPictures(const ArtworkSeams& host, ProcessRunner& rasterConverter,
                        const std::function<QDateTime()>& clock = &QDateTime::currentDateTime)
         : keywords(host), upload(host, clock), crop(host, rasterConverter, clock)
     {

@@ -1,4 +1,4 @@
-#include "resources/clipart_keywords.h"
+#include "artwork/clipart_keywords.h"
 
 #include "protocol/field_separator.h"
 #include "platform/api/atomic_file.h"
@@ -56,7 +56,7 @@ void saveOrFail(const pugi::xml_document& document, const QString& path)
 }
 } // namespace
 
-ClipArtKeywords::ClipArtKeywords(const ResourceSeams& host) : host_(host)
+ClipArtKeywords::ClipArtKeywords(const ArtworkSeams& host) : host_(host)
 {
     host_.dispatcher.on(QStringLiteral("add keyword"), [this](const QString& argument) { AddKeyword(argument); });
 }

@@ -1,4 +1,4 @@
-#include "fonts/font_movie_descriptions.h"
+#include "fonts/movies/font_movie_descriptions.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "platform/api/installed_fonts.h"
 #include "platform/system/freetype_installed_fonts.h"
-#include "resources/font_scan.h"
-#include "tests/unit/resources/fonts_fixture.h"
+#include "fonts/font_scan.h"
+#include "tests/unit/fonts/fonts_fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "fonts/font_movie_descriptions.h"
-#include "tests/unit/resources/fonts_fixture.h"
+#include "fonts/movies/font_movie_descriptions.h"
+#include "tests/unit/fonts/fonts_fixture.h"
 
 namespace vm::test {
 namespace {

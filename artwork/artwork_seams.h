@@ -1,0 +1,27 @@
+#pragma once
+
+#include "bridge/canvas_dispatcher.h"
+#include "bridge/canvas_link.h"
+#include "platform/api/platform.h"
+#include "shell/host_state.h"
+#include "shell/log/error_trap.h"
+#include "shell/main_window.h"
+#include "shell/message_dialogs.h"
+
+namespace vm {
+
+// The parts of the host that the user's artwork (clip-art keywords, picture
+// upload and crop) uses: app/ builds it.
+struct ArtworkSeams {
+    Platform& platform;
+    HostState& state;
+    ErrorTrap& trap;
+    MessageDialogs& messages;
+    MainWindow& mainForm;
+    CanvasLink& canvasLink;
+    CanvasDispatcher& dispatcher;
+
+    bool toFlash(const QString& command, const QString& argument) const { return canvasLink.toFlash(command, argument); }
+};
+
+} // namespace vm
