@@ -1,3 +1,4 @@
+#include "app/wiring/subsystem_seams.h"
 #include "platform/printing/file_spooler.h"
 #include "platform/system/linux_os_version.h"
 #include "platform/system/linux_process_runner.h"
@@ -23,7 +24,7 @@ protected:
     void SetUp() override
     {
         host = std::make_unique<Host>(platform, canvas, bitmap, folder);
-        dialog = std::make_unique<SaveLogoForm>(seams().publish(), services);
+        dialog = std::make_unique<SaveLogoForm>(SubsystemSeams(*host).publish(), services);
         registerPublishView(forms);
         forms.showModeless(*dialog, nullptr);
         view = qobject_cast<QDialog*>(forms.widgetOf(*dialog));
