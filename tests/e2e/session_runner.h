@@ -212,8 +212,8 @@ inline QString runAsOrdinaryUser(InstalledProgram& program)
 {
     const QString root = program.root_path();
     const QString home = root + QStringLiteral("/home");
-    for (const char* folder : {"/.config", "/.local/share", "/Documents", "/tmp"})
-        QDir().mkpath(home + QLatin1String(folder));
+    // Only the home and a temporary folder: the program makes the rest as it would for a new user.
+    QDir().mkpath(home + QStringLiteral("/tmp"));
     QProcessEnvironment& environment = program.environment;
     environment.remove(QStringLiteral("VANTAMORPH_SPOOLER_DIR"));
     environment.insert(QStringLiteral("HOME"), home);
