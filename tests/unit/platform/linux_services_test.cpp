@@ -43,11 +43,12 @@ TEST(LinuxRights, MayInstallThePrinterWhereTheStoreCanBeWrittenOrMade)
     const auto everyone = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
                           | QFileDevice::ReadOther | QFileDevice::ExeOther;
     const auto writable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    ASSERT_TRUE(QFile::setPermissions(home.path(), everyone));
     ASSERT_TRUE(QDir(home.path()).mkdir("open"));
     ASSERT_TRUE(QFile::setPermissions(home.filePath("open"), everyone | writable));
     ASSERT_TRUE(QDir(home.path()).mkdir("locked"));
     ASSERT_TRUE(QFile::setPermissions(home.filePath("locked"), everyone));
+    test::writeFile(home.filePath("plain"), "x");
+    ASSERT_TRUE(QFile::setPermissions(home.path(), everyone));
 
     EXPECT_EQ(ordinaryUsersAnswer(home.filePath("open")), 1);
     EXPECT_EQ(ordinaryUsersAnswer(home.filePath("open/config/Vantamorph")), 1); // made on the first install
@@ -55,7 +56,6 @@ TEST(LinuxRights, MayInstallThePrinterWhereTheStoreCanBeWrittenOrMade)
     EXPECT_EQ(ordinaryUsersAnswer(home.filePath("locked/config/Vantamorph")), 0);
 
     // Nothing can be made under a file, not even by root.
-    test::writeFile(home.filePath("plain"), "x");
     EXPECT_EQ(LinuxRights(home.filePath("plain")).environmentQuery(), 0);
     EXPECT_EQ(LinuxRights(home.filePath("plain/Vantamorph")).environmentQuery(), 0);
     EXPECT_EQ(LinuxRights(QString()).environmentQuery(), 0);
