@@ -103,7 +103,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     QtFormPresenter forms(windows);
     QtSystemDialogs dialogs;
     LinuxOsFacts os;
-    LinuxRights rights;
+    // The print-to-file printer goes into the user's own printer store.
+    const QString printerStore = FileSpooler::defaultFolder();
+    LinuxRights rights(printerStore);
     DesktopShellOpener shell;
     LinuxNetworkInfo network;
     ImmediateProcessControl process;
@@ -112,7 +114,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner processes;
     giveConverterItsConfiguration(processes, programFolder, Publishing::prepareConverterConfig(programFolder));
-    FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    FileSpooler spooler(printerStore, reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};
@@ -166,7 +168,9 @@ int runScript(QApplication& app, const CommandLine& options)
     ScriptedFormPresenter forms(windows, transcript, answers);
     ScriptedSystemDialogs dialogs(transcript, answers);
     LinuxOsFacts os;
-    LinuxRights rights;
+    // The print-to-file printer goes into the user's own printer store.
+    const QString printerStore = FileSpooler::defaultFolder();
+    LinuxRights rights(printerStore);
     ScriptedShellOpener shell(transcript);
     LinuxNetworkInfo network;
     TranscriptProcessControl process(transcript);
@@ -178,7 +182,7 @@ int runScript(QApplication& app, const CommandLine& options)
     LinuxProcessRunner realProcesses;
     giveConverterItsConfiguration(realProcesses, programFolder, Publishing::prepareConverterConfig(programFolder));
     TranscriptProcessRunner processes(realProcesses, transcript);
-    FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    FileSpooler spooler(printerStore, reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};

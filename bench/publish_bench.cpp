@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     ScriptedFormPresenter forms(windows, quiet, answers);
     ScriptedSystemDialogs dialogs(quiet, answers);
     LinuxOsFacts os;
-    LinuxRights rights;
+    LinuxRights rights(root.path() + QStringLiteral("/spool"));
     ScriptedShellOpener shell(quiet);
     LinuxNetworkInfo network;
     ImmediateProcessControl process;
