@@ -47,8 +47,9 @@ protected:
     QString crashedCopy(const QString& project = QString())
     {
         auto crashed = openStore();
-        if (!project.isEmpty())
+        if (!project.isEmpty()) {
             EXPECT_TRUE(crashed->writeProject(project).ok);
+        }
         EXPECT_TRUE(crashed->writeLogo(logo).ok);
         return crashed->id();
     }
