@@ -17,10 +17,7 @@ Recovery::Recovery(Host& host, const RecoverySettings& settings)
 {
     // Opened even with autosave off: earlier work is still offered back.
     if (!store_.open())
-        host_.trap.report(offerLabel, RunTimeError(error_number::PathFileAccessError,
-                                                   QStringLiteral("The recovery folder %1 cannot be used: "
-                                                                  "no autosave")
-                                                       .arg(settings_.folder)));
+        host_.trap.report(offerLabel, RunTimeError(error_number::PathFileAccessError, unusableFolder()));
     auto earlier = host_.hooks.ready;
     host_.hooks.ready = [this, earlier] {
         if (earlier)
@@ -49,8 +46,12 @@ void Recovery::offer()
         return;
     offered_ = true;
     host_.trap.run(offerLabel, [&] {
-        if (!store_.isOpen())
+        if (!store_.isOpen()) {
+            // Said once the window is up: the user should know nothing is autosaved.
+            if (settings_.enabled())
+                host_.messages.Alert(unusableFolder(), &host_.mainForm);
             return;
+        }
         const RecoveryStore::Scan scan = store_.scan(now(), RecoverySettings::keepDays);
         if (!scan.setAside.isEmpty())
             reportSetAside(scan.setAside);
@@ -64,6 +65,12 @@ void Recovery::offer()
     });
     if (settings_.enabled())
         autosave_.start();
+}
+
+QString Recovery::unusableFolder() const
+{
+    return QStringLiteral("The recovery folder cannot be used (%1), so unsaved changes are not autosaved.")
+        .arg(store_.openFailure());
 }
 
 void Recovery::reportSetAside(const QStringList& files)
