@@ -49,6 +49,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <csignal>
 #include <cstdio>
 
 namespace vm {
@@ -152,9 +153,10 @@ int runWithScreen(QApplication& app, const CommandLine& options)
 
 int runScript(QApplication& app, const CommandLine& options)
 {
-    const std::optional<QList<Statement>> statements = ScriptParser::parseFile(options.scriptPath);
+    QString why;
+    const std::optional<QList<Statement>> statements = ScriptParser::parseFile(options.scriptPath, &why);
     if (!statements) {
-        std::fprintf(stderr, "vantamorph: cannot read the script %s\n", qPrintable(options.scriptPath));
+        std::fprintf(stderr, "vantamorph: cannot read the script: %s\n", qPrintable(why));
         return CommandLine::usageExitCode;
     }
     ScriptTranscript transcript(options.transcriptPath);
@@ -271,6 +273,9 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
 int main(int argc, char** argv)
 {
     using namespace vm;
+    // A write past the user's file size limit fails with its own error and is
+    // reported, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));

@@ -3,6 +3,8 @@
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/imported_fonts.h"
 #include "export/brand_pack.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,8 +41,11 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
 {
     if (run.project.isEmpty() || run.out.isEmpty())
         return failed(QStringLiteral("a project and --out are both needed"));
-    if (!QFileInfo(run.project).isFile())
-        return failed(QStringLiteral("the project %1 does not exist").arg(run.project));
+    // A pipe, a folder or a device is refused at once, with what it is.
+    if (const BoundedRead check = checkBoundedFile(run.project, file_limits::logoProject); !check.ok())
+        return failed(check.failure == ReadFailure::Missing
+                          ? QStringLiteral("the project %1 does not exist").arg(run.project)
+                          : QStringLiteral("the project cannot be opened: %1").arg(check.reason));
     const logo_xml::ReadResult read = logo_xml::readFile(run.project);
     if (!read.document)
         return failed(QStringLiteral("the project %1 cannot be used: %2").arg(run.project, read.error));

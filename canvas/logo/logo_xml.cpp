@@ -1,6 +1,7 @@
 #include "canvas/logo/logo_xml.h"
 
-#include <QFile>
+#include "platform/api/bounded_file.h"
+
 #include <charconv>
 #include <algorithm>
 #include <array>
@@ -400,16 +401,18 @@ ReadResult read(const QByteArray& xml)
     return readBuffer(document, document.load_buffer(xml.constData(), size_t(xml.size())));
 }
 
-ReadResult readFile(const QString& path)
+ReadResult readFile(const QString& path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    BoundedRead file = readBoundedFile(path, limit);
+    if (!file.ok()) {
         ReadResult result;
-        result.error = QStringLiteral("The logo file %1 cannot be read.").arg(path);
+        result.error = file.failure == ReadFailure::Missing
+                           ? QStringLiteral("The logo file %1 cannot be read.").arg(path)
+                           : QStringLiteral("The logo file cannot be read: %1.").arg(file.reason);
         return result;
     }
     // Parsed in place: the file's bytes are needed only while reading.
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = std::move(file.bytes);
     pugi::xml_document document;
     return readBuffer(document, document.load_buffer_inplace(bytes.data(), size_t(bytes.size())));
 }
