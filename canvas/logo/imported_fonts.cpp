@@ -3,13 +3,9 @@
 #include "canvas/logo/font_movie_reader.h"
 #include "canvas/logo/raw_font_glyphs.h"
 #include "canvas/logo/shipped_fonts.h"
-<<<<<<< HEAD
 #include "fonts/movies/font_movie_descriptions.h"
-=======
-#include "fonts/font_movie_descriptions.h"
 #include "platform/api/bounded_file.h"
 #include "platform/api/file_limits.h"
->>>>>>> hostile-files
 
 #include <QFont>
 #include <QRawFont>
