@@ -1,6 +1,8 @@
 #include "tests/e2e/session_runner.h"
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QSize>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
