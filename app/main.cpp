@@ -262,6 +262,8 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
     if (!options.background.isEmpty())
         run.options.background = QColor(options.background);
     const ExportRunResult result = runExport(run, logo_export::resourcesFor(QCoreApplication::applicationDirPath()));
+    for (const QString& warning : result.warnings)
+        std::fprintf(stderr, "vantamorph: %s\n", qPrintable(warning));
     if (!result.message.isEmpty())
         std::fprintf(stderr, "vantamorph: %s\n", qPrintable(result.message));
     return result.exitCode;

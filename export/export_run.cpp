@@ -16,7 +16,7 @@ constexpr int failedExitCode = 1;
 
 ExportRunResult failed(QString message)
 {
-    return {failedExitCode, message.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified()};
+    return {failedExitCode, message.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified(), {}};
 }
 
 // A file we may replace or create in a folder we may write to; empty when so.
@@ -33,6 +33,14 @@ QString targetProblem(const QString& path)
     if (target.exists() && !target.isWritable())
         return QStringLiteral("%1 cannot be replaced").arg(path);
     return {};
+}
+
+// What the renderer drew as a placeholder, one line each.
+ExportRunResult withWarnings(ExportRunResult result, const LogoRenderer& renderer)
+{
+    for (const DrawProblem& problem : renderer.problems())
+        result.warnings.append(QStringLiteral("warning: ") + problem.text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return result;
 }
 
 } // namespace
@@ -63,12 +71,11 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
             return failed(QStringLiteral("--width, --height, --transparent and --background go with --export only"));
         if (const QString problem = BrandPack::folderProblem(run.out); !problem.isEmpty())
             return failed(problem);
-        if (!QDir().mkpath(run.out))
-            return failed(QStringLiteral("the folder %1 cannot be created").arg(run.out));
-        BrandPack pack(logo, renderer, QDir(run.out).absolutePath());
+        BrandPack pack(logo, renderer, run.out);
+        ExportRunResult result;
         if (!pack.run())
-            return failed(QStringLiteral("the brand pack stopped at %1").arg(pack.error().reason));
-        return {};
+            result = failed(QStringLiteral("the brand pack was not written: %1").arg(pack.error().reason));
+        return withWarnings(result, renderer);
     }
 
     const std::optional<ExportFormat> format = export_format::fromPath(run.out);
@@ -80,9 +87,10 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
     if (const QString problem = logo_export::checkOptions(logo, run.options); !problem.isEmpty())
         return failed(problem);
     const WriteOutcome written = logo_export::write(run.out, *format, logo, renderer, run.options);
+    ExportRunResult result;
     if (!written.ok)
-        return failed(QStringLiteral("%1 was not written: %2").arg(run.out, written.reason));
-    return {};
+        result = failed(QStringLiteral("%1 was not written: %2").arg(run.out, written.reason));
+    return withWarnings(result, renderer);
 }
 
 } // namespace vm

@@ -5,7 +5,6 @@
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas/logo/soft_shadow.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -72,7 +71,10 @@ void LogoRenderer::setResources(LogoResources resources)
 {
     resources_ = std::move(resources);
     symbols_.clear();
+    symbolFiles_.clear();
     pictures_.clear();
+    problems_.clear();
+    problemKeys_.clear();
 }
 
 void LogoRenderer::setGlyphLookup(GlyphLookup lookup)
@@ -154,19 +156,23 @@ void LogoRenderer::drawBody(QPainter& painter, const LogoElement& element, const
         drawShape(painter, element, box);
         break;
     case ElementKind::Symbol:
-        if (QSvgRenderer* svg = symbolRenderer(element.symbol, element.color))
+        if (QSvgRenderer* svg = symbolRenderer(element.symbol, element.color)) {
             svg->render(&painter, box);
-        else
+        } else {
+            const LoadedSymbol& file = symbolFiles_[element.symbol];
+            notePlaceholder(element, file.reason.isEmpty() ? QStringLiteral("it is not an SVG drawing the program can read") : file.reason);
             drawPlaceholder(painter, box);
+        }
         break;
     case ElementKind::Picture: {
-        const QImage& image = picture(element.picture);
-        if (image.isNull()) {
+        const LoadedPicture& loaded = picture(element.picture);
+        if (loaded.image.isNull()) {
+            notePlaceholder(element, loaded.reason);
             drawPlaceholder(painter, box);
         } else {
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(box, image);
+            painter.drawImage(box, loaded.image);
             painter.restore();
         }
         break;
@@ -301,7 +307,7 @@ QSizeF LogoRenderer::naturalTextSize(const LogoElement& text)
 
 QSizeF LogoRenderer::pictureSize(const QString& fileName) const
 {
-    const QImage& image = picture(fileName);
+    const QImage& image = picture(fileName).image;
     return image.isNull() ? QSizeF() : QSizeF(image.size());
 }
 
@@ -311,9 +317,11 @@ QSvgRenderer* LogoRenderer::symbolRenderer(const QString& path, const QColor& co
     if (auto found = symbols_.find(key); found != symbols_.end())
         return found->get();
     std::shared_ptr<QSvgRenderer> renderer;
-    QFile file(resources_.dataFolder + QLatin1Char('/') + path);
-    if (isInsidePath(path) && file.open(QIODevice::ReadOnly)) {
-        QByteArray svg = file.readAll();
+    auto file = symbolFiles_.find(path);
+    if (file == symbolFiles_.end())
+        file = symbolFiles_.insert(path, loadSymbolFile(resources_.dataFolder, path));
+    if (file->reason.isEmpty()) {
+        QByteArray svg = file->svg;
         svg.replace(symbolInk, color.name(QColor::HexRgb).toLatin1());
         auto loaded = std::make_shared<QSvgRenderer>(svg);
         if (loaded->isValid())
@@ -323,16 +331,24 @@ QSvgRenderer* LogoRenderer::symbolRenderer(const QString& path, const QColor& co
     return renderer.get();
 }
 
-const QImage& LogoRenderer::picture(const QString& fileName) const
+const LoadedPicture& LogoRenderer::picture(const QString& fileName) const
 {
     auto found = pictures_.find(fileName);
-    if (found == pictures_.end()) {
-        QImage image;
-        if (isPlainFileName(fileName))
-            image.load(resources_.imageFolder + QLatin1Char('/') + fileName);
-        found = pictures_.insert(fileName, image);
-    }
+    if (found == pictures_.end())
+        found = pictures_.insert(fileName, loadPictureFile(resources_.imageFolder, fileName));
     return *found;
+}
+
+void LogoRenderer::notePlaceholder(const LogoElement& element, const QString& reason) const
+{
+    const bool isPicture = element.kind == ElementKind::Picture;
+    const QString file = isPicture ? shownResourcePath(resources_.imageFolder, element.picture)
+                                   : shownResourcePath(resources_.dataFolder, element.symbol);
+    const QString key = element.name + QLatin1Char('|') + file;
+    if (problemKeys_.contains(key))
+        return;
+    problemKeys_.insert(key);
+    problems_.append({isPicture ? QStringLiteral("picture") : QStringLiteral("symbol"), element.name, file, reason});
 }
 
 void LogoRenderer::drawPlaceholder(QPainter& painter, const QRectF& box)
