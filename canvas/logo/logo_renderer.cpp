@@ -213,11 +213,19 @@ void LogoRenderer::drawText(QPainter& painter, const LogoElement& text, const QR
     if (glyphs) {
         const TextLayout& layout = layoutFor(text, *glyphs);
         painter.scale(box.width() / layout.size.width(), box.height() / layout.size.height());
+        // A batch of glyphs at a time, every outline under every fill; a
+        // short text is one batch, drawn as one path.
+        const size_t count = layout.glyphs.size();
+        constexpr size_t batch = TextLayout::glyphsPerBatch;
         if (text.strokeWidth > 0) {
             // Twice as wide under the fill: the outline grows outwards and the letters keep their weight.
-            painter.strokePath(layout.outline, QPen(text.strokeColor, text.strokeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPen pen(text.strokeColor, text.strokeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            for (size_t first = 0; first < count; first += batch)
+                painter.strokePath(layout.outline(first, first + batch), pen);
         }
-        painter.fillPath(layout.outline, fillBrush(text, QRectF(QPointF(0, 0), layout.size)));
+        const QBrush brush = fillBrush(text, QRectF(QPointF(0, 0), layout.size));
+        for (size_t first = 0; first < count; first += batch)
+            painter.fillPath(layout.outline(first, first + batch), brush);
         painter.restore();
         return;
     }

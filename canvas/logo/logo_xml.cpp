@@ -232,7 +232,7 @@ const std::vector<NamedProperty>& properties()
         {"shadowX", {everyKind, [](E& e, const char* v) { readNumber(v, -limits::maxShadowOffset, limits::maxShadowOffset, e.shadow.offset.rx()); }}},
         {"shadowY", {everyKind, [](E& e, const char* v) { readNumber(v, -limits::maxShadowOffset, limits::maxShadowOffset, e.shadow.offset.ry()); }}},
         {"shadowBlur", {everyKind, [](E& e, const char* v) { readNumber(v, 0.0, limits::maxBlur, e.shadow.blur); }}},
-        {"text", {textOnly, [](E& e, const char* v) { e.text = QString::fromUtf8(v); }}},
+        {"text", {textOnly, [](E& e, const char* v) { e.text = withinTextLimit(QString::fromUtf8(v)); }}},
         {"font", {textOnly, [](E& e, const char* v) { e.fontFamily = QString::fromUtf8(v); }}},
         {"size", {textOnly, [](E& e, const char* v) { readNumber(v, 1.0, 2000.0, e.fontSize); }}},
         {"bold", {textOnly, [](E& e, const char* v) { e.bold = flag(v); }}},
