@@ -2,7 +2,7 @@
 // the movies and list of the earlier import stay.
 #include "platform/system/linux_process_runner.h"
 #include "tests/unit/fonts/damaged_font.h"
-#include "tests/unit/resources/fonts_fixture.h"
+#include "tests/unit/fonts/fonts_fixture.h"
 
 namespace vm::test {
 namespace {
