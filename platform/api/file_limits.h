@@ -20,7 +20,7 @@ constexpr qint64 templateDesign = 8 * MiB;   // one template's logo XML
 constexpr qint64 picture = 64 * MiB;         // a picture placed on a logo (PNG, JPEG, GIF, BMP)
 constexpr qint64 symbol = 8 * MiB;           // a clip-art symbol (SVG)
 constexpr qint64 xmlList = 64 * MiB;         // the clip-art catalogue, its lists, the font list, App.Config
-constexpr qint64 script = 16 * MiB;          // a scripted session
+constexpr qint64 script = 256 * MiB;         // a scripted session (its canvas commands may carry whole pictures)
 constexpr qint64 language = 16 * MiB;        // a language file: a few hundred captions take a few KB
 
 } // namespace vm::file_limits
