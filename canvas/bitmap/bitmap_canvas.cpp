@@ -1,4 +1,4 @@
-#include "canvas/reference/bitmap_canvas.h"
+#include "canvas/bitmap/bitmap_canvas.h"
 
 #include "canvas/logo/logo_document.h"
 #include "canvas/logo/logo_renderer.h"
@@ -6,9 +6,7 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QObject>
 #include <QPainter>
-#include <QTimer>
 #include <QXmlStreamReader>
 #include <optional>
 
@@ -51,7 +49,7 @@ std::optional<QString> backgroundNameIn(const QString& request)
 } // namespace
 
 BitmapCanvas::BitmapCanvas(QString controlName, Trace& trace, const LogoSource& source)
-    : MoviePlayer(std::move(controlName), trace), source_(source), context_(std::make_unique<QObject>())
+    : MoviePlayer(std::move(controlName), trace), source_(source), outbox_(*this)
 {
 }
 
@@ -111,17 +109,8 @@ bool BitmapCanvas::publish(Picture picture)
     if (bytes.isEmpty())
         trace_.write(QStringLiteral("picture failed ") + Trace::quote(commandFor(picture)));
     // Sent even when empty, so the host's wait ends and it can tell the user.
-    outbox_.append({commandFor(picture), QString::fromLatin1(bytes.toBase64())});
-    if (outbox_.size() == 1)
-        QTimer::singleShot(0, context_.get(), [this] { flush(); });
+    outbox_.post(commandFor(picture), QString::fromLatin1(bytes.toBase64()));
     return true;
-}
-
-void BitmapCanvas::flush()
-{
-    const auto sending = std::exchange(outbox_, {});
-    for (const auto& [command, argument] : sending)
-        raise(command, argument);
 }
 
 QString BitmapCanvas::functionCalled(const QString& request)

@@ -1,13 +1,9 @@
 #pragma once
 
+#include "canvas/outbox/command_outbox.h"
 #include "canvas/player/movie_player.h"
 
 #include <QByteArray>
-#include <QList>
-#include <QPair>
-#include <memory>
-
-class QObject;
 
 namespace vm {
 
@@ -50,11 +46,8 @@ protected:
     QString functionCalled(const QString& request) override;
 
 private:
-    void flush();
-
     const LogoSource& source_;
-    std::unique_ptr<QObject> context_; // pending answers die with the player
-    QList<QPair<QString, QString>> outbox_;
+    CommandOutbox outbox_; // pending answers die with the player
 };
 
 } // namespace vm

@@ -16,6 +16,8 @@ namespace vm {
 // The editing logic of the canvas, without widgets: the logo, the selection,
 // the clipboard and one undo step per edit. Every edit and every undo is a
 // change the user may want to save; loading and clearing are not.
+// logo_editor.cpp holds the undo steps, loading and adding; the selection and
+// the clipboard, arranging, and style changes each have a file of their own.
 class LogoEditor : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +55,9 @@ public:
     // A locked element stays where it is; a hidden one is not drawn.
     void setLocked(const QSet<quint64>& ids, bool locked);
     void setHidden(const QSet<quint64>& ids, bool hidden);
+    // The lock and hide keys: on for the whole selection unless all of it is on already.
+    void toggleLockedSelected();
+    void toggleHiddenSelected();
     // An empty name gives the element back its default one.
     void rename(quint64 id, const QString& name);
 
@@ -115,11 +120,17 @@ private:
     bool edit(const QString& label, const Change& change, bool mergeable = false);
     void restore(const LogoDocument& document, const QSet<quint64>& selection);
     void assignIds(std::vector<LogoElement>& elements);
+    static std::vector<LogoElement>::iterator findIn(std::vector<LogoElement>& elements, quint64 id);
     quint64 addElement(LogoElement element, const QString& label);
     void changeSelected(const QString& label, const std::function<bool(LogoElement&)>& change, bool mergeable = false);
-    // One property of the selected elements of a kind, a slider's drag merged into one step.
+    // A setting keeps the stretch the user gave a text and its centre, and a
+    // slider's drag of it is one undo step; a font change lays the text out
+    // afresh at its natural size, each change a step of its own.
+    enum class FieldChange { Setting, Font };
+    // One field of the selected elements of a kind.
     template <typename Value>
-    void changeField(const QString& label, ElementKind kind, Value LogoElement::*field, Value value);
+    void changeField(const QString& label, ElementKind kind, Value LogoElement::*field, Value value,
+                     FieldChange change = FieldChange::Setting);
     void setFlag(const QSet<quint64>& ids, bool LogoElement::*flag, bool on, const QString& label);
     // The selected elements the user may move: not locked.
     QList<const LogoElement*> movableSelection() const;

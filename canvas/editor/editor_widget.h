@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/editing/snapping.h"
+#include "canvas/editing/selection_drag.h"
 
 #include <QHash>
 #include <QPointer>
@@ -13,6 +13,7 @@ class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
 class QLabel;
+class QMenu;
 class QToolBar;
 class QToolButton;
 class QAction;
@@ -22,24 +23,25 @@ namespace vm {
 class ClipArtDialog;
 class CropDialog;
 class ArrangeControls;
+class EditorCanvas;
 class ElementItem;
 class FontBox;
 class LayersList;
 class LogoEditor;
 class StageView;
 class PropertiesPanel;
-class ReferenceCanvas;
 class TemplateGallery;
 class TemplateLibrary;
 
 // What the user sees of the canvas: its toolbar, the stage with the logo and
 // the selection handles, the colour, tools, arrange and layers panels, the
-// quick-help overlay.
+// quick-help overlay. Its parts live in files of their own: the toolbar, the
+// panels, dragging, in-place text editing and the dialogs it opens.
 class EditorWidget : public QWidget {
 public:
     enum class Panel { Colour, Tools, Arrange, Layers };
 
-    explicit EditorWidget(ReferenceCanvas& canvas, QWidget* parent = nullptr);
+    explicit EditorWidget(EditorCanvas& canvas, QWidget* parent = nullptr);
     ~EditorWidget() override;
 
     void showPanel(Panel panel);
@@ -92,21 +94,30 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // editor_toolbar.cpp: the toolbar's table, its menus, the keys.
     void buildToolbar();
+    QMenu* shapeMenu();
+    QMenu* alignMenu();
+    QToolButton* zoomBox();
+    void nameUndoSteps();
     void buildShortcuts();
+    void showZoom();
+    // editor_panels.cpp
     void buildPanels();
     QFrame* panelFor(Panel panel) const;
-    void showZoom();
-    void rebuildScene();
-    void syncSelectionFromScene();
     void syncPanels();
+    void placePanel(QFrame* panel, int top);
+    // editor_dragging.cpp
     void commitMoves();
     void commitTransform(ElementItem& item);
-    void placePanel(QFrame* panel, int top);
+    // editor_dialogs.cpp
     void showNotice(const QString& text);
+    // editor_widget.cpp: the scene and its selection.
+    void rebuildScene();
+    void syncSelectionFromScene();
     ElementItem* itemFor(quint64 id) const;
 
-    ReferenceCanvas& canvas_;
+    EditorCanvas& canvas_;
     LogoEditor& editor_;
     QToolBar* toolbar_;
     QGraphicsScene* scene_;
@@ -122,8 +133,7 @@ private:
     // The selection being dragged: where each item started, what it may snap to.
     struct Drag {
         std::vector<std::pair<ElementItem*, QPointF>> moving;
-        QRectF startBounds;
-        Snapper snapper;
+        SelectionDrag snapping;
         bool active = false;
     } drag_;
     PropertiesPanel* properties_ = nullptr;

@@ -1,4 +1,4 @@
-#include "canvas/reference/stage_items.h"
+#include "canvas/editor/stage_items.h"
 
 #include "canvas/logo/element_paint.h"
 #include "canvas/logo/logo_renderer.h"

@@ -1,8 +1,8 @@
-#include "canvas/reference/stage_view.h"
+#include "canvas/editor/stage_view.h"
 
 #include "canvas/editing/arrangement.h"
-#include "canvas/reference/editor_look.h"
-#include "canvas/reference/logo_editor.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/look/editor_look.h"
 
 #include <QGraphicsItem>
 #include <QKeyEvent>

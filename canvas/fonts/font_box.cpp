@@ -1,6 +1,6 @@
-#include "canvas/reference/font_box.h"
+#include "canvas/fonts/font_box.h"
 
-#include "canvas/reference/font_import_dialog.h"
+#include "canvas/fonts/font_import_dialog.h"
 #include "canvas/logo/shipped_fonts.h"
 
 #include <QFont>

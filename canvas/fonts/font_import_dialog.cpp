@@ -1,4 +1,4 @@
-#include "canvas/reference/font_import_dialog.h"
+#include "canvas/fonts/font_import_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

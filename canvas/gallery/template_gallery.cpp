@@ -1,7 +1,7 @@
-#include "canvas/reference/template_gallery.h"
+#include "canvas/gallery/template_gallery.h"
 
-#include "canvas/reference/editor_look.h"
-#include "canvas/reference/template_thumbnails.h"
+#include "canvas/gallery/template_thumbnails.h"
+#include "canvas/look/editor_look.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

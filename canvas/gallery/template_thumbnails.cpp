@@ -1,4 +1,4 @@
-#include "canvas/reference/template_thumbnails.h"
+#include "canvas/gallery/template_thumbnails.h"
 
 #include "canvas/logo/logo_renderer.h"
 

@@ -1,4 +1,4 @@
-#include "canvas/reference/editor_look.h"
+#include "canvas/look/editor_look.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "canvas/reference/panel_frame.h"
+#include "canvas/look/panel_frame.h"
 
-#include "canvas/reference/editor_look.h"
+#include "canvas/look/editor_look.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "canvas/reference/arrange_controls.h"
+#include "canvas/panels/arrange_controls.h"
 
-#include "canvas/reference/editor_look.h"
-#include "canvas/reference/logo_editor.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/look/editor_look.h"
 
 #include <QDoubleSpinBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
-#include "canvas/reference/layers_list.h"
+#include "canvas/panels/layers_list.h"
 
 #include "canvas/editing/layer_names.h"
-#include "canvas/reference/editor_look.h"
-#include "canvas/reference/logo_editor.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/look/editor_look.h"
 
 #include <QDropEvent>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
-#include "canvas/reference/properties_panel.h"
+#include "canvas/panels/properties_panel.h"
 
-#include "canvas/reference/logo_editor.h"
-#include "canvas/reference/panel_frame.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/look/panel_frame.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "canvas/reference/crop_dialog.h"
+#include "canvas/pictures/crop_dialog.h"
 
 #include "canvas/api/field_separator.h"
 

@@ -1,7 +1,7 @@
-#include "canvas/reference/clipart_dialog.h"
+#include "canvas/symbols/clipart_dialog.h"
 
-#include "canvas/reference/clipart_model.h"
-#include "canvas/reference/editor_look.h"
+#include "canvas/look/editor_look.h"
+#include "canvas/symbols/clipart_model.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

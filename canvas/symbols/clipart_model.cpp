@@ -1,4 +1,4 @@
-#include "canvas/reference/clipart_model.h"
+#include "canvas/symbols/clipart_model.h"
 
 #include "canvas/logo/logo_renderer.h"
 

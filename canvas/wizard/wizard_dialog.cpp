@@ -1,6 +1,6 @@
-#include "canvas/reference/wizard_dialog.h"
+#include "canvas/wizard/wizard_dialog.h"
 
-#include "canvas/reference/wizard_logo.h"
+#include "canvas/wizard/wizard_logo.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "canvas/reference/wizard_logo.h"
+#include "canvas/wizard/wizard_logo.h"
 
 #include "canvas/logo/logo_renderer.h"
 
