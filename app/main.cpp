@@ -4,7 +4,7 @@
 #include "app/scripting/script_session.h"
 #include "brandpack/brand_pack_flow.h"
 #include "canvas/player/startup_canvas.h"
-#include "canvas/reference/bitmap_canvas.h"
+#include "canvas/bitmap/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/api/print_services.h"
 #include "export/export_run.h"

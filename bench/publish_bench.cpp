@@ -4,7 +4,7 @@
 //
 //   publish_bench build/dist
 #include "bench/bench_support.h"
-#include "canvas/reference/bitmap_canvas.h"
+#include "canvas/bitmap/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/linux/immediate_process_control.h"
 #include "platform/linux/linux_network_info.h"

@@ -1,7 +1,7 @@
 #include "canvas/logo/logo_xml.h"
-#include "canvas/reference/editor_widget.h"
-#include "canvas/reference/stage_view.h"
-#include "canvas/reference/wizard_logo.h"
+#include "canvas/editor/editor_widget.h"
+#include "canvas/editor/stage_view.h"
+#include "canvas/wizard/wizard_logo.h"
 #include "canvas_test_support.h"
 #include "shell/views/main_window_view.h"
 
