@@ -17,6 +17,10 @@ cp "$work/main_window.png" "$out/editor.png"
 template=$(find "$build/dist/templates" -name '*.xml' | sort | head -n 1)
 cp "$template" "$work/logo.vmp"
 "$build/dist/Vantamorph/vantamorph" --brand-pack "$work/logo.vmp" --out "$work/pack"
+# The white and transparent versions are meant for dark grounds: show them on one.
+for name in logo-white.png logo-transparent.png; do
+    convert "$work/pack/$name" -background '#2e3a48' -flatten "$work/pack/$name"
+done
 pictures=()
 for name in logo.png logo-transparent.png logo-black.png logo-white.png social-banner.png \
             social-avatar.png apple-touch-icon.png icon-192.png; do
