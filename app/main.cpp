@@ -5,7 +5,7 @@
 #include "app/wiring/subsystem_seams.h"
 #include "brandpack/brand_pack_flow.h"
 #include "canvas/player/startup_canvas.h"
-#include "canvas/reference/bitmap_canvas.h"
+#include "canvas/bitmap/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/api/print_services.h"
 #include "export/export_run.h"
@@ -50,6 +50,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <csignal>
 #include <cstdio>
 
 namespace vm {
@@ -104,7 +105,9 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     QtFormPresenter forms(windows);
     QtSystemDialogs dialogs;
     LinuxOsFacts os;
-    LinuxRights rights;
+    // The print-to-file printer goes into the user's own printer store.
+    const QString printerStore = FileSpooler::defaultFolder();
+    LinuxRights rights(printerStore);
     DesktopShellOpener shell;
     LinuxNetworkInfo network;
     ImmediateProcessControl process;
@@ -113,7 +116,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     const QString programFolder = QCoreApplication::applicationDirPath();
     LinuxProcessRunner processes;
     giveConverterItsConfiguration(processes, programFolder, Publishing::prepareConverterConfig(programFolder));
-    FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    FileSpooler spooler(printerStore, reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};
@@ -152,9 +155,10 @@ int runWithScreen(QApplication& app, const CommandLine& options)
 
 int runScript(QApplication& app, const CommandLine& options)
 {
-    const std::optional<QList<Statement>> statements = ScriptParser::parseFile(options.scriptPath);
+    QString why;
+    const std::optional<QList<Statement>> statements = ScriptParser::parseFile(options.scriptPath, &why);
     if (!statements) {
-        std::fprintf(stderr, "vantamorph: cannot read the script %s\n", qPrintable(options.scriptPath));
+        std::fprintf(stderr, "vantamorph: cannot read the script: %s\n", qPrintable(why));
         return CommandLine::usageExitCode;
     }
     ScriptTranscript transcript(options.transcriptPath);
@@ -168,7 +172,9 @@ int runScript(QApplication& app, const CommandLine& options)
     ScriptedFormPresenter forms(windows, transcript, answers);
     ScriptedSystemDialogs dialogs(transcript, answers);
     LinuxOsFacts os;
-    LinuxRights rights;
+    // The print-to-file printer goes into the user's own printer store.
+    const QString printerStore = FileSpooler::defaultFolder();
+    LinuxRights rights(printerStore);
     ScriptedShellOpener shell(transcript);
     LinuxNetworkInfo network;
     TranscriptProcessControl process(transcript);
@@ -180,7 +186,7 @@ int runScript(QApplication& app, const CommandLine& options)
     LinuxProcessRunner realProcesses;
     giveConverterItsConfiguration(realProcesses, programFolder, Publishing::prepareConverterConfig(programFolder));
     TranscriptProcessRunner processes(realProcesses, transcript);
-    FileSpooler spooler(FileSpooler::defaultFolder(), reportSpoolerProblem);
+    FileSpooler spooler(printerStore, reportSpoolerProblem);
     LinuxSystemLocale locale;
     LinuxOsVersion osVersion;
     PrintServices printing{processes, spooler, locale, osVersion};
@@ -259,6 +265,8 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
     if (!options.background.isEmpty())
         run.options.background = QColor(options.background);
     const ExportRunResult result = runExport(run, logo_export::resourcesFor(QCoreApplication::applicationDirPath()));
+    for (const QString& warning : result.warnings)
+        std::fprintf(stderr, "vantamorph: %s\n", qPrintable(warning));
     if (!result.message.isEmpty())
         std::fprintf(stderr, "vantamorph: %s\n", qPrintable(result.message));
     return result.exitCode;
@@ -270,6 +278,9 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
 int main(int argc, char** argv)
 {
     using namespace vm;
+    // A write past the user's file size limit fails with its own error and is
+    // reported, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));

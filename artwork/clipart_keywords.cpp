@@ -2,6 +2,8 @@
 
 #include "protocol/field_separator.h"
 #include "platform/api/atomic_file.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 #include "platform/api/path_style.h"
 #include "platform/api/run_time_error.h"
 
@@ -39,7 +41,11 @@ void setNodeText(pugi::xml_node node, const QString& text)
 
 void loadOrFail(pugi::xml_document& document, const QString& path)
 {
-    const pugi::xml_parse_result result = document.load_file(path.toLocal8Bit().constData(), parseOptions);
+    const BoundedRead file = readBoundedFile(path, file_limits::xmlList);
+    if (!file.ok())
+        throw RunTimeError(file.failure == ReadFailure::Missing ? error_number::FileNotFound : error_number::PathFileAccessError,
+                           QStringLiteral("The file %1 could not be read: %2").arg(path, file.reason));
+    const pugi::xml_parse_result result = document.load_buffer(file.bytes.constData(), size_t(file.bytes.size()), parseOptions);
     if (!result)
         throw RunTimeError(error_number::FileNotFound,
                            QStringLiteral("The file %1 could not be read: %2").arg(path, QString::fromUtf8(result.description())));

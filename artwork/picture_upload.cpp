@@ -1,6 +1,8 @@
 #include "artwork/picture_upload.h"
 
 #include "platform/api/atomic_file.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 #include "platform/api/path_style.h"
 #include "platform/api/system_dialogs.h"
 
@@ -70,10 +72,14 @@ void PictureUpload::BrowseImage()
             tell(dialogs, typeMessage);
             return;
         }
-        QFile source(chosen);
-        if (!exists || !source.open(QIODevice::ReadOnly))
+        if (!exists)
             return;
-        const QByteArray picture = source.readAll();
+        const BoundedRead source = readBoundedFile(chosen, file_limits::picture);
+        if (!source.ok()) {
+            tell(dialogs, source.reason);
+            return;
+        }
+        const QByteArray& picture = source.bytes;
         if (!isRasterPicture(picture)) {
             tell(dialogs, typeMessage);
             return;

@@ -7,7 +7,7 @@
 #include "bench/bench_support.h"
 #include "canvas/logo/clipart_catalogue.h"
 #include "canvas/logo/logo_renderer.h"
-#include "canvas/reference/clipart_dialog.h"
+#include "canvas/symbols/clipart_dialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,9 +3,9 @@
 // with 1,000 elements on the stage, against the same 50 on an empty stage.
 #include "bench/bench_logo.h"
 #include "bench/bench_support.h"
-#include "canvas/reference/editor_widget.h"
+#include "canvas/editor/editor_widget.h"
 #include "canvas/reference/reference_canvas.h"
-#include "canvas/reference/stage_view.h"
+#include "canvas/editor/stage_view.h"
 #include "platform/api/trace.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 //
 //   publish_bench build/dist
 #include "bench/bench_support.h"
-#include "canvas/reference/bitmap_canvas.h"
+#include "canvas/bitmap/bitmap_canvas.h"
 #include "canvas/reference/reference_canvas.h"
 #include "platform/linux/immediate_process_control.h"
 #include "platform/linux/linux_network_info.h"
@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     ScriptedFormPresenter forms(windows, quiet, answers);
     ScriptedSystemDialogs dialogs(quiet, answers);
     LinuxOsFacts os;
-    LinuxRights rights;
+    LinuxRights rights(root.path() + QStringLiteral("/spool"));
     ScriptedShellOpener shell(quiet);
     LinuxNetworkInfo network;
     ImmediateProcessControl process;

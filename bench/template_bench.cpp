@@ -7,8 +7,8 @@
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas/logo/template_library.h"
-#include "canvas/reference/template_gallery.h"
-#include "canvas/reference/template_thumbnails.h"
+#include "canvas/gallery/template_gallery.h"
+#include "canvas/gallery/template_thumbnails.h"
 
 #include <QApplication>
 #include <QDir>

@@ -37,10 +37,6 @@ void BrandPackFlow::mnuBrandPack()
             tell(QStringLiteral("The brand pack cannot be written: %1.").arg(problem));
             return;
         }
-        if (!QDir().mkpath(folder)) {
-            tell(QStringLiteral("The brand pack cannot be written: the folder %1 cannot be created.").arg(folder));
-            return;
-        }
         // The pack keeps its own copy of the logo: the canvas may change meanwhile.
         form_.prepare(std::make_unique<BrandPack>(*logo.document, *logo.renderer, QDir(folder).absolutePath()));
         host_.platform.forms.showModal(form_, &host_.mainForm);
@@ -50,7 +46,7 @@ void BrandPackFlow::mnuBrandPack()
             break;
         case BrandPackForm::Outcome::NotRun: // the window was closed before the first file
         case BrandPackForm::Outcome::Cancelled:
-            tell(QStringLiteral("The brand pack was cancelled; the files written so far are complete."));
+            tell(QStringLiteral("The brand pack was cancelled; %1 was not changed.").arg(folder));
             break;
         case BrandPackForm::Outcome::Failed:
             tell(QStringLiteral("The brand pack could not be written: %1").arg(form_.pack() ? form_.pack()->error().reason : QString()));

@@ -79,6 +79,9 @@ void BrandPackForm::step()
 void BrandPackForm::finish(Outcome outcome)
 {
     outcome_ = outcome;
+    // A stopped pack leaves the folder as it was, not half replaced.
+    if (pack_ && outcome != Outcome::Finished)
+        pack_->abandon();
     host_.platform.forms.unload(*this);
 }
 

@@ -12,8 +12,9 @@ namespace vm {
 
 // The brand pack's progress window: it writes the pack one file per turn of
 // the event loop while it is shown, says which file it is on, and offers
-// Cancel, which stops before the next file (a file being written is finished,
-// never left half-written). It unloads itself when the pack ends.
+// Cancel, which stops before the next file and leaves the folder as it was
+// (the pack takes the folder's place only when complete). It unloads itself
+// when the pack ends.
 class BrandPackForm : public Form {
 public:
     enum class Outcome { NotRun, Finished, Cancelled, Failed };

@@ -45,7 +45,7 @@ void collect(const std::vector<LogoElement>& elements, QStringList& colours, QSt
 } // namespace
 
 BrandPack::BrandPack(LogoDocument logo, const LogoRenderer& renderer, QString folder)
-    : logo_(std::move(logo)), renderer_(renderer), folder_(std::move(folder))
+    : logo_(std::move(logo)), renderer_(renderer), folder_(folder, fileNames())
 {
     if (logo_.stageSize.isEmpty())
         logo_.stageSize = QSize(1, 1);
@@ -59,21 +59,18 @@ QString BrandPack::folderProblem(const QString& path)
     const QFileInfo folder(path);
     if (folder.exists() && !folder.isDir())
         return QStringLiteral("%1 is a file, not a folder").arg(path);
-    if (!folder.exists()) {
-        // Made with its missing parents, inside the nearest folder that exists.
-        QFileInfo ancestor(folder.absolutePath());
-        while (!ancestor.exists() && !ancestor.isRoot())
-            ancestor.setFile(ancestor.absolutePath());
-        if (!ancestor.isDir() || !ancestor.isWritable())
-            return QStringLiteral("the folder %1 cannot be created").arg(path);
-        return {};
-    }
-    if (!folder.isWritable())
-        return QStringLiteral("the folder %1 cannot be written").arg(path);
-    for (const QString& name : BrandPack::fileNames())
-        if (const QFileInfo file(path + QLatin1Char('/') + name); file.exists() && (!file.isFile() || !file.isWritable()))
+    // The pack is made beside the folder and takes its place: the parent is written.
+    QFileInfo ancestor(QFileInfo(folder.isSymLink() ? folder.canonicalFilePath() : folder.absoluteFilePath()).absolutePath());
+    while (!ancestor.exists() && !ancestor.isRoot())
+        ancestor.setFile(ancestor.absolutePath());
+    if (!ancestor.isDir() || !ancestor.isWritable())
+        return folder.exists() ? QStringLiteral("the folder %1 cannot be replaced: %2 cannot be written").arg(path, ancestor.filePath())
+                               : QStringLiteral("the folder %1 cannot be created").arg(path);
+    // A file the user made read-only is not replaced behind their back.
+    for (const QString& name : fileNames())
+        if (const QFileInfo file(path + QLatin1Char('/') + name); file.isFile() && !file.isWritable())
             return QStringLiteral("%1 cannot be replaced").arg(file.filePath());
-    return {};
+    return PackFolder::foreignContent(path, fileNames());
 }
 
 QStringList BrandPack::fileNames()
@@ -187,15 +184,33 @@ bool BrandPack::runNextStep()
 {
     if (finished() || !error_.ok)
         return false;
+    if (!folder_.isOpen()) {
+        if (done_ > 0) {
+            error_ = WriteOutcome::failure(error_number::InvalidProcedureCall, QStringLiteral("the pack was abandoned"));
+            return false;
+        }
+        if (const QString problem = folder_.open(); !problem.isEmpty()) {
+            error_ = WriteOutcome::failure(error_number::PathFileAccessError, problem);
+            return false;
+        }
+    }
     const Step& step = steps_[size_t(done_)];
-    const QString path = folder_ + QLatin1Char('/') + step.name;
+    const QString path = folder_.stagingPath() + QLatin1Char('/') + step.name;
     QString size;
     error_ = step.write(path, size);
     if (!error_.ok) {
         error_.reason = step.name + QStringLiteral(": ") + error_.reason;
+        folder_.discard();
         return false;
     }
     written_.append({step.name, size, QFileInfo(path).size()});
+    if (done_ + 1 == stepCount()) {
+        if (const QString problem = folder_.commit(); !problem.isEmpty()) {
+            error_ = WriteOutcome::failure(error_number::PathFileAccessError, problem);
+            folder_.discard();
+            return false;
+        }
+    }
     ++done_;
     return true;
 }
@@ -203,8 +218,10 @@ bool BrandPack::runNextStep()
 bool BrandPack::run(const std::function<bool()>& keepGoing)
 {
     while (!finished()) {
-        if (keepGoing && !keepGoing())
+        if (keepGoing && !keepGoing()) {
+            abandon();
             return false;
+        }
         if (!runNextStep())
             return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/logo/logo_renderer.h"
+#include "export/pack_folder.h"
 #include "platform/api/atomic_file.h"
 
 #include <QImage>
@@ -19,10 +20,12 @@ struct BrandFile {
     qint64 bytes = 0;
 };
 
-// Everything a logo is needed as, written into one folder one file per step,
-// so a caller can show progress and stop between files: each file is written
-// whole or not at all, and a stop leaves only complete files behind. The
-// pictures are scaled from one rendering of the logo.
+// Everything a logo is needed as, written one file per step, so a caller can
+// show progress and stop between files. The files go into a hidden sibling of
+// the folder, which becomes the folder after the last one (see PackFolder): the
+// folder holds the previous pack or the new one, whole, never a mix, and a stop
+// or a failure leaves it as it was. The pictures are scaled from one rendering
+// of the logo.
 class BrandPack {
 public:
     BrandPack(LogoDocument logo, const LogoRenderer& renderer, QString folder);
@@ -30,8 +33,9 @@ public:
 
     // The names of the files, in the order they are written; the page comes last.
     static QStringList fileNames();
-    // Why a pack cannot go into path (a folder, or one its writable parent can
-    // hold); empty when it can. Nothing is created by asking.
+    // Why a pack cannot go into path (a new folder, or one holding only a
+    // previous pack, in a parent that can be written); empty when it can.
+    // Nothing is created by asking.
     static QString folderProblem(const QString& path);
 
     int stepCount() const { return int(steps_.size()); }
@@ -39,10 +43,14 @@ public:
     bool finished() const { return done_ == stepCount(); }
     // The file the next step writes.
     QString nextFile() const;
-    // Writes the next file; false, with error() set, when it could not be written.
+    // Writes the next file; false, with error() set, when it could not be
+    // written. The first step claims the folder; the last puts the pack in place.
     bool runNextStep();
-    // Every step in turn, until one fails or keepGoing (asked before each step) says stop.
+    // Every step in turn, until one fails or keepGoing (asked before each step)
+    // says stop; a stop or a failure abandons the pack.
     bool run(const std::function<bool()>& keepGoing = {});
+    // Drops the files written so far; the folder stays as it was.
+    void abandon() { folder_.discard(); }
     const WriteOutcome& error() const { return error_; }
     const QList<BrandFile>& written() const { return written_; }
 
@@ -63,7 +71,7 @@ private:
 
     LogoDocument logo_;
     const LogoRenderer& renderer_;
-    QString folder_;
+    PackFolder folder_;
     std::vector<Step> steps_;
     int done_ = 0;
     WriteOutcome error_;

@@ -3,6 +3,8 @@
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/imported_fonts.h"
 #include "export/brand_pack.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +16,7 @@ constexpr int failedExitCode = 1;
 
 ExportRunResult failed(QString message)
 {
-    return {failedExitCode, message.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified()};
+    return {failedExitCode, message.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified(), {}};
 }
 
 // A file we may replace or create in a folder we may write to; empty when so.
@@ -33,14 +35,25 @@ QString targetProblem(const QString& path)
     return {};
 }
 
+// What the renderer drew as a placeholder, one line each.
+ExportRunResult withWarnings(ExportRunResult result, const LogoRenderer& renderer)
+{
+    for (const DrawProblem& problem : renderer.problems())
+        result.warnings.append(QStringLiteral("warning: ") + problem.text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return result;
+}
+
 } // namespace
 
 ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
 {
     if (run.project.isEmpty() || run.out.isEmpty())
         return failed(QStringLiteral("a project and --out are both needed"));
-    if (!QFileInfo(run.project).isFile())
-        return failed(QStringLiteral("the project %1 does not exist").arg(run.project));
+    // A pipe, a folder or a device is refused at once, with what it is.
+    if (const BoundedRead check = checkBoundedFile(run.project, file_limits::logoProject); !check.ok())
+        return failed(check.failure == ReadFailure::Missing
+                          ? QStringLiteral("the project %1 does not exist").arg(run.project)
+                          : QStringLiteral("the project cannot be opened: %1").arg(check.reason));
     const logo_xml::ReadResult read = logo_xml::readFile(run.project);
     if (!read.document)
         return failed(QStringLiteral("the project %1 cannot be used: %2").arg(run.project, read.error));
@@ -58,12 +71,11 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
             return failed(QStringLiteral("--width, --height, --transparent and --background go with --export only"));
         if (const QString problem = BrandPack::folderProblem(run.out); !problem.isEmpty())
             return failed(problem);
-        if (!QDir().mkpath(run.out))
-            return failed(QStringLiteral("the folder %1 cannot be created").arg(run.out));
-        BrandPack pack(logo, renderer, QDir(run.out).absolutePath());
+        BrandPack pack(logo, renderer, run.out);
+        ExportRunResult result;
         if (!pack.run())
-            return failed(QStringLiteral("the brand pack stopped at %1").arg(pack.error().reason));
-        return {};
+            result = failed(QStringLiteral("the brand pack was not written: %1").arg(pack.error().reason));
+        return withWarnings(result, renderer);
     }
 
     const std::optional<ExportFormat> format = export_format::fromPath(run.out);
@@ -75,9 +87,10 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
     if (const QString problem = logo_export::checkOptions(logo, run.options); !problem.isEmpty())
         return failed(problem);
     const WriteOutcome written = logo_export::write(run.out, *format, logo, renderer, run.options);
+    ExportRunResult result;
     if (!written.ok)
-        return failed(QStringLiteral("%1 was not written: %2").arg(run.out, written.reason));
-    return {};
+        result = failed(QStringLiteral("%1 was not written: %2").arg(run.out, written.reason));
+    return withWarnings(result, renderer);
 }
 
 } // namespace vm

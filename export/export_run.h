@@ -18,10 +18,13 @@ struct ExportRun {
 struct ExportRunResult {
     int exitCode = 0;
     QString message; // one line for stderr; empty on success
+    // One line for stderr per picture or symbol drawn as a placeholder; the
+    // file is still written (as the screen shows it) and the exit code stays 0.
+    QStringList warnings;
 };
 
 // Checks everything first (the project, the target, the options), so a bad
-// input creates or changes no file, then writes.
+// input creates or changes no file, then writes, and says what could not be drawn.
 ExportRunResult runExport(const ExportRun& run, const LogoResources& resources);
 
 } // namespace vm

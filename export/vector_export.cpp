@@ -1,5 +1,7 @@
 #include "export/vector_export.h"
 
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 #include "platform/printing/eps_writer.h"
 
 #include <QBuffer>
@@ -20,8 +22,8 @@ namespace {
 LogoRenderer vectorRenderer(const LogoRenderer& renderer)
 {
     LogoRenderer vector = renderer;
-    QFile list(renderer.resources().dataFolder + QStringLiteral("/Font_user.xml"));
-    const QString userFonts = list.open(QIODevice::ReadOnly) ? QString::fromUtf8(list.readAll()) : QString();
+    const QString userFonts = QString::fromUtf8(
+        readBoundedFile(renderer.resources().dataFolder + QStringLiteral("/Font_user.xml"), file_limits::xmlList).bytes);
     vector.setTextAsOutlines([userFonts](const QString& family) {
         return !QFontDatabase::hasFamily(family) || (!family.isEmpty() && userFonts.contains(family, Qt::CaseInsensitive));
     });

@@ -3,6 +3,8 @@
 #include "fonts/movies/font_movie_descriptions.h"
 #include "protocol/field_separator.h"
 #include "platform/api/atomic_file.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 #include "platform/api/path_style.h"
 #include "platform/api/process_runner.h"
 #include "platform/api/run_time_error.h"
@@ -69,6 +71,10 @@ void FontImport::importSelectedFont(const QString& argument)
     const QString fontFile = scan_.catalogue().fileOf(faceName);
     if (fontFile.isEmpty())
         refuse(faceName, QStringLiteral("no installed TrueType font has that name"), error_number::FileNotFound);
+    // The compiler would wait for ever on a pipe put in the font's place since the scan.
+    if (const BoundedRead font = checkBoundedFile(fontFile, file_limits::fontFile); !font.ok())
+        refuse(faceName, font.reason,
+               font.failure == ReadFailure::Missing ? error_number::FileNotFound : error_number::PathFileAccessError);
 
     // Each movie is compiled under a name of its own first (movie names never
     // start with a dot). The import movie reads the library movie by its real

@@ -1,11 +1,12 @@
 #include "fonts/font_name_cache.h"
 
 #include "platform/api/atomic_file.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
 #include <QCborArray>
 #include <QCborMap>
 #include <QCborValue>
-#include <QFile>
 
 namespace vm {
 
@@ -13,8 +14,6 @@ namespace {
 const QString formatName = QStringLiteral("vantamorph-font-names");
 // Raised whenever the way names are read changes, so old names are read anew.
 constexpr int formatVersion = 1;
-// Far above any machine's font list; a larger file is not ours.
-constexpr qint64 largestCache = 64 * 1024 * 1024;
 } // namespace
 
 void FontNameCache::load(const QString& cacheFile)
@@ -22,11 +21,11 @@ void FontNameCache::load(const QString& cacheFile)
     loaded_.clear();
     recorded_.clear();
     changed_ = false;
-    QFile file(cacheFile);
-    if (file.size() > largestCache || !file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBoundedFile(cacheFile, file_limits::fontNameCache);
+    if (!file.ok())
         return;
     QCborParserError error;
-    const QCborValue root = QCborValue::fromCbor(file.readAll(), &error);
+    const QCborValue root = QCborValue::fromCbor(file.bytes, &error);
     if (error.error != QCborError::NoError || !root.isMap())
         return;
     const QCborMap map = root.toMap();

@@ -1,5 +1,6 @@
 #include "fonts/font_scan.h"
 
+#include "platform/api/file_limits.h"
 #include "platform/api/installed_fonts.h"
 #include "platform/api/path_style.h"
 #include "fonts/font_name_cache.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
 #include <sys/stat.h>
 
 namespace vm {
@@ -21,13 +23,17 @@ struct Folder {
 
 // Size and modification time straight from the file system: a second start
 // does little else for each font, and Qt's local-time conversion of the
-// time would cost more than the look-up itself.
-FontNameCache::Key stampOf(const QString& path)
+// time would cost more than the look-up itself. Null for what is not a font
+// file at all: a pipe, a device or a socket named *.ttf (FreeType would wait
+// on a pipe for ever), or a file larger than any font.
+std::optional<FontNameCache::Key> stampOf(const QString& path)
 {
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {-1, -1};
-    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode)
+        || status.st_size > file_limits::fontFile)
+        return std::nullopt;
+    return FontNameCache::Key{qint64(status.st_size),
+                              qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000};
 }
 
 QList<Folder> foldersToSearch(const QString& windowsFolder, InstalledFonts& fonts)
@@ -58,7 +64,10 @@ FontScanResult scanInstalledFonts(const QString& windowsFolder, InstalledFonts& 
             const QString path = files.next();
             if (!files.fileName().endsWith(QLatin1String("ttf"), Qt::CaseInsensitive))
                 continue;
-            const FontNameCache::Key key = stampOf(path);
+            const std::optional<FontNameCache::Key> stamp = stampOf(path);
+            if (!stamp)
+                continue;
+            const FontNameCache::Key key = *stamp;
             QString name = cache.find(path, key);
             if (name.isNull()) {
                 name = fonts.faceName(path);

@@ -1,6 +1,7 @@
 #include "project/project_file.h"
 
 #include "platform/api/atomic_file.h"
+#include "platform/api/file_limits.h"
 #include "platform/api/run_time_error.h"
 
 #include <QDir>
@@ -36,6 +37,16 @@ pugi::xml_encoding declaredEncoding(const pugi::xml_document& document)
 }
 
 } // namespace
+
+BoundedRead checkProject(const QString& path)
+{
+    return checkBoundedFile(path, file_limits::logoProject);
+}
+
+QString cannotOpenMessage(const BoundedRead& check)
+{
+    return QStringLiteral("The logo project cannot be opened: %1.").arg(check.reason);
+}
 
 Outcome writeAtomically(const QString& path, const QByteArray& bytes)
 {

@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include "platform/api/atomic_file.h"
+#include "platform/api/bounded_file.h"
 
 namespace vm {
 
@@ -15,6 +16,13 @@ namespace vm {
 namespace project_file {
 
 using Outcome = WriteOutcome;
+
+// Whether path can be opened as a project: a regular file within the size of
+// any project, checked without waiting on a pipe. Missing is told apart, as
+// the flows keep their own words for a file that is not there.
+BoundedRead checkProject(const QString& path);
+// What the user reads about a project that is there but cannot be opened.
+QString cannotOpenMessage(const BoundedRead& check);
 
 // Replaces path with bytes atomically (see writeFileAtomically).
 Outcome writeAtomically(const QString& path, const QByteArray& bytes);

@@ -300,6 +300,13 @@ void ProjectFlows::mnuOpenProject()
         const QString chosen = host_.platform.dialogs.openFile(request);
         if (chosen.size() < 2)
             return;
+        // A pipe, a folder or a device is refused here with its cause; the
+        // canvas still says it of a file that is not there.
+        if (const BoundedRead check = project_file::checkProject(chosen);
+            !check.ok() && check.failure != ReadFailure::Missing) {
+            host_.messages.Alert(project_file::cannotOpenMessage(check), &host_.mainForm);
+            return;
+        }
         state.pendingOpenPath = chosen;
         if (state.isDirty
             && host_.messages.MessageBoxYN(caption(QStringLiteral("msgYNSaveLogoPrj")), &host_.mainForm)) {

@@ -1,12 +1,11 @@
 #include "project/recent_files.h"
 
+#include "platform/api/file_limits.h"
 #include "platform/api/path_style.h"
 #include "platform/api/run_time_error.h"
 #include "project/project_file.h"
 #include "project/project_flows.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstring>
 
 namespace vm {
@@ -46,12 +45,11 @@ QString RecentFiles::configPath() const
 
 void RecentFiles::load(project_file::ParsedXml& config) const
 {
-    QFile file(configPath());
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBoundedFile(configPath(), file_limits::xmlList);
+    if (!file.ok())
         throw RunTimeError(error_number::ObjectVariableNotSet,
-                           QStringLiteral("Object variable or With block variable not set (%1: %2)")
-                               .arg(configPath(), file.errorString()));
-    project_file::parse(project_file::decode(file.readAll()), config);
+                           QStringLiteral("Object variable or With block variable not set (%1)").arg(file.reason));
+    project_file::parse(project_file::decode(file.bytes), config);
     const pugi::xml_parse_result& parsed = config.result;
     if (!parsed || !config.document.document_element())
         throw RunTimeError(error_number::ObjectVariableNotSet,
@@ -132,8 +130,7 @@ void RecentFiles::UpdateHistory(const QString& path)
 
 QByteArray RecentFiles::snapshot() const
 {
-    QFile file(configPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readBoundedFile(configPath(), file_limits::xmlList).bytes;
 }
 
 void RecentFiles::restore(const QByteArray& snapshot)
@@ -157,8 +154,13 @@ void RecentFiles::mnuFile(int index)
         if (!id)
             throw RunTimeError(error_number::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
         const QString path = items.ItemCaption(id);
-        if (!QFileInfo(path).isFile()) {
+        const BoundedRead check = project_file::checkProject(path);
+        if (check.failure == ReadFailure::Missing) {
             host_.messages.Alert(host_.language.GetControlCaptions(QStringLiteral("alertNotFount")), &host_.mainForm);
+            return;
+        }
+        if (!check.ok()) {
+            host_.messages.Alert(project_file::cannotOpenMessage(check), &host_.mainForm);
             return;
         }
         HostState& state = host_.state;

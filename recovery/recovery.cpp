@@ -16,10 +16,7 @@ Recovery::Recovery(const RecoverySeams& host, const RecoverySettings& settings)
 {
     // Opened even with autosave off: earlier work is still offered back.
     if (!store_.open())
-        host_.trap.report(offerLabel, RunTimeError(error_number::PathFileAccessError,
-                                                   QStringLiteral("The recovery folder %1 cannot be used: "
-                                                                  "no autosave")
-                                                       .arg(settings_.folder)));
+        host_.trap.report(offerLabel, RunTimeError(error_number::PathFileAccessError, unusableFolder()));
     host_.lifeCycle.on(LifeCycle::ready, [this] { offer(); });
     host_.lifeCycle.on(LifeCycle::ending, [this] { end(); });
 }
@@ -38,8 +35,12 @@ void Recovery::offer()
         return;
     offered_ = true;
     host_.trap.run(offerLabel, [&] {
-        if (!store_.isOpen())
+        if (!store_.isOpen()) {
+            // Said once the window is up: the user should know nothing is autosaved.
+            if (settings_.enabled())
+                host_.messages.Alert(unusableFolder(), &host_.mainForm);
             return;
+        }
         const RecoveryStore::Scan scan = store_.scan(now(), RecoverySettings::keepDays);
         if (!scan.setAside.isEmpty())
             reportSetAside(scan.setAside);
@@ -53,6 +54,12 @@ void Recovery::offer()
     });
     if (settings_.enabled())
         autosave_.start();
+}
+
+QString Recovery::unusableFolder() const
+{
+    return QStringLiteral("The recovery folder cannot be used (%1), so unsaved changes are not autosaved.")
+        .arg(store_.openFailure());
 }
 
 void Recovery::reportSetAside(const QStringList& files)

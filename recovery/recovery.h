@@ -31,6 +31,7 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
 
 private:
+    QString unusableFolder() const;
     void reportSetAside(const QStringList& files);
     void ask(const RecoveryEntry& entry);
     void restore(const QString& project);

@@ -1,5 +1,9 @@
 #include "recovery/recovery_store.h"
 
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
+#include "recovery/recovery_files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,16 +12,28 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <pugixml.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace vm {
+
+using recovery_files::idOf;
+using recovery_files::Kind;
+using recovery_files::kindOf;
 
 namespace {
 const QString damagedFolder = QStringLiteral("damaged");
 
-QString idOf(const QString& fileName) { return fileName.section(QLatin1Char('.'), 0, 0); }
+// The names of ours in folder, whatever each is; nothing else is listed.
+QStringList ownNames(const QString& folder, const QStringList& filter = {})
+{
+    QStringList names = QDir(folder).entryList(filter, QDir::AllEntries | QDir::Hidden | QDir::System
+                                                          | QDir::NoDotAndDotDot);
+    names.removeIf([](const QString& name) { return !recovery_files::isOwnName(name); });
+    return names;
+}
 
 QDateTime modified(const QString& path) { return QFileInfo(path).lastModified().toUTC(); }
 } // namespace
@@ -31,13 +47,24 @@ QString RecoveryStore::pathOf(const QString& id, const QString& suffix) const
 
 bool RecoveryStore::open()
 {
-    if (!QDir().mkpath(folder_))
+    // Never through a link: the clean-up would work on the folder it names.
+    if (kindOf(folder_) != Kind::Missing && !recovery_files::isRealFolder(folder_, openFailure_))
+        return false;
+    if (!QDir().mkpath(folder_)) {
+        openFailure_ = QStringLiteral("%1 cannot be made").arg(folder_);
+        return false;
+    }
+    if (!recovery_files::isRealFolder(folder_, openFailure_))
         return false;
     // The process id alone could come back after a reboot; the random part cannot.
     id_ = QStringLiteral("%1-%2")
               .arg(QCoreApplication::applicationPid())
               .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
-    return marker_.claim(pathOf(id_, QStringLiteral(".lock")));
+    if (!marker_.claim(pathOf(id_, QStringLiteral(".lock")))) {
+        openFailure_ = QStringLiteral("%1 cannot be written").arg(folder_);
+        return false;
+    }
+    return true;
 }
 
 WriteOutcome RecoveryStore::writeLogo(const QByteArray& xml) const
@@ -69,28 +96,30 @@ void RecoveryStore::close()
 
 bool RecoveryStore::readable(const RecoveryEntry& entry, QString& project, QString& reason)
 {
-    pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_file(QFile::encodeName(entry.logoPath).constData());
-    if (!parsed || !document.document_element()) {
-        reason = QStringLiteral("the logo is not well-formed XML (%1)").arg(QString::fromUtf8(parsed.description()));
+    const BoundedRead logo = readBoundedFile(entry.logoPath, file_limits::recoveryLogo);
+    if (!logo.ok()) {
+        reason = logo.reason;
         return false;
     }
+    if (!recovery_files::isLogo(logo.bytes, reason))
+        return false;
     project = QString::fromLatin1(newLogo);
     // Written before the first logo: without it, the logo had no file yet.
-    QFile infoFile(entry.infoPath);
-    if (!infoFile.exists())
+    const BoundedRead info = readBoundedFile(entry.infoPath, file_limits::recoveryInfo);
+    if (info.failure == ReadFailure::Missing)
         return true;
-    if (!infoFile.open(QIODevice::ReadOnly)) {
-        reason = infoFile.errorString();
+    if (!info.ok()) {
+        reason = info.reason;
         return false;
     }
-    const QJsonDocument info = QJsonDocument::fromJson(infoFile.readAll());
-    const QJsonValue value = info.object().value(QStringLiteral("project"));
+    const QJsonValue value = QJsonDocument::fromJson(info.bytes).object().value(QStringLiteral("project"));
     if (!value.isString() || value.toString().isEmpty()) {
         reason = QStringLiteral("its project file entry cannot be read");
         return false;
     }
-    project = value.toString();
+    // A record can name any file; a Save writes over it only when it is a logo project.
+    if (recovery_files::isLogoProject(value.toString()))
+        project = value.toString();
     return true;
 }
 
@@ -103,9 +132,13 @@ void RecoveryStore::removeFilesOf(const QString& id, const QStringList& names) c
 
 void RecoveryStore::setAside(const QStringList& names, QStringList& moved) const
 {
-    QDir(folder_).mkpath(damagedFolder);
+    const QString damaged = folder_ + QLatin1Char('/') + damagedFolder;
+    QString reason;
+    ::mkdir(QFile::encodeName(damaged).constData(), 0700);
+    if (!recovery_files::isRealFolder(damaged, reason))
+        return; // not ours to fill: the files stay where they are
     for (const QString& name : names) {
-        const QString target = folder_ + QLatin1Char('/') + damagedFolder + QLatin1Char('/') + name;
+        const QString target = damaged + QLatin1Char('/') + name;
         if (std::rename(QFile::encodeName(folder_ + QLatin1Char('/') + name).constData(),
                         QFile::encodeName(target).constData())
             == 0)
@@ -115,27 +148,42 @@ void RecoveryStore::setAside(const QStringList& names, QStringList& moved) const
 
 void RecoveryStore::removeOldDamaged(const QDateTime& now, int keepDays) const
 {
-    const QDir damaged(folder_ + QLatin1Char('/') + damagedFolder);
-    for (const QFileInfo& file : damaged.entryInfoList(QDir::Files | QDir::Hidden))
-        if (file.lastModified().toUTC().daysTo(now) > keepDays)
-            QFile::remove(file.filePath());
+    const QString damaged = folder_ + QLatin1Char('/') + damagedFolder;
+    QString reason;
+    if (!recovery_files::isRealFolder(damaged, reason))
+        return;
+    for (const QString& name : ownNames(damaged)) {
+        const QString path = damaged + QLatin1Char('/') + name;
+        if (kindOf(path) == Kind::File && modified(path).daysTo(now) > keepDays)
+            QFile::remove(path);
+    }
 }
 
 RecoveryStore::Scan RecoveryStore::scan(const QDateTime& now, int keepDays)
 {
     Scan result;
+    QString reason;
+    if (!recovery_files::isRealFolder(folder_, reason))
+        return result; // made a link since open(): nothing in it is ours
     removeOldDamaged(now, keepDays);
     QHash<QString, QStringList> filesById;
-    for (const QString& name : QDir(folder_).entryList(QDir::Files | QDir::Hidden))
+    for (const QString& name : ownNames(folder_))
         filesById[idOf(name)].append(name);
 
     for (auto copy = filesById.cbegin(); copy != filesById.cend(); ++copy) {
         const QString& id = copy.key();
         const QStringList& names = copy.value();
-        if (id == id_ || RunningMarker::isHeldByOther(pathOf(id, QStringLiteral(".lock"))))
+        // Running, or a marker we cannot open: another copy's, maybe another user's.
+        if (id == id_ || RunningMarker::holderOf(pathOf(id, QStringLiteral(".lock"))) != RunningMarker::Holder::Nobody)
             continue;
+        if (!plainFiles(names))
+            continue; // a link, a pipe or a folder under one of our names is not ours
+        // A marker holds a process id and nothing more: a larger one is damaged.
+        qint64 lockSize = 0;
+        if (kindOf(pathOf(id, QStringLiteral(".lock")), &lockSize) == Kind::File && lockSize > file_limits::recoveryLock)
+            setAside({id + QStringLiteral(".lock")}, result.setAside);
         RecoveryEntry entry{id, pathOf(id, QStringLiteral(".vmp")), pathOf(id, QStringLiteral(".json")), {}, {}};
-        if (!QFileInfo::exists(entry.logoPath)) {
+        if (kindOf(entry.logoPath) == Kind::Missing) {
             removeFilesOf(id, names); // a marker, a half-written file: nothing to offer
             continue;
         }
@@ -144,14 +192,16 @@ RecoveryStore::Scan RecoveryStore::scan(const QDateTime& now, int keepDays)
             removeFilesOf(id, names);
             continue;
         }
-        QString reason;
         if (!readable(entry, entry.project, reason)) {
             QStringList kept;
             for (const QString& name : names)
                 if (name == id + QStringLiteral(".vmp") || name == id + QStringLiteral(".json"))
                     kept.append(name);
             setAside(kept, result.setAside);
-            removeFilesOf(id, names);
+            // What could not be set aside stays: it may be all that is left of the work.
+            QStringList rest = names;
+            rest.removeIf([&](const QString& name) { return kept.contains(name); });
+            removeFilesOf(id, rest);
             continue;
         }
         result.offers.append(entry);
@@ -161,6 +211,12 @@ RecoveryStore::Scan RecoveryStore::scan(const QDateTime& now, int keepDays)
     return result;
 }
 
+bool RecoveryStore::plainFiles(const QStringList& names) const
+{
+    return std::all_of(names.begin(), names.end(),
+                       [&](const QString& name) { return kindOf(folder_ + QLatin1Char('/') + name) == Kind::File; });
+}
+
 bool RecoveryStore::adopt(const RecoveryEntry& entry) const
 {
     // Only one copy's rename of the logo can succeed: that copy owns it now.
@@ -168,8 +224,7 @@ bool RecoveryStore::adopt(const RecoveryEntry& entry) const
         return false;
     if (QFileInfo::exists(entry.infoPath))
         std::rename(QFile::encodeName(entry.infoPath).constData(), QFile::encodeName(infoPath()).constData());
-    const QStringList leftovers = QDir(folder_).entryList({entry.id + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
-    removeFilesOf(entry.id, leftovers);
+    removeFilesOf(entry.id, ownNames(folder_, {entry.id + QStringLiteral(".*")}));
     return true;
 }
 

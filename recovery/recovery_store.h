@@ -25,14 +25,19 @@ struct RecoveryEntry {
 //   ID.json  {"project": PATH or "New"}: where a later Save should write
 // A copy's files outlive it only when it did not end cleanly. Files that
 // cannot be read are moved into damaged/ so they are reported only once.
+// Only names of that pattern and damaged/ are ever touched; a folder that is
+// a link is refused, and a set with a marker that cannot be opened, or with a
+// member that is not a plain file, is left alone.
 class RecoveryStore {
 public:
     static constexpr const char* newLogo = "New";
 
     explicit RecoveryStore(QString folder);
 
-    // Makes the folder and this copy's marker; false when that fails.
+    // Makes the folder and this copy's marker; false, with the reason in
+    // openFailure(), when that fails or the folder is a link.
     bool open();
+    const QString& openFailure() const { return openFailure_; }
     bool isOpen() const { return marker_.held(); }
     const QString& folder() const { return folder_; }
     const QString& id() const { return id_; }
@@ -59,16 +64,20 @@ public:
     // starting at the same time cannot offer it too. False when it is gone.
     bool adopt(const RecoveryEntry& entry) const;
 
-    // What a recovery file must look like to be offered; reason when not.
+    // What a recovery file must look like to be offered; reason when not. A
+    // project that is not an existing logo project comes back as a new logo,
+    // so a later Save asks where instead of writing over whatever it names.
     static bool readable(const RecoveryEntry& entry, QString& project, QString& reason);
 
 private:
     QString pathOf(const QString& id, const QString& suffix) const;
+    bool plainFiles(const QStringList& names) const;
     void removeFilesOf(const QString& id, const QStringList& names) const;
     void setAside(const QStringList& names, QStringList& moved) const;
     void removeOldDamaged(const QDateTime& now, int keepDays) const;
 
     QString folder_;
+    QString openFailure_;
     QString id_;
     RunningMarker marker_;
 };

@@ -1,5 +1,7 @@
 #include "shell/language.h"
 
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 #include "platform/api/path_style.h"
 #include "platform/api/run_time_error.h"
 #include "platform/api/system_dialogs.h"
@@ -52,12 +54,15 @@ void Language::LoadLanguage(int index)
 
 bool Language::CheckXMLExists()
 {
-    const pugi::xml_parse_result loaded = document_.load_file(path_.toUtf8().constData());
-    if (loaded)
+    const BoundedRead file = readBoundedFile(path_, file_limits::language);
+    if (file.ok() && document_.load_buffer(file.bytes.constData(), size_t(file.bytes.size())))
         return true;
     document_.reset();
+    // Something that is there but is no file says what it is; a missing or damaged file gets the usual advice.
+    const bool there = !file.ok() && file.failure != ReadFailure::Missing;
     dialogs_.messageBox(QStringLiteral("Failed to load <") + path_ + QStringLiteral(">.\r\n\r\n")
-                            + QStringLiteral("Please make sure that the file exist in application folder."),
+                            + (there ? file.reason + QLatin1Char('.')
+                                     : QStringLiteral("Please make sure that the file exist in application folder.")),
                         QStringLiteral("Vantamorph"), message_box::Buttons::Ok, message_box::Icon::Information);
     return false;
 }

@@ -136,7 +136,8 @@ QString commandLineUsage(const QString& program)
                             "                     format: png, jpg, gif, tiff, eps, svg or pdf\n"
                             "  --brand-pack LOGO.vmp\n"
                             "                     write the brand pack (logo.svg/.pdf/.eps, PNGs, favicon.ico, icons,\n"
-                            "                     social pictures and brand-pack.html) into the folder --out names\n"
+                            "                     social pictures and brand-pack.html) into the folder --out names,\n"
+                            "                     new or holding a previous pack, which it replaces whole when done\n"
                             "  --out PATH         the file or folder written\n"
                             "  --width N          the picture's width in pixels (1 to 20000), the aspect kept\n"
                             "  --height N         the picture's height in pixels (1 to 20000); with --width the\n"
@@ -144,7 +145,9 @@ QString commandLineUsage(const QString& program)
                             "  --transparent      leave the empty stage see-through (png, gif, tiff, svg, pdf)\n"
                             "  --background COLOR draw the stage on COLOR (#rrggbb or a name) instead of its own\n"
                             "Exit status: 0 when written; 1 when the project, target or sizes are wrong or writing\n"
-                            "failed (nothing is created or changed by bad input); 2 for unknown options.\n");
+                            "failed (nothing is created or changed by bad input); 2 for unknown options.\n"
+                            "A picture or symbol that cannot be read is drawn as a grey placeholder, as on the\n"
+                            "screen, and named in a \"vantamorph: warning: ...\" line; the status stays 0.\n");
 }
 
 QString uniqueDesktopName()

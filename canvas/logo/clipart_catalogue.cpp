@@ -1,6 +1,8 @@
 #include "canvas/logo/clipart_catalogue.h"
 
 #include "canvas/logo/logo_renderer.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
 #include <pugixml.hpp>
 
@@ -11,7 +13,8 @@ QString utf8(const char* text) { return QString::fromUtf8(text).trimmed(); }
 
 bool loadDocument(pugi::xml_document& document, const QString& path)
 {
-    return bool(document.load_file(path.toLocal8Bit().constData()));
+    const BoundedRead file = readBoundedFile(path, file_limits::xmlList);
+    return file.ok() && document.load_buffer(file.bytes.constData(), size_t(file.bytes.size()));
 }
 
 // The text in lower case, and its words when it has several ("arrow-circle-up", "maps & travel").

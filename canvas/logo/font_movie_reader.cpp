@@ -1,6 +1,7 @@
 #include "canvas/logo/font_movie_reader.h"
 
-#include <QFile>
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
 #include <optional>
 #include <zlib.h>
@@ -8,8 +9,7 @@
 namespace vm {
 
 namespace {
-// A movie with 65535 glyphs of large outlines stays well below this.
-constexpr qsizetype maxMovieBytes = 32 * 1024 * 1024;
+constexpr qsizetype maxMovieBytes = file_limits::fontMovie;
 constexpr int defineFont3Tag = 75;
 // Path elements a whole font may have: tiny records could otherwise turn a
 // small file into gigabytes of outlines.
@@ -255,12 +255,10 @@ FontMovieRead readFontMovie(const QByteArray& bytes)
 
 FontMovieRead readFontMovieFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("the font movie %1 cannot be read").arg(path));
-    if (file.size() > maxMovieBytes)
-        return refused(QStringLiteral("the font movie %1 is too large").arg(path));
-    FontMovieRead read = readFontMovie(file.readAll());
+    const BoundedRead file = readBoundedFile(path, maxMovieBytes);
+    if (!file.ok())
+        return refused(QStringLiteral("the font movie %1").arg(file.reason));
+    FontMovieRead read = readFontMovie(file.bytes);
     if (!read.face)
         read.error = QStringLiteral("%1: %2").arg(path, read.error);
     return read;

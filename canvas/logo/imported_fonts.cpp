@@ -4,8 +4,9 @@
 #include "canvas/logo/raw_font_glyphs.h"
 #include "canvas/logo/shipped_fonts.h"
 #include "fonts/movies/font_movie_descriptions.h"
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
-#include <QFile>
 #include <QFont>
 #include <QRawFont>
 
@@ -15,12 +16,16 @@
 namespace vm {
 
 namespace {
-QStringList listedFaces(const QString& path)
+QStringList listedFaces(const QString& path, const std::function<void(const QString& line)>& log)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBoundedFile(path, file_limits::xmlList);
+    if (!file.ok()) {
+        // No list yet is the usual case; anything else is worth a line.
+        if (file.failure != ReadFailure::Missing && log)
+            log(QStringLiteral("user fonts not loaded: %1").arg(file.reason));
         return {};
-    const QByteArray text = file.readAll();
+    }
+    const QByteArray& text = file.bytes;
     pugi::xml_document document;
     if (!document.load_buffer(text.constData(), size_t(text.size())))
         return {};
@@ -40,7 +45,7 @@ ImportedFonts::ImportedFonts() : faces_(std::make_shared<Faces>()) {}
 
 void ImportedFonts::load(const QString& root, const std::function<void(const QString& line)>& log)
 {
-    names_ = listedFaces(root + QStringLiteral("/datasrc/Font_user.xml"));
+    names_ = listedFaces(root + QStringLiteral("/datasrc/Font_user.xml"), log);
     faces_->byFamily.clear();
     for (const QString& name : names_) {
         const QString movie = root + QStringLiteral("/flash/") + fontMovieBaseName(name) + QStringLiteral(".swf");

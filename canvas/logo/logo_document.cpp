@@ -26,4 +26,14 @@ QRectF childrenBox(const LogoElement& group)
     return box;
 }
 
+QString withinTextLimit(QString text)
+{
+    if (text.size() > limits::maxTextLength) {
+        text.truncate(limits::maxTextLength);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    return text;
+}
+
 } // namespace vm

@@ -110,6 +110,9 @@ struct LogoDocument {
 // The box that a group's children span, in their own coordinates.
 QRectF childrenBox(const LogoElement& group);
 
+// The text cut to limits::maxTextLength, never inside a surrogate pair.
+QString withinTextLimit(QString text);
+
 // Limits every reader and editor keeps values within.
 namespace limits {
 inline constexpr double maxArcRadius = 100000;
@@ -121,6 +124,9 @@ inline constexpr double maxCornerRadius = 100000;
 inline constexpr int minSides = 3, maxSides = 64;
 inline constexpr double minInnerRatio = 0.05, maxInnerRatio = 0.95;
 inline constexpr int maxGradientStops = 32;
+// UTF-16 units of one text: pages beyond any logo's words, so only a damaged
+// or hostile file reaches it, and such a text still opens and draws quickly.
+inline constexpr qsizetype maxTextLength = 10000;
 } // namespace limits
 
 } // namespace vm

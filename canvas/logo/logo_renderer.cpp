@@ -5,7 +5,6 @@
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas/logo/soft_shadow.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -72,7 +71,10 @@ void LogoRenderer::setResources(LogoResources resources)
 {
     resources_ = std::move(resources);
     symbols_.clear();
+    symbolFiles_.clear();
     pictures_.clear();
+    problems_.clear();
+    problemKeys_.clear();
 }
 
 void LogoRenderer::setGlyphLookup(GlyphLookup lookup)
@@ -154,19 +156,23 @@ void LogoRenderer::drawBody(QPainter& painter, const LogoElement& element, const
         drawShape(painter, element, box);
         break;
     case ElementKind::Symbol:
-        if (QSvgRenderer* svg = symbolRenderer(element.symbol, element.color))
+        if (QSvgRenderer* svg = symbolRenderer(element.symbol, element.color)) {
             svg->render(&painter, box);
-        else
+        } else {
+            const LoadedSymbol& file = symbolFiles_[element.symbol];
+            notePlaceholder(element, file.reason.isEmpty() ? QStringLiteral("it is not an SVG drawing the program can read") : file.reason);
             drawPlaceholder(painter, box);
+        }
         break;
     case ElementKind::Picture: {
-        const QImage& image = picture(element.picture);
-        if (image.isNull()) {
+        const LoadedPicture& loaded = picture(element.picture);
+        if (loaded.image.isNull()) {
+            notePlaceholder(element, loaded.reason);
             drawPlaceholder(painter, box);
         } else {
             painter.save();
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(box, image);
+            painter.drawImage(box, loaded.image);
             painter.restore();
         }
         break;
@@ -207,11 +213,19 @@ void LogoRenderer::drawText(QPainter& painter, const LogoElement& text, const QR
     if (glyphs) {
         const TextLayout& layout = layoutFor(text, *glyphs);
         painter.scale(box.width() / layout.size.width(), box.height() / layout.size.height());
+        // A batch of glyphs at a time, every outline under every fill; a
+        // short text is one batch, drawn as one path.
+        const size_t count = layout.glyphs.size();
+        constexpr size_t batch = TextLayout::glyphsPerBatch;
         if (text.strokeWidth > 0) {
             // Twice as wide under the fill: the outline grows outwards and the letters keep their weight.
-            painter.strokePath(layout.outline, QPen(text.strokeColor, text.strokeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPen pen(text.strokeColor, text.strokeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            for (size_t first = 0; first < count; first += batch)
+                painter.strokePath(layout.outline(first, first + batch), pen);
         }
-        painter.fillPath(layout.outline, fillBrush(text, QRectF(QPointF(0, 0), layout.size)));
+        const QBrush brush = fillBrush(text, QRectF(QPointF(0, 0), layout.size));
+        for (size_t first = 0; first < count; first += batch)
+            painter.fillPath(layout.outline(first, first + batch), brush);
         painter.restore();
         return;
     }
@@ -301,7 +315,7 @@ QSizeF LogoRenderer::naturalTextSize(const LogoElement& text)
 
 QSizeF LogoRenderer::pictureSize(const QString& fileName) const
 {
-    const QImage& image = picture(fileName);
+    const QImage& image = picture(fileName).image;
     return image.isNull() ? QSizeF() : QSizeF(image.size());
 }
 
@@ -311,9 +325,11 @@ QSvgRenderer* LogoRenderer::symbolRenderer(const QString& path, const QColor& co
     if (auto found = symbols_.find(key); found != symbols_.end())
         return found->get();
     std::shared_ptr<QSvgRenderer> renderer;
-    QFile file(resources_.dataFolder + QLatin1Char('/') + path);
-    if (isInsidePath(path) && file.open(QIODevice::ReadOnly)) {
-        QByteArray svg = file.readAll();
+    auto file = symbolFiles_.find(path);
+    if (file == symbolFiles_.end())
+        file = symbolFiles_.insert(path, loadSymbolFile(resources_.dataFolder, path));
+    if (file->reason.isEmpty()) {
+        QByteArray svg = file->svg;
         svg.replace(symbolInk, color.name(QColor::HexRgb).toLatin1());
         auto loaded = std::make_shared<QSvgRenderer>(svg);
         if (loaded->isValid())
@@ -323,16 +339,24 @@ QSvgRenderer* LogoRenderer::symbolRenderer(const QString& path, const QColor& co
     return renderer.get();
 }
 
-const QImage& LogoRenderer::picture(const QString& fileName) const
+const LoadedPicture& LogoRenderer::picture(const QString& fileName) const
 {
     auto found = pictures_.find(fileName);
-    if (found == pictures_.end()) {
-        QImage image;
-        if (isPlainFileName(fileName))
-            image.load(resources_.imageFolder + QLatin1Char('/') + fileName);
-        found = pictures_.insert(fileName, image);
-    }
+    if (found == pictures_.end())
+        found = pictures_.insert(fileName, loadPictureFile(resources_.imageFolder, fileName));
     return *found;
+}
+
+void LogoRenderer::notePlaceholder(const LogoElement& element, const QString& reason) const
+{
+    const bool isPicture = element.kind == ElementKind::Picture;
+    const QString file = isPicture ? shownResourcePath(resources_.imageFolder, element.picture)
+                                   : shownResourcePath(resources_.dataFolder, element.symbol);
+    const QString key = element.name + QLatin1Char('|') + file;
+    if (problemKeys_.contains(key))
+        return;
+    problemKeys_.insert(key);
+    problems_.append({isPicture ? QStringLiteral("picture") : QStringLiteral("symbol"), element.name, file, reason});
 }
 
 void LogoRenderer::drawPlaceholder(QPainter& painter, const QRectF& box)

@@ -2,10 +2,13 @@
 
 #include "canvas/logo/glyph_source.h"
 #include "canvas/logo/logo_document.h"
+#include "canvas/logo/logo_resource_files.h"
 #include "canvas/logo/text_layout.h"
 
 #include <QHash>
 #include <QImage>
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -22,7 +25,8 @@ struct LogoResources {
 };
 
 // The one way a logo is drawn: on the screen, to an image, to a printer.
-// Missing symbols and pictures draw as a grey placeholder, never fail.
+// Missing symbols and pictures draw as a grey placeholder, never fail; what
+// was drawn so is listed, with why, for callers that report it (the command line).
 class LogoRenderer {
 public:
     explicit LogoRenderer(LogoResources resources = {});
@@ -56,6 +60,10 @@ public:
     // The size a picture file would like on the stage, or an empty size.
     QSizeF pictureSize(const QString& fileName) const;
 
+    // Each picture or symbol drawn as a placeholder since the resources were
+    // set, once per element name and file, in the order first met.
+    const QList<DrawProblem>& problems() const { return problems_; }
+
 private:
     void drawBody(QPainter& painter, const LogoElement& element, const QRectF& box) const;
     void drawText(QPainter& painter, const LogoElement& text, const QRectF& box) const;
@@ -65,7 +73,8 @@ private:
     std::shared_ptr<const GlyphSource> glyphsFor(const LogoElement& text) const;
     const TextLayout& layoutFor(const LogoElement& text, const GlyphSource& glyphs) const;
     QSvgRenderer* symbolRenderer(const QString& path, const QColor& color) const;
-    const QImage& picture(const QString& fileName) const;
+    const LoadedPicture& picture(const QString& fileName) const;
+    void notePlaceholder(const LogoElement& element, const QString& reason) const;
     static void drawPlaceholder(QPainter& painter, const QRectF& box);
 
     LogoResources resources_;
@@ -74,8 +83,11 @@ private:
     mutable QHash<QString, std::shared_ptr<const GlyphSource>> systemGlyphs_;
     mutable QHash<QString, std::shared_ptr<const GlyphSource>> lookedUpGlyphs_;
     mutable QHash<QString, TextLayout> layouts_;
-    mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_;
-    mutable QHash<QString, QImage> pictures_;
+    mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_; // by path and colour
+    mutable QHash<QString, LoadedSymbol> symbolFiles_;             // by path: read once for all colours
+    mutable QHash<QString, LoadedPicture> pictures_;
+    mutable QList<DrawProblem> problems_;
+    mutable QSet<QString> problemKeys_;
 };
 
 // A file name that stays inside its folder.

@@ -1,6 +1,7 @@
 #include "canvas/logo/logo_xml.h"
 
-#include <QFile>
+#include "platform/api/bounded_file.h"
+
 #include <charconv>
 #include <algorithm>
 #include <array>
@@ -231,7 +232,7 @@ const std::vector<NamedProperty>& properties()
         {"shadowX", {everyKind, [](E& e, const char* v) { readNumber(v, -limits::maxShadowOffset, limits::maxShadowOffset, e.shadow.offset.rx()); }}},
         {"shadowY", {everyKind, [](E& e, const char* v) { readNumber(v, -limits::maxShadowOffset, limits::maxShadowOffset, e.shadow.offset.ry()); }}},
         {"shadowBlur", {everyKind, [](E& e, const char* v) { readNumber(v, 0.0, limits::maxBlur, e.shadow.blur); }}},
-        {"text", {textOnly, [](E& e, const char* v) { e.text = QString::fromUtf8(v); }}},
+        {"text", {textOnly, [](E& e, const char* v) { e.text = withinTextLimit(QString::fromUtf8(v)); }}},
         {"font", {textOnly, [](E& e, const char* v) { e.fontFamily = QString::fromUtf8(v); }}},
         {"size", {textOnly, [](E& e, const char* v) { readNumber(v, 1.0, 2000.0, e.fontSize); }}},
         {"bold", {textOnly, [](E& e, const char* v) { e.bold = flag(v); }}},
@@ -400,16 +401,18 @@ ReadResult read(const QByteArray& xml)
     return readBuffer(document, document.load_buffer(xml.constData(), size_t(xml.size())));
 }
 
-ReadResult readFile(const QString& path)
+ReadResult readFile(const QString& path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    BoundedRead file = readBoundedFile(path, limit);
+    if (!file.ok()) {
         ReadResult result;
-        result.error = QStringLiteral("The logo file %1 cannot be read.").arg(path);
+        result.error = file.failure == ReadFailure::Missing
+                           ? QStringLiteral("The logo file %1 cannot be read.").arg(path)
+                           : QStringLiteral("The logo file cannot be read: %1.").arg(file.reason);
         return result;
     }
     // Parsed in place: the file's bytes are needed only while reading.
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = std::move(file.bytes);
     pugi::xml_document document;
     return readBuffer(document, document.load_buffer_inplace(bytes.data(), size_t(bytes.size())));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/logo/logo_document.h"
+#include "platform/api/file_limits.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +23,9 @@ struct ReadResult {
 };
 
 ReadResult read(const QByteArray& xml);
-ReadResult readFile(const QString& path);
+// Reads only a regular file of at most limit bytes, without waiting on a pipe;
+// the error names why anything else was refused.
+ReadResult readFile(const QString& path, qint64 limit = file_limits::logoProject);
 QByteArray write(const LogoDocument& document);
 
 } // namespace logo_xml

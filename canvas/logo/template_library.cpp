@@ -51,7 +51,7 @@ void TemplateLibrary::readFolder(const QString& folder, const QString& category,
 {
     const QDir directory(folder);
     for (const QFileInfo& file : directory.entryInfoList(templateFiles, QDir::Files, QDir::Name)) {
-        logo_xml::ReadResult read = logo_xml::readFile(file.filePath());
+        logo_xml::ReadResult read = logo_xml::readFile(file.filePath(), file_limits::templateDesign);
         if (!read.document) {
             if (log)
                 log(QStringLiteral("template skipped: %1: %2").arg(file.filePath(), read.error));

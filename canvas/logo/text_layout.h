@@ -3,16 +3,37 @@
 #include "canvas/logo/glyph_source.h"
 #include "canvas/logo/logo_document.h"
 
+#include <QHash>
 #include <QPainterPath>
 #include <QRectF>
+#include <vector>
 
 namespace vm {
 
-// A text set glyph by glyph: its outlines with the top left of its cells at
-// (0, 0) and the size of the box it needs at its font size.
+// One glyph where the layout sets it: moved to origin, turned there by angle
+// (degrees, clockwise) and moved back along its turned baseline by shift.
+struct PlacedGlyph {
+    char32_t character = 0;
+    QPointF origin;
+    double angle = 0;
+    double shift = 0;
+};
+
+// A text set glyph by glyph, in the box of its cells with the top left at
+// (0, 0), and the size of that box at its font size. Only the places of the
+// glyphs are kept, with one outline per distinct character: a long text
+// repeats few glyphs, and its outlines are put together a batch at a time.
 struct TextLayout {
-    QPainterPath outline;
+    std::vector<PlacedGlyph> glyphs; // those with ink, in text order
+    QHash<char32_t, QPainterPath> shapes;
+    QPointF topLeft; // of the box, where the glyphs are placed
     QSizeF size{1, 1};
+
+    // Glyphs put together in one path: enough to fill in one go, few enough
+    // that a path never holds a long text's every outline.
+    static constexpr size_t glyphsPerBatch = 512;
+    // The outlines of glyphs [first, last) in box coordinates.
+    QPainterPath outline(size_t first, size_t last) const;
 };
 
 // The characters as the text shows them (its case applied).

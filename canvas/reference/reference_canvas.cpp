@@ -2,10 +2,10 @@
 
 #include "protocol/field_separator.h"
 #include "platform/api/page_printer.h"
+#include "canvas/editor/editor_widget.h"
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/shipped_fonts.h"
-#include "canvas/reference/editor_widget.h"
-#include "canvas/reference/wizard_logo.h"
+#include "canvas/wizard/wizard_logo.h"
 #include "platform/api/trace.h"
 
 #include <QDir>
@@ -21,14 +21,14 @@ const QString falseText = QStringLiteral("false");
 } // namespace
 
 ReferenceCanvas::ReferenceCanvas(QString controlName, Trace& trace, PagePrinter* printer)
-    : MoviePlayer(std::move(controlName), trace), editor_(std::make_unique<LogoEditor>()), printer_(printer),
+    : MoviePlayer(std::move(controlName), trace), editor_(std::make_unique<LogoEditor>()), outbox_(*this), printer_(printer),
       ownTemplates_(TemplateLibrary::defaultOwnFolder())
 {
     registerCommands();
     editor_->renderer().setGlyphLookup(userFonts_.lookup());
     QObject::connect(editor_.get(), &LogoEditor::edited, editor_.get(), [this] {
         if (!loading_)
-            post(QStringLiteral("datatosave"), trueText);
+            outbox_.post(QStringLiteral("datatosave"), trueText);
     });
 }
 
@@ -60,22 +60,7 @@ void ReferenceCanvas::movieLoaded()
     if (widget_)
         widget_->resourcesChanged();
     for (const char* command : {"fmloaded", "isloaded", "fmactivemenu"})
-        post(QString::fromLatin1(command), QString());
-}
-
-void ReferenceCanvas::post(const QString& command, const QString& argument)
-{
-    outbox_.append({command, argument});
-    if (outbox_.size() == 1)
-        QTimer::singleShot(0, editor_.get(), [this] { flush(); });
-}
-
-void ReferenceCanvas::flush()
-{
-    // A handler may post more; those wait for the next round, as they would in a movie.
-    const auto sending = std::exchange(outbox_, {});
-    for (const auto& [command, argument] : sending)
-        raise(command, argument);
+        outbox_.post(QString::fromLatin1(command), QString());
 }
 
 void ReferenceCanvas::interactionPlayed(const QString& command, const QString& argument)
@@ -160,31 +145,31 @@ void ReferenceCanvas::registerCommands()
     on("gif", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Gif); });
     on("tiff", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Tiff); });
     on("transparentpng", [this](const QString&) {
-        post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentPng));
+        outbox_.post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentPng));
     });
     on("transparentgif", [this](const QString&) {
-        post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentGif));
+        outbox_.post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentGif));
     });
     on("doPublish", [this](const QString&) { publishPrinted(false); });
     on("dovector", [this](const QString&) { publishPrinted(true); });
     on("quick help", [this](const QString& argument) { setQuickHelp(argument.compare(trueText, Qt::CaseInsensitive) == 0, false); });
     on("show save", [this](const QString& path) {
         lastPath_ = path.isEmpty() ? QStringLiteral("New") : path;
-        post(QStringLiteral("show save"), lastPath_ + fieldSeparator + savedLogo());
+        outbox_.post(QStringLiteral("show save"), lastPath_ + fieldSeparator + savedLogo());
     });
     on("is selection", [this](const QString& argument) {
         if (argument == trueText)
-            post(QStringLiteral("show publish"), QString());
+            outbox_.post(QStringLiteral("show publish"), QString());
     });
     on("result open", [this](const QString& argument) { openFile(argument); });
     on("show new", [this](const QString&) {
         lastPath_ = QStringLiteral("New");
         editor_->clear();
-        post(QStringLiteral("datatosave"), falseText);
+        outbox_.post(QStringLiteral("datatosave"), falseText);
     });
     // Our own: the logo for the host's recovery file. Not a save: the path the
     // host last named and the unsaved state stay as they are.
-    on("autosave", [this](const QString&) { post(QStringLiteral("autosave"), savedLogo()); });
+    on("autosave", [this](const QString&) { outbox_.post(QStringLiteral("autosave"), savedLogo()); });
     on("recover open", [this](const QString& argument) { recoverFile(argument); });
     on("Open New Template", [this](const QString&) { openTemplates(); });
     on("drawtemplate", [this](const QString&) {
@@ -205,8 +190,8 @@ bool ReferenceCanvas::loadFile(const QString& path, bool hostMadeItCurrent)
     if (!result.document) {
         // An open the host already counted as done: it takes that back first.
         if (hostMadeItCurrent)
-            post(QStringLiteral("openrefused"), path);
-        post(QStringLiteral("show alerto"), result.error);
+            outbox_.post(QStringLiteral("openrefused"), path);
+        outbox_.post(QStringLiteral("show alerto"), result.error);
         return false;
     }
     loading_ = true;
@@ -223,7 +208,7 @@ void ReferenceCanvas::openFile(const QString& argument)
     if (!loadFile(path, true))
         return;
     lastPath_ = path;
-    post(QStringLiteral("datatosave"), falseText);
+    outbox_.post(QStringLiteral("datatosave"), falseText);
 }
 
 void ReferenceCanvas::recoverFile(const QString& argument)
@@ -234,13 +219,13 @@ void ReferenceCanvas::recoverFile(const QString& argument)
         return;
     const QString project = argument.section(fieldSeparator, 1);
     lastPath_ = project.isEmpty() ? QStringLiteral("New") : project;
-    post(QStringLiteral("datatosave"), trueText);
+    outbox_.post(QStringLiteral("datatosave"), trueText);
 }
 
 void ReferenceCanvas::print()
 {
     if (!printer_) {
-        post(QStringLiteral("show alerto"), QObject::tr("Printing is not available."));
+        outbox_.post(QStringLiteral("show alerto"), QObject::tr("Printing is not available."));
         return;
     }
     const LogoDocument logo = editor_->document();
@@ -291,20 +276,20 @@ void ReferenceCanvas::importFont(const QString& face)
     if (face.isEmpty())
         return;
     importing_ = face;
-    post(QStringLiteral("importfonts"), face + fieldSeparator + userFonts_.listWith(face));
+    outbox_.post(QStringLiteral("importfonts"), face + fieldSeparator + userFonts_.listWith(face));
 }
 
 void ReferenceCanvas::publishPicture(BitmapCanvas::Picture picture)
 {
     // The host waits for the picture: without one it is told why, or it would wait for ever.
     if (!bitmap_ || !bitmap_->publish(picture))
-        post(QStringLiteral("publishfailed"), QObject::tr("the bitmap canvas is not loaded."));
+        outbox_.post(QStringLiteral("publishfailed"), QObject::tr("the bitmap canvas is not loaded."));
 }
 
 void ReferenceCanvas::publishPrinted(bool vector)
 {
     if (!printer_) {
-        post(QStringLiteral("publishfailed"), QObject::tr("printing is not available."));
+        outbox_.post(QStringLiteral("publishfailed"), QObject::tr("printing is not available."));
         return;
     }
     // Printed from the event loop, as a movie would: the host shows its wait
@@ -324,28 +309,28 @@ void ReferenceCanvas::publishPrinted(bool vector)
         const bool printed = printer_->printWithDialog(QStringLiteral("Vantamorph logo"), paint);
         if (!printed) {
             const QString reason = printer_->lastError();
-            post(QStringLiteral("publishfailed"), reason.isEmpty() ? QObject::tr("the print was cancelled.")
+            outbox_.post(QStringLiteral("publishfailed"), reason.isEmpty() ? QObject::tr("the print was cancelled.")
                                                                    : QObject::tr("it could not be printed (%1)").arg(reason));
         }
         else if (vector)
-            post(QStringLiteral("vectoreps"), QString());
+            outbox_.post(QStringLiteral("vectoreps"), QString());
         else
-            post(QStringLiteral("convertdata"),
+            outbox_.post(QStringLiteral("convertdata"),
                  QString::number(logo.stageSize.width()) + fieldSeparator + QString::number(logo.stageSize.height()));
     });
 }
 
-void ReferenceCanvas::requestNew() { post(QStringLiteral("show new"), QString()); }
-void ReferenceCanvas::requestOpen() { post(QStringLiteral("show open"), QString()); }
-void ReferenceCanvas::requestSave() { post(QStringLiteral("show save"), lastPath_ + fieldSeparator + savedLogo()); }
-void ReferenceCanvas::requestPublish() { post(QStringLiteral("show publish"), QString()); }
-void ReferenceCanvas::requestPicture() { post(QStringLiteral("fnbrowseimage"), QString()); }
-void ReferenceCanvas::requestCrop(const QString& argument) { post(QStringLiteral("cropimage"), argument); }
-void ReferenceCanvas::alert(const QString& message) { post(QStringLiteral("show alerto"), message); }
+void ReferenceCanvas::requestNew() { outbox_.post(QStringLiteral("show new"), QString()); }
+void ReferenceCanvas::requestOpen() { outbox_.post(QStringLiteral("show open"), QString()); }
+void ReferenceCanvas::requestSave() { outbox_.post(QStringLiteral("show save"), lastPath_ + fieldSeparator + savedLogo()); }
+void ReferenceCanvas::requestPublish() { outbox_.post(QStringLiteral("show publish"), QString()); }
+void ReferenceCanvas::requestPicture() { outbox_.post(QStringLiteral("fnbrowseimage"), QString()); }
+void ReferenceCanvas::requestCrop(const QString& argument) { outbox_.post(QStringLiteral("cropimage"), argument); }
+void ReferenceCanvas::alert(const QString& message) { outbox_.post(QStringLiteral("show alerto"), message); }
 
 void ReferenceCanvas::requestKeyword(const QString& category, const QString& id, const QString& keyword)
 {
-    post(QStringLiteral("add keyword"), category + fieldSeparator + id + fieldSeparator + keyword);
+    outbox_.post(QStringLiteral("add keyword"), category + fieldSeparator + id + fieldSeparator + keyword);
 }
 
 const ClipArtCatalogue& ReferenceCanvas::clipArtCatalogue()
@@ -362,16 +347,16 @@ void ReferenceCanvas::setQuickHelp(bool shown, bool tellHost)
         widget_->setQuickHelpShown(shown);
     // The argument says whether the host's menus may be used meanwhile.
     if (tellHost)
-        post(QStringLiteral("quick help"), shown ? falseText : trueText);
+        outbox_.post(QStringLiteral("quick help"), shown ? falseText : trueText);
 }
 
-void ReferenceCanvas::textEditing(bool editing) { post(QStringLiteral("istextedit"), editing ? trueText : falseText); }
+void ReferenceCanvas::textEditing(bool editing) { outbox_.post(QStringLiteral("istextedit"), editing ? trueText : falseText); }
 
 void ReferenceCanvas::finishWizard(const LogoDocument& logo, bool publish)
 {
     lastPath_ = QStringLiteral("New");
     editor_->replaceAll(logo, QObject::tr("New logo"));
-    post(QStringLiteral("wizard finish"), publish ? QStringLiteral("publish") : QStringLiteral("done"));
+    outbox_.post(QStringLiteral("wizard finish"), publish ? QStringLiteral("publish") : QStringLiteral("done"));
 }
 
 void ReferenceCanvas::chooseTemplate(const LogoDocument& logo)
@@ -380,7 +365,7 @@ void ReferenceCanvas::chooseTemplate(const LogoDocument& logo)
     galleryOpen_ = false;
     if (widget_)
         widget_->hideTemplates();
-    post(QStringLiteral("templatecall"), QString());
+    outbox_.post(QStringLiteral("templatecall"), QString());
 }
 
 void ReferenceCanvas::setTemplateFolders(const QString& shipped, const QString& own)
@@ -413,7 +398,7 @@ void ReferenceCanvas::leaveTemplates()
     galleryOpen_ = false;
     if (widget_)
         widget_->hideTemplates();
-    post(QStringLiteral("fmactivemenu"), QString());
+    outbox_.post(QStringLiteral("fmactivemenu"), QString());
 }
 
 QString ReferenceCanvas::saveAsTemplate(const QString& name, QString* error)

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "canvas/bitmap/bitmap_canvas.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/editor/editor_canvas.h"
 #include "canvas/logo/clipart_catalogue.h"
 #include "canvas/logo/imported_fonts.h"
-#include "canvas/player/movie_player.h"
-#include "canvas/reference/bitmap_canvas.h"
-#include "canvas/reference/logo_editor.h"
 #include "canvas/logo/template_library.h"
+#include "canvas/outbox/command_outbox.h"
+#include "canvas/player/movie_player.h"
 
 #include <QHash>
-#include <QList>
-#include <QPair>
 #include <QPointF>
 #include <functional>
 #include <memory>
@@ -26,13 +26,13 @@ class PagePrinter;
 // and answers only with the canvas commands the host knows. Answers leave
 // from the event loop, in order, as a movie's would: the host has finished
 // the call that asked before it hears the answer.
-class ReferenceCanvas : public MoviePlayer, public LogoSource {
+class ReferenceCanvas : public MoviePlayer, public LogoSource, public EditorCanvas {
 public:
     // printer may be null: the canvas then says that printing is not available.
     ReferenceCanvas(QString controlName, Trace& trace, PagePrinter* printer = nullptr);
     ~ReferenceCanvas() override;
 
-    LogoEditor& editor() { return *editor_; }
+    LogoEditor& editor() override { return *editor_; }
     const LogoDocument& currentLogo() const override { return editor_->document(); }
     const LogoRenderer& logoRenderer() const override { return editor_->renderer(); }
     // The player that draws the raster pictures; without one they are not available.
@@ -48,35 +48,29 @@ public:
     // The path the host last named: "New" for a logo without a file.
     const QString& lastPath() const { return lastPath_; }
     const QString& userFontList() const { return userFontList_; }
-    // The font box: the families every logo can use, the user's imported
-    // ones, and the installed faces the host offers for import ("fontlist").
-    QStringList fontFamilies() const;
-    const ImportedFonts& userFonts() const { return userFonts_; }
-    QStringList importableFaces() const;
-    // The user picked a face to import: the host compiles it and answers "loaduserfonts".
-    void importFont(const QString& face);
+    // The font box's lists (see EditorCanvas).
+    QStringList fontFamilies() const override;
+    const ImportedFonts& userFonts() const override { return userFonts_; }
+    QStringList importableFaces() const override;
+    void importFont(const QString& face) override;
     bool selectionShown() const { return selectionShown_; }
-    bool quickHelpShown() const { return quickHelpShown_; }
+    bool quickHelpShown() const override { return quickHelpShown_; }
 
-    // The canvas's own toolbar asking the host.
-    void requestNew();
-    void requestOpen();
-    void requestSave();
-    void requestPublish();
-    void requestPicture();
-    // The user's own keyword for a clip-art symbol; the host answers "result keyword".
-    void requestKeyword(const QString& category, const QString& id, const QString& keyword);
-    // The crop tool's "cropimage" argument; the host answers "cropedimage".
-    void requestCrop(const QString& argument);
-    // A message for the user, shown by the host.
-    void alert(const QString& message);
+    // The editor's requests to the host (see EditorCanvas).
+    void requestNew() override;
+    void requestOpen() override;
+    void requestSave() override;
+    void requestPublish() override;
+    void requestPicture() override;
+    void requestKeyword(const QString& category, const QString& id, const QString& keyword) override;
+    void requestCrop(const QString& argument) override;
+    void alert(const QString& message) override;
 
-    // The clip-art library, read when first needed and again when a keyword was added.
-    const ClipArtCatalogue& clipArtCatalogue();
-    void setQuickHelp(bool shown, bool tellHost);
-    void textEditing(bool editing);
-    void finishWizard(const LogoDocument& logo, bool publish);
-    void chooseTemplate(const LogoDocument& logo);
+    const ClipArtCatalogue& clipArtCatalogue() override;
+    void setQuickHelp(bool shown, bool tellHost) override;
+    void textEditing(bool editing) override;
+    void finishWizard(const LogoDocument& logo, bool publish) override;
+    void chooseTemplate(const LogoDocument& logo) override;
 
     // The template gallery: read afresh each time it opens, so templates the
     // user saved meanwhile are there. Picking one raises "templatecall", and
@@ -89,9 +83,8 @@ public:
     bool galleryOpen() const { return galleryOpen_; }
     const TemplateLibrary& templateLibrary() const { return templates_; }
     bool pickTemplate(const QString& category, const QString& name);
-    void leaveTemplates();
-    // The current logo written into the user's own templates; the file, or "" with error set.
-    QString saveAsTemplate(const QString& name, QString* error);
+    void leaveTemplates() override;
+    QString saveAsTemplate(const QString& name, QString* error) override;
 
 protected:
     void movieLoaded() override;
@@ -99,8 +92,6 @@ protected:
 
 private:
     void registerCommands();
-    void post(const QString& command, const QString& argument);
-    void flush();
     // Reads a logo file onto the stage; tells the user when it cannot.
     bool loadFile(const QString& path, bool hostMadeItCurrent);
     void openFile(const QString& argument);
@@ -112,11 +103,11 @@ private:
     QString savedLogo() const;
 
     std::unique_ptr<LogoEditor> editor_;
+    CommandOutbox outbox_;
     std::unique_ptr<EditorWidget> widget_;
     PagePrinter* printer_;
     BitmapCanvas* bitmap_ = nullptr;
     QHash<QString, std::function<void(const QString&)>> commands_;
-    QList<QPair<QString, QString>> outbox_;
     QString lastPath_ = QStringLiteral("New");
     QString language_;
     QString userFontList_;

@@ -1,5 +1,6 @@
 #include "fonts/swfmill/define_font3.h"
 
+#include "fonts/swfmill/glyph_checks.h"
 #include "fonts/swfmill/swf_bytes.h"
 
 #include <ft2build.h>
@@ -190,12 +191,19 @@ std::vector<std::uint8_t> defineFont3Body(const FontRequest& request) {
     codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
 
     const FT_Outline_Funcs funcs = {onMove, onLine, onConic, onCubic, 0, 0};
+    const GlyphLocations locations(face.get());
     std::vector<Glyph> glyphs;
+    // A font may lack some characters, but one with no ink for any of them
+    // would compile into a movie that shows nothing.
+    bool inkWanted = false, inkFound = false, anyMapped = false;
     for (char32_t code : codes) {
         Glyph glyph;
         glyph.code = code;
         glyph.index = FT_Get_Char_Index(face.get(), code);
+        inkWanted = inkWanted || (!isBlank(code) && code <= 0xffff);
         if (glyph.index == 0 || code > 0xffff) continue;
+        if (!locations.inside(glyph.index)) throw std::runtime_error("damaged glyph in " + request.fontPath);
+        anyMapped = anyMapped || !isBlank(code);
         if (FT_Load_Glyph(face.get(), glyph.index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0)
             throw std::runtime_error("damaged glyph in " + request.fontPath);
         FT_GlyphSlot slot = face->glyph;
@@ -211,6 +219,7 @@ std::vector<std::uint8_t> defineFont3Body(const FontRequest& request) {
         glyph.shape = std::move(shape.data());
         glyph.advance = clamp16(slot->metrics.horiAdvance * scale);
         if (slot->outline.n_points > 0) {
+            inkFound = true;
             FT_BBox box;
             FT_Outline_Get_BBox(&slot->outline, &box);
             glyph.xMin = static_cast<std::int32_t>(std::lround(box.xMin * scale));
@@ -220,6 +229,10 @@ std::vector<std::uint8_t> defineFont3Body(const FontRequest& request) {
         }
         glyphs.push_back(std::move(glyph));
     }
+    if (inkWanted && !anyMapped)
+        throw std::runtime_error("the font has none of the characters asked for: " + request.fontPath);
+    if (inkWanted && !inkFound)
+        throw std::runtime_error("no glyph of the font can be read, it is damaged: " + request.fontPath);
 
     std::size_t shapeBytes = 0;
     for (const Glyph& glyph : glyphs) shapeBytes += glyph.shape.size();

@@ -21,7 +21,8 @@ constexpr double kEmSquare = 1024.0 * 20.0;
 // 20480-unit square (y grows downwards), the code table in ascending order,
 // ascent, descent, leading, advances, bounds and the font's kerning pairs.
 // Characters the font has no glyph for are left out. Throws std::runtime_error
-// with a message for the user when the file is not a readable font.
+// with a message for the user when the file is not a readable font, a glyph
+// asked for cannot be read, or no character asked for has ink in it.
 std::vector<std::uint8_t> defineFont3Body(const FontRequest& request);
 
 }  // namespace swfmill

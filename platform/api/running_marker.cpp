@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vm {
@@ -23,7 +24,9 @@ bool RunningMarker::claim(const QString& path)
     release();
     const QString temporary = path + QStringLiteral(".new");
     const QByteArray temporaryName = QFile::encodeName(temporary);
-    const int descriptor = ::open(temporaryName.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // A new file only: never one placed there before, nor what a link names.
+    const int descriptor
+        = ::open(temporaryName.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (descriptor < 0)
         return false;
     const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
@@ -48,15 +51,25 @@ void RunningMarker::release()
     path_.clear();
 }
 
-bool RunningMarker::isHeldByOther(const QString& path)
+RunningMarker::Holder RunningMarker::holderOf(const QString& path)
 {
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Without blocking (a pipe would wait for a writer for ever) and without
+    // following a link out of the marker's folder.
+    const int descriptor
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
-        return false;
+        return errno == ENOENT ? Holder::Nobody : Holder::Unknown;
+    struct stat facts {};
+    Holder holder = Holder::Unknown;
     // A lock on a second open description conflicts even within one process.
-    const bool held = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (::fstat(descriptor, &facts) == 0 && S_ISREG(facts.st_mode)) {
+        if (::flock(descriptor, LOCK_SH | LOCK_NB) == 0)
+            holder = Holder::Nobody;
+        else if (errno == EWOULDBLOCK)
+            holder = Holder::Running;
+    }
     ::close(descriptor);
-    return held;
+    return holder;
 }
 
 } // namespace vm

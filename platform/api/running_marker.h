@@ -24,8 +24,11 @@ public:
     void release();
     bool held() const { return descriptor_ >= 0; }
 
-    // True while some running process holds the marker at path.
-    static bool isHeldByOther(const QString& path);
+    // Who holds the marker at path. Nobody when it is gone or unlocked; Unknown
+    // when it cannot be opened (another user's, permission denied) or is not a
+    // plain file: what such a marker guards is left to whoever made it.
+    enum class Holder { Nobody, Running, Unknown };
+    static Holder holderOf(const QString& path);
 
 private:
     int descriptor_ = -1;

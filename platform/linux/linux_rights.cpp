@@ -1,53 +1,44 @@
 #include "platform/linux/linux_rights.h"
 
-#include <cerrno>
-#include <grp.h>
+#include <QDir>
+#include <QFileInfo>
+#include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 
 namespace vm {
 
 namespace {
 
-std::optional<unsigned> groupId(const char* name)
+// Whether this process, with its effective ids, may add entries to the folder.
+bool canAddTo(const QString& folder)
 {
-    long size = ::sysconf(_SC_GETGR_R_SIZE_MAX);
-    std::vector<char> buffer(size > 0 ? size_t(size) : 1024);
-    group entry{};
-    group* found = nullptr;
-    // Large group databases report ERANGE: grow and ask again.
-    while (::getgrnam_r(name, &entry, buffer.data(), buffer.size(), &found) == ERANGE && buffer.size() < (1u << 20))
-        buffer.resize(buffer.size() * 2);
-    if (!found)
-        return std::nullopt;
-    return unsigned(found->gr_gid);
-}
-
-QList<unsigned> currentGroups()
-{
-    QList<unsigned> groups{unsigned(::getegid())};
-    const int count = ::getgroups(0, nullptr);
-    if (count <= 0)
-        return groups;
-    std::vector<gid_t> ids(static_cast<size_t>(count));
-    const int read = ::getgroups(count, ids.data());
-    for (int i = 0; i < read; ++i)
-        groups.append(unsigned(ids[size_t(i)]));
-    return groups;
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return false;
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 } // namespace
 
+LinuxRights::LinuxRights(QString printerStore) : printerStore_(std::move(printerStore)) {}
+
 int LinuxRights::environmentQuery()
 {
-    return environmentQuery(::geteuid() == 0, currentGroups(), groupId(printerAdminGroupName));
-}
-
-int LinuxRights::environmentQuery(bool isRoot, const QList<unsigned>& groups, std::optional<unsigned> printerAdminGroup)
-{
-    if (isRoot)
-        return 1;
-    return printerAdminGroup && groups.contains(*printerAdminGroup) ? 1 : 0;
+    if (printerStore_.trimmed().isEmpty())
+        return 0;
+    QString folder = QDir::cleanPath(QDir(printerStore_).absolutePath());
+    // The nearest entry that exists decides: the store itself, or the folder
+    // that the store's missing folders would be made in. A dangling link
+    // exists as an entry but can be neither written through nor replaced.
+    for (;;) {
+        const QFileInfo entry(folder);
+        if (entry.exists() || entry.isSymLink())
+            return canAddTo(folder) ? 1 : 0;
+        const QString parent = entry.dir().absolutePath();
+        if (parent == folder)
+            return 0;
+        folder = parent;
+    }
 }
 
 } // namespace vm

@@ -2,21 +2,24 @@
 
 #include "platform/api/system_services.h"
 
-#include <QList>
-#include <optional>
+#include <QString>
 
 namespace vm {
 
-// Who may install a printer: root, or a member of the printer administrators.
+// Who may install the print-to-file printer: it lives in the user's own
+// printer store, so anyone who can write that store may, no administrator
+// needed. The store is given, not guessed, so the answer matches the folder
+// the spooler really uses.
 class LinuxRights : public Rights {
 public:
+    explicit LinuxRights(QString printerStore);
+
+    // 1 when the store folder can be written, or created under its nearest
+    // existing ancestor; 0 otherwise (an empty path included).
     int environmentQuery() override;
 
-    // The rule on its own, for the facts of any user.
-    static int environmentQuery(bool isRoot, const QList<unsigned>& groups, std::optional<unsigned> printerAdminGroup);
-
-    // CUPS lets this group manage printers.
-    static constexpr const char* printerAdminGroupName = "lpadmin";
+private:
+    QString printerStore_;
 };
 
 } // namespace vm

@@ -3,7 +3,8 @@
 #include "platform/scripted/answer_queue.h"
 #include "platform/scripted/key_names.h"
 
-#include <QFile>
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
 
 namespace vm {
 
@@ -209,12 +210,15 @@ QList<Statement> ScriptParser::parse(const QByteArray& script)
     return statements;
 }
 
-std::optional<QList<Statement>> ScriptParser::parseFile(const QString& path)
+std::optional<QList<Statement>> ScriptParser::parseFile(const QString& path, QString* why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBoundedFile(path, file_limits::script);
+    if (!file.ok()) {
+        if (why)
+            *why = file.reason;
         return std::nullopt;
-    return parse(file.readAll());
+    }
+    return parse(file.bytes);
 }
 
 } // namespace vm

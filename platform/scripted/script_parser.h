@@ -31,8 +31,8 @@ public:
     static constexpr int longestWait = 600000; // ten minutes
 
     static QList<Statement> parse(const QByteArray& script);
-    // Empty when the file cannot be read.
-    static std::optional<QList<Statement>> parseFile(const QString& path);
+    // Empty when the file cannot be read (a pipe or a device is not read), with why set.
+    static std::optional<QList<Statement>> parseFile(const QString& path, QString* why = nullptr);
     // Empty for a blank or comment line.
     static std::optional<Statement> parseLine(const QString& line, int lineNumber);
 };

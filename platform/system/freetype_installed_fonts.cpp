@@ -1,5 +1,8 @@
 #include "platform/system/freetype_installed_fonts.h"
 
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,7 +90,8 @@ QString windowsFamilyName(FT_Face face)
 
 QString FreeTypeInstalledFonts::faceName(const QString& path)
 {
-    if (!library_->handle)
+    // FreeType opens the file itself and would wait for ever on a pipe.
+    if (!library_->handle || !checkBoundedFile(path, file_limits::fontFile).ok())
         return QString(QLatin1String(""));
     FT_Face face = nullptr;
     if (FT_New_Face(library_->handle, QFile::encodeName(path).constData(), 0, &face) != 0)

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QImageReader>
-#include <unistd.h>
 
 namespace vm::e2e {
 namespace {
@@ -107,8 +106,6 @@ TEST_F(PublishSession, PrintingFromTheMenuGoesToTheDefaultPrinter)
 // printer not installed yet, the user's own configuration folder.
 TEST(FirstPublish, InstallsThePrinterWhereTheProgramLooksAndPublishes)
 {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "installing the printer needs root or the printer administrators' group";
     InstalledProgram program;
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     const QString home = program.root_path() + QStringLiteral("/home");

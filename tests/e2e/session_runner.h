@@ -6,9 +6,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vm::e2e {
 
@@ -113,7 +118,7 @@ public:
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             terminal.remove(QLatin1String(name));
         process.setProcessEnvironment(terminal);
-        process.start(programFolder() + QStringLiteral("/vantamorph"), arguments);
+        startProgram(process, arguments);
         const int exitCode = finish(process, 60000);
         return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
     }
@@ -128,9 +133,20 @@ public:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
-    // Extra arguments and environment for every session of this program.
+    // Extra arguments and environment for every session of this program, and
+    // the command (with its arguments) that starts it, when not started directly.
     QStringList extraArguments;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QStringList launcher;
+
+    void startProgram(QProcess& process, const QStringList& arguments) const
+    {
+        const QString program = programFolder() + QStringLiteral("/vantamorph");
+        if (launcher.isEmpty())
+            process.start(program, arguments);
+        else
+            process.start(launcher.first(), launcher.mid(1) + QStringList{program} + arguments);
+    }
 
     void startScript(QProcess& process, const QByteArray& script, const QString& desktop) const
     {
@@ -146,7 +162,7 @@ public:
         arguments << extraArguments;
         process.setProcessEnvironment(environment);
         process.setProperty("transcript", scriptPath + QStringLiteral(".out"));
-        process.start(programFolder() + QStringLiteral("/vantamorph"), arguments);
+        startProgram(process, arguments);
         process.waitForStarted();
     }
 
@@ -184,6 +200,52 @@ inline void useRealCanvasAndOwnPrinter(InstalledProgram& program)
 {
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     installOwnPrinter(program);
+}
+
+// From here on every session of this program runs as an ordinary user: under
+// root, as nobody (setpriv), owning the whole copy; otherwise as the user
+// running the tests. Either way with a home of its own (HOME and the XDG
+// folders inside the copy, the real printer store in it), not the test's.
+// Files the test makes afterwards in the copy stay the test's: make them first.
+// Returns why the sessions cannot run so, empty when they can.
+inline QString runAsOrdinaryUser(InstalledProgram& program)
+{
+    const QString root = program.root_path();
+    const QString home = root + QStringLiteral("/home");
+    // Only the home and a temporary folder: the program makes the rest as it would for a new user.
+    QDir().mkpath(home + QStringLiteral("/tmp"));
+    QProcessEnvironment& environment = program.environment;
+    environment.remove(QStringLiteral("VANTAMORPH_SPOOLER_DIR"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    environment.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
+    if (::geteuid() != 0)
+        return QString();
+
+    const passwd* nobody = ::getpwnam("nobody");
+    const group* nogroup = ::getgrnam("nogroup");
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (!nobody || !nogroup || setpriv.isEmpty())
+        return QStringLiteral("no nobody user, nogroup group or setpriv to drop root with");
+    // nobody must be able to reach the copy: every folder above it searchable by others.
+    for (QDir above(root); above.cdUp();) {
+        struct stat facts {};
+        if (::stat(QFile::encodeName(above.path()).constData(), &facts) != 0 || !(facts.st_mode & S_IXOTH))
+            return QStringLiteral("nobody cannot reach %1 (set TMPDIR to a folder open to others)").arg(above.path());
+        if (above.isRoot())
+            break;
+    }
+    QProcess chown;
+    chown.start(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("--no-dereference"),
+                                          QStringLiteral("nobody:nogroup"), root});
+    if (!chown.waitForFinished(60000) || chown.exitCode() != 0)
+        return QStringLiteral("cannot give the copy to nobody: ") + QString::fromLocal8Bit(chown.readAllStandardError());
+    environment.insert(QStringLiteral("USER"), QStringLiteral("nobody"));
+    environment.insert(QStringLiteral("LOGNAME"), QStringLiteral("nobody"));
+    program.launcher = {setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                        QStringLiteral("--clear-groups"), QStringLiteral("--")};
+    return QString();
 }
 
 inline QStringList matching(const QStringList& lines, const QString& prefix)

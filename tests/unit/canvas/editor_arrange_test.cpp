@@ -1,5 +1,5 @@
 // Arranging the logo through the editor: every step undoes and redoes whole.
-#include "canvas/reference/logo_editor.h"
+#include "canvas/editing/logo_editor.h"
 #include "canvas_test_support.h"
 
 #include <QThread>

@@ -1,5 +1,5 @@
-#include "canvas/reference/logo_editor.h"
-#include "canvas/reference/wizard_logo.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/wizard/wizard_logo.h"
 #include "canvas_test_support.h"
 
 #include <QSignalSpy>

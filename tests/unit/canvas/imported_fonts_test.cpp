@@ -2,9 +2,9 @@
 // box with its import list, and the reload the host asks for.
 #include "canvas/logo/logo_renderer.h"
 #include "canvas/logo/imported_fonts.h"
-#include "canvas/reference/editor_widget.h"
-#include "canvas/reference/font_box.h"
-#include "canvas/reference/font_import_dialog.h"
+#include "canvas/editor/editor_widget.h"
+#include "canvas/fonts/font_box.h"
+#include "canvas/fonts/font_import_dialog.h"
 #include "canvas_test_support.h"
 #include "font_movie_support.h"
 

@@ -1,5 +1,5 @@
 #include "platform/api/page_printer.h"
-#include "canvas/reference/bitmap_canvas.h"
+#include "canvas/bitmap/bitmap_canvas.h"
 #include "canvas_test_support.h"
 
 #include <QBuffer>

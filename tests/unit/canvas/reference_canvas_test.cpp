@@ -1,6 +1,6 @@
 #include "canvas/logo/logo_xml.h"
-#include "canvas/reference/clipart_dialog.h"
-#include "canvas/reference/editor_widget.h"
+#include "canvas/symbols/clipart_dialog.h"
+#include "canvas/editor/editor_widget.h"
 #include "canvas_test_support.h"
 
 #include <QGraphicsTextItem>

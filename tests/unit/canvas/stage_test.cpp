@@ -1,9 +1,9 @@
 // The editor's stage driven as a user would: mouse, keys, the layers list.
-#include "canvas/reference/editor_widget.h"
-#include "canvas/reference/layers_list.h"
-#include "canvas/reference/logo_editor.h"
+#include "canvas/editor/editor_widget.h"
+#include "canvas/panels/layers_list.h"
+#include "canvas/editing/logo_editor.h"
 #include "canvas/reference/reference_canvas.h"
-#include "canvas/reference/stage_view.h"
+#include "canvas/editor/stage_view.h"
 #include "canvas_test_support.h"
 
 #include <QAction>

@@ -2,10 +2,10 @@
 // by the renderer and in an exported picture.
 #include "canvas/logo/logo_renderer.h"
 #include "canvas/logo/logo_xml.h"
-#include "canvas/reference/editor_widget.h"
-#include "canvas/reference/logo_editor.h"
-#include "canvas/reference/properties_panel.h"
-#include "canvas/reference/stage_items.h"
+#include "canvas/editor/editor_widget.h"
+#include "canvas/editing/logo_editor.h"
+#include "canvas/panels/properties_panel.h"
+#include "canvas/editor/stage_items.h"
 #include "canvas_test_support.h"
 #include "export/logo_export.h"
 

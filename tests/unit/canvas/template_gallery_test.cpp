@@ -2,9 +2,9 @@
 // the gallery page, its keyboard, the menu lock and the saved bytes.
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/shipped_fonts.h"
-#include "canvas/reference/editor_widget.h"
-#include "canvas/reference/template_gallery.h"
-#include "canvas/reference/template_thumbnails.h"
+#include "canvas/editor/editor_widget.h"
+#include "canvas/gallery/template_gallery.h"
+#include "canvas/gallery/template_thumbnails.h"
 #include "canvas_test_support.h"
 #include "shell/views/main_window_view.h"
 #include "templates/template_mode.h"

@@ -82,27 +82,6 @@ TEST(ShippedTemplates, EveryTemplateIsACompleteLogoOnShippedResources)
     }
 }
 
-TEST(ShippedTemplates, ContactSheetForReview)
-{
-    registerShippedFonts(shippedFonts());
-    const TemplateLibrary library = TemplateLibrary::load(shippedTemplates(), QString(), {});
-    const LogoRenderer renderer({sourceDataFolder(), QString()});
-    const int columns = 6;
-    const QSize cell(262, 214);
-    QImage sheet(cell.width() * columns, cell.height() * int((library.templates().size() + columns - 1) / columns),
-                 QImage::Format_ARGB32_Premultiplied);
-    sheet.fill(QColor(0xee, 0xf4, 0xfa));
-    QPainter painter(&sheet);
-    for (int index = 0; index < library.templates().size(); ++index) {
-        const LogoTemplate& entry = library.templates()[index];
-        const QPoint corner((index % columns) * cell.width() + 4, (index / columns) * cell.height() + 4);
-        painter.drawImage(corner, renderer.render(entry.logo, 0.5, entry.logo.background));
-        painter.drawText(QRect(corner + QPoint(0, 200), QSize(254, 12)), Qt::AlignCenter, entry.category + QStringLiteral(": ") + entry.name);
-    }
-    painter.end();
-    EXPECT_TRUE(sheet.save(QStringLiteral(VM_CANVAS_BUILD_DIR "/template_contact_sheet.png")));
-}
-
 TEST(TemplateLibrary, NamesShownFromFileNames)
 {
     EXPECT_EQ(TemplateLibrary::shownName(QStringLiteral("food-and-drink")), QStringLiteral("Food and Drink"));

@@ -32,10 +32,13 @@ TEST(CommandLineSplit, QuotingGivesHostileArgumentsBackUnchanged)
 {
     const QStringList hostile = {"plain", "with space", "quote\"inside", "trailing\\", "\\\\server\\share\\",
                                  "semi;colon $(rm -rf ~) `x`", "new\nline", "ümlaut ı ç", "", "a\\\"b"};
-    QString line;
-    for (const QString& argument : hostile)
-        line += quoteCommandLineArgument(argument) + QLatin1Char(' ');
-    EXPECT_EQ(splitCommandLine(line), hostile);
+    // Quoted when needed (the process runner) and always (the converter lines).
+    for (const bool always : {false, true}) {
+        QString line;
+        for (const QString& argument : hostile)
+            line += quoteCommandLineArgument(argument, always) + QLatin1Char(' ');
+        EXPECT_EQ(splitCommandLine(line), hostile) << always;
+    }
 }
 
 QByteArray readAll(const QString& path)

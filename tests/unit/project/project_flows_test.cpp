@@ -180,6 +180,12 @@ TEST_F(ProjectFlowsTest, APathWithTheSeparatorInItIsSavedWhole)
     EXPECT_TRUE(flows->SaveIt(odd + ae + QStringLiteral("<logo/>")));
     EXPECT_EQ(readFile(odd), QByteArray("<logo/>"));
     EXPECT_EQ(readFile(project(QStringLiteral("bl"))), QByteArray("someone else's file"));
+
+    // A path the host did not ask for is cut at the first separator: the logo keeps its own.
+    const QString unasked = project(QStringLiteral("unasked.vmp"));
+    EXPECT_TRUE(flows->SaveIt(unasked + ae + QStringLiteral("<logo>a") + ae + QStringLiteral("b</logo>")));
+    EXPECT_TRUE(readFile(unasked).startsWith("<logo>a"));
+    EXPECT_TRUE(readFile(unasked).endsWith("b</logo>"));
 }
 
 TEST_F(ProjectFlowsTest, NewQuestions)

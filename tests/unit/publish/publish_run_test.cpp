@@ -95,6 +95,16 @@ TEST_F(PublishEndingTest, SuccessOnlyWhenThisPublishWroteTheTarget)
     expectEndedWithoutSuccess();
 }
 
+TEST_F(PublishEndingTest, ATargetThatWasThereBeforeAndWasNotWrittenAgainIsNoSuccess)
+{
+    // The old picture stayed (the removal failed, say) and the canvas wrote nothing.
+    writeFile(out(QStringLiteral("old.png")), "an earlier picture");
+    dialog().publishRun().begin(out(QStringLiteral("old.png")), &dialog());
+    dialog().publishRun().finish();
+    expectEndedWithoutSuccess();
+    EXPECT_TRUE(told(QStringLiteral("was not written")));
+}
+
 TEST_F(PublishEndingTest, TheTransparentRouteEscapesTheNameAndEndsWithoutABitmapCanvas)
 {
     canvasSays(QStringLiteral("publishtransparentimage"), QStringLiteral("a<b>&c</string>"));

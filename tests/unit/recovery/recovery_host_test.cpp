@@ -100,6 +100,7 @@ TEST_F(RecoveryHostTest, UnsavedChangesAreAutosavedBesideTheProjectAndRemovedOnc
 TEST_F(RecoveryHostTest, ACrashedCopysLogoIsOfferedOnceAndYesRestoresItAsUnsavedChangesOfItsProject)
 {
     const QString project = root.path() + QStringLiteral("/logo one.vmp");
+    writeFile(project, logoXml.toUtf8()); // only an existing logo project is written over
     crashedCopy(project, logoXml.toUtf8());
     forms.clicks.append(QStringLiteral("imgOK")); // Yes
     start();

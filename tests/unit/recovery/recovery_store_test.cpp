@@ -34,7 +34,9 @@ TEST_F(RecoveryStoreTest, ARunningCopysWorkIsNeverOfferedAndACrashedOnesIsOffere
     auto survivor = openStore();
     auto crashed = openStore();
     ASSERT_NE(survivor->id(), crashed->id());
-    ASSERT_TRUE(crashed->writeProject(QStringLiteral("/home/me/logo æ.vmp")).ok);
+    const QString project = root.path() + QStringLiteral("/logo æ.vmp");
+    writeFile(project, logo);
+    ASSERT_TRUE(crashed->writeProject(project).ok);
     ASSERT_TRUE(crashed->writeLogo(logo).ok);
 
     // Alive: its marker is held, so its work stays its own.
@@ -46,7 +48,7 @@ TEST_F(RecoveryStoreTest, ARunningCopysWorkIsNeverOfferedAndACrashedOnesIsOffere
     crashed.reset();
     const RecoveryStore::Scan scan = survivor->scan(now(), 30);
     ASSERT_EQ(scan.offers.size(), 1);
-    EXPECT_EQ(scan.offers[0].project, QStringLiteral("/home/me/logo æ.vmp"));
+    EXPECT_EQ(scan.offers[0].project, project);
     EXPECT_EQ(scan.offers[0].logoPath, crashedLogo);
     EXPECT_LE(qAbs(scan.offers[0].savedAt.secsTo(now())), 5);
 

@@ -1,3 +1,5 @@
+#include "bridge/canvas_link.h"
+#include "canvas/player/movie_player.h"
 #include "shell/log/error_log.h"
 #include "shell/log/error_trap.h"
 #include "tests/fakes/fake_platform.h"
@@ -85,6 +87,27 @@ TEST(ErrorTrapTest, LogsFailuresUnderTheLabelAndLeavesTheRoutine)
     EXPECT_EQ(ran, 2);
     EXPECT_TRUE(resume.anyFailed());
     EXPECT_EQ(trace.lines.size(), 3);
+}
+
+// A canvas whose clip call fails, as a broken player control's would.
+struct FailingPlayer : MoviePlayer {
+    using MoviePlayer::MoviePlayer;
+    void tPlay(const QString&) override
+    {
+        throw RunTimeError(error_number::Automation, QStringLiteral("Method 'skwFlash' failed"));
+    }
+};
+
+TEST(ErrorTrapTest, AFailedCanvasCallIsLoggedUnderItsOwnLabel)
+{
+    QTemporaryDir folder;
+    test::RecordingTrace trace;
+    ErrorLog log(folder.path(), trace);
+    ErrorTrap trap(log);
+    FailingPlayer canvas(QStringLiteral("skwFlash"), trace);
+    CanvasLink link(canvas, trap, trace);
+    EXPECT_FALSE(link.toFlash(QStringLiteral("show undo"), QStringLiteral("True")));
+    EXPECT_TRUE(readFile(log.path()).contains("\r\nForm : frmMain\\toFlash\r\nDescription :440 : Method"));
 }
 
 } // namespace

@@ -36,15 +36,10 @@ TEST_F(MenuTest, BarIsBuiltInOrderWithCaptionsIconsAndShortcuts)
 
 TEST_F(MenuTest, ClicksReachTheCanvas)
 {
+    // One item of each kind; the route table itself is one line per item.
     const QList<QPair<const char*, const char*>> routes = {
-        {"mnuPrintLogo", "printmovie"},       {"mnuShowColor", "panel_Color"},
-        {"mnuShowTools", "panel_Tools"},      {"mnuArrangeAll", "panel_ArrangeAll"},
-        {"mnuUndo", "show undo"},             {"mnuCut", "show cut"},
-        {"mnuCopy", "show copy"},             {"mnuPaste", "show paste"},
-        {"mnuDelete", "show delete"},         {"mnuSendToBack", "sendbackward_link"},
-        {"mnuBringToFront", "bringforward_link"}, {"mnuGroupAll", "groupall"},
-        {"mnuAddText", "drawnewtext"},        {"mnuAddSymbol", "drawnewlogo"},
-        {"mnuAddImage", "UploadImage"},
+        {"mnuPrintLogo", "printmovie"}, {"mnuShowColor", "panel_Color"}, {"mnuUndo", "show undo"},
+        {"mnuSendToBack", "sendbackward_link"}, {"mnuAddImage", "UploadImage"},
     };
     for (const auto& [key, command] : routes) {
         trace.lines.clear();

@@ -59,6 +59,7 @@ TEST_F(TemplateModeTest, PickedTemplateBecomesANewUnsavedLogo)
 {
     flows->OpenLogoProject(QStringLiteral("result open"), project(QStringLiteral("old.vmp")), QString());
     host->mainMenu.route(QStringLiteral("mnuNewTemplate"));
+    dirty(); // the canvas reports changes while the gallery is open
     baseline = canvas.received().size();
     canvasSays(QStringLiteral("templatecall"), QString());
     EXPECT_EQ(sentCommands(), QStringList({QStringLiteral("drawtemplate|true")}));

@@ -1,0 +1,130 @@
+#include "canvas/bitmap/bitmap_canvas.h"
+
+#include "canvas/logo/logo_document.h"
+#include "canvas/logo/logo_renderer.h"
+#include "platform/api/trace.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QXmlStreamReader>
+#include <optional>
+
+namespace vm {
+
+namespace {
+
+bool isTransparent(BitmapCanvas::Picture picture)
+{
+    return picture == BitmapCanvas::Picture::TransparentPng || picture == BitmapCanvas::Picture::TransparentGif;
+}
+
+// The string argument of "<invoke name='receiveBgName'>…"; nothing for any other request.
+std::optional<QString> backgroundNameIn(const QString& request)
+{
+    QXmlStreamReader xml(request);
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("invoke")
+        || xml.attributes().value(QLatin1String("name")) != QLatin1String("receiveBgName"))
+        return std::nullopt;
+    std::optional<QString> argument;
+    int depth = 1;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            if (depth == 3 && !argument && xml.name() == QLatin1String("string")) {
+                argument = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                --depth;
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    // Anything malformed, even after the argument, voids the whole call.
+    if (xml.hasError())
+        return std::nullopt;
+    return argument;
+}
+
+} // namespace
+
+BitmapCanvas::BitmapCanvas(QString controlName, Trace& trace, const LogoSource& source)
+    : MoviePlayer(std::move(controlName), trace), source_(source), outbox_(*this)
+{
+}
+
+BitmapCanvas::~BitmapCanvas() = default;
+
+QString BitmapCanvas::commandFor(Picture picture)
+{
+    switch (picture) {
+    case Picture::Png: return QStringLiteral("publishpng");
+    case Picture::Jpg: return QStringLiteral("publishjpg");
+    case Picture::Gif: return QStringLiteral("publishgif");
+    case Picture::Tiff: return QStringLiteral("publishtiff");
+    case Picture::TransparentPng: return QStringLiteral("publishtransparentpng");
+    case Picture::TransparentGif: return QStringLiteral("publishtransparentgif");
+    }
+    return QString();
+}
+
+QString BitmapCanvas::backgroundName(Picture picture)
+{
+    return picture == Picture::TransparentGif ? QStringLiteral("gif") : QStringLiteral("png");
+}
+
+QByteArray BitmapCanvas::encode(const LogoDocument& logo, const LogoRenderer& renderer, Picture picture)
+{
+    QImage image;
+    if (isTransparent(picture)) {
+        image = renderer.render(logo, 1.0, QColor(Qt::transparent));
+    } else {
+        // The stage's own colour over white paper: no alpha left in an opaque picture.
+        const QImage drawn = renderer.render(logo, 1.0, logo.background.isValid() ? logo.background : QColor(Qt::white));
+        if (!drawn.isNull()) {
+            image = QImage(drawn.size(), QImage::Format_RGB32);
+            if (!image.isNull()) {
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.drawImage(0, 0, drawn);
+            }
+        }
+    }
+    if (image.isNull())
+        return QByteArray();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool jpeg = picture == Picture::Jpg;
+    if (!image.save(&buffer, jpeg ? "JPG" : "PNG", jpeg ? 100 : -1))
+        return QByteArray();
+    return bytes;
+}
+
+bool BitmapCanvas::publish(Picture picture)
+{
+    if (!isLoaded())
+        return false;
+    const QByteArray bytes = encode(source_.currentLogo(), source_.logoRenderer(), picture);
+    if (bytes.isEmpty())
+        trace_.write(QStringLiteral("picture failed ") + Trace::quote(commandFor(picture)));
+    // Sent even when empty, so the host's wait ends and it can tell the user.
+    outbox_.post(commandFor(picture), QString::fromLatin1(bytes.toBase64()));
+    return true;
+}
+
+QString BitmapCanvas::functionCalled(const QString& request)
+{
+    const std::optional<QString> name = backgroundNameIn(request);
+    if (!name)
+        return QString();
+    for (const Picture picture : {Picture::TransparentPng, Picture::TransparentGif}) {
+        if (name->compare(backgroundName(picture), Qt::CaseInsensitive) == 0) {
+            publish(picture);
+            break;
+        }
+    }
+    return QString();
+}
+
+} // namespace vm
