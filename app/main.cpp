@@ -1,23 +1,20 @@
 // Vantamorph: wires the platform services, the canvas players and the host
-// together, for a normal run with a screen or for a scripted session.
+// together, for a normal run with a screen or for a scripted session. Both
+// runs build the same program; a scripted one replaces only what it fakes
+// (the user's answers, the windows it records) and may keep the scripted canvas.
+#include "app/program/machine_services.h"
+#include "app/program/program.h"
 #include "app/scripting/command_line.h"
 #include "app/scripting/script_session.h"
-#include "app/wiring/subsystem_seams.h"
-#include "brandpack/brand_pack_flow.h"
-#include "canvas/player/startup_canvas.h"
 #include "canvas/bitmap/bitmap_canvas.h"
+#include "canvas/player/startup_canvas.h"
 #include "canvas/reference/reference_canvas.h"
-#include "platform/api/print_services.h"
 #include "export/export_run.h"
 #include "platform/linux/desktop_shell_opener.h"
 #include "platform/linux/immediate_process_control.h"
-#include "platform/linux/linux_network_info.h"
-#include "platform/linux/linux_os_facts.h"
-#include "platform/linux/linux_rights.h"
 #include "platform/linux/local_desktop_channel.h"
 #include "platform/linux/qt_system_dialogs.h"
 #include "platform/print_views/qt_modal_window_view.h"
-#include "platform/printing/file_spooler.h"
 #include "platform/printing/system_page_printer.h"
 #include "platform/scripted/answer_queue.h"
 #include "platform/scripted/script_parser.h"
@@ -27,29 +24,14 @@
 #include "platform/scripted/scripted_system_dialogs.h"
 #include "platform/scripted/transcript_process_control.h"
 #include "platform/scripted/transcript_process_runner.h"
-#include "platform/system/freetype_installed_fonts.h"
-#include "platform/system/linux_os_version.h"
-#include "platform/system/linux_process_runner.h"
-#include "platform/system/linux_system_locale.h"
-#include "project/project_flows.h"
-#include "publish/convert_commands.h"
-#include "publish/publishing.h"
 #include "publish/views/save_logo_view.h"
-#include "recovery/recovery.h"
-#include "artwork/clipart_and_pictures.h"
-#include "artwork/raster_policy.h"
-#include "fonts/user_fonts.h"
-#include "shell/host.h"
 #include "shell/views/host_views.h"
 #include "shell/views/qt_form_presenter.h"
-#include "templates/template_mode.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QTimer>
 #include <memory>
-#include <optional>
 #include <csignal>
 #include <cstdio>
 
@@ -59,97 +41,52 @@ namespace {
 const QString canvasControl = QStringLiteral("skwFlash");
 const QString bitmapControl = QStringLiteral("ShockwaveFlash1");
 
-void reportSpoolerProblem(const QString& problem)
-{
-    std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
-}
+// The editing canvas and the bitmap canvas that draws its pictures.
+struct RealCanvases {
+    RealCanvases(Trace& trace, PagePrinter& printer)
+        : editing(canvasControl, trace, &printer), bitmap(bitmapControl, trace, editing)
+    {
+        editing.setBitmapCanvas(&bitmap);
+    }
 
-// Tools start with a converter configuration of the program's own (config
-// names the folder; empty when it could not be written).
-QProcessEnvironment environmentWithConfig(const QString& config)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!config.isEmpty())
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    return environment;
-}
+    CurrentLogo currentLogo()
+    {
+        return [this] { return CanvasLogo{&editing.currentLogo(), &editing.logoRenderer()}; };
+    }
 
-// Only the converter (bin/convert) starts with the given configuration; every
-// other tool (the printer helper, for one) with the user's.
-void giveConverterItsConfiguration(LinuxProcessRunner& processes, const QString& programFolder, const QString& config)
-{
-    if (config.isEmpty())
-        return;
-    processes.setProgramEnvironment(splitCommandLine(convert_commands::converter(programFolder)).value(0),
-                                    environmentWithConfig(config));
-}
-
-// The face names of this machine's fonts, kept between runs.
-QString fontNameCacheFile()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/font-names.cache");
-}
-
-// The picture crop's converter reads raster pictures only.
-QString rasterConverterConfig(const QString& programFolder)
-{
-    return raster_policy::prepare(raster_policy::folder(programFolder));
-}
+    ReferenceCanvas editing;
+    BitmapCanvas bitmap;
+};
 
 int runWithScreen(QApplication& app, const CommandLine& options)
 {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    MachineServices machine(programFolder);
     Trace noTranscript;
     LocalDesktopChannel desktop(options.desktopName);
     WindowRegistry windows(&desktop);
     QtFormPresenter forms(windows);
     QtSystemDialogs dialogs;
-    LinuxOsFacts os;
-    // The print-to-file printer goes into the user's own printer store.
-    const QString printerStore = FileSpooler::defaultFolder();
-    LinuxRights rights(printerStore);
     DesktopShellOpener shell;
-    LinuxNetworkInfo network;
     ImmediateProcessControl process;
-    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, noTranscript};
+    Platform platform{windows, forms, dialogs, machine.os, machine.rights, shell, machine.network, process, noTranscript};
+    QtModalWindowView printWindows(machine.spooler);
+    SystemPagePrinter pagePrinter(windows, machine.spooler, machine.locale, &printWindows);
+    RealCanvases canvases(noTranscript, pagePrinter);
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    LinuxProcessRunner processes;
-    giveConverterItsConfiguration(processes, programFolder, Publishing::prepareConverterConfig(programFolder));
-    FileSpooler spooler(printerStore, reportSpoolerProblem);
-    LinuxSystemLocale locale;
-    LinuxOsVersion osVersion;
-    PrintServices printing{processes, spooler, locale, osVersion};
-    QtModalWindowView printWindows(spooler);
-    SystemPagePrinter pagePrinter(windows, spooler, locale, &printWindows);
-    ReferenceCanvas canvas(canvasControl, noTranscript, &pagePrinter);
-    BitmapCanvas bitmap(bitmapControl, noTranscript, canvas);
-    canvas.setBitmapCanvas(&bitmap);
-    Host host(platform, canvas, bitmap, programFolder);
-    const SubsystemSeams seams(host);
-    ProjectFlows projects(seams.project());
-    TemplateMode templates(seams.templates(), projects);
-    Publishing publishing(seams.publish(), printing);
-    const CurrentLogo currentLogo = [&canvas] { return CanvasLogo{&canvas.currentLogo(), &canvas.logoRenderer()}; };
-    publishing.dialog().direct().setCurrentLogo(currentLogo);
-    BrandPackFlow brandPack(seams.brandPack(), currentLogo);
-    LinuxProcessRunner rasterConverter;
-    giveConverterItsConfiguration(rasterConverter, programFolder, rasterConverterConfig(programFolder));
-    ClipArtAndPictures resources(seams.artwork(), rasterConverter);
-    FreeTypeInstalledFonts installedFonts;
-    UserFonts userFonts(seams.fonts(), installedFonts, processes, fontNameCacheFile());
-    registerHostViews(forms, host, canvas.view());
-    registerPublishView(forms);
+    Program program({platform, canvases.editing, canvases.bitmap,
+                     {machine.processes, machine.spooler, machine.locale, machine.osVersion},
+                     machine.rasterConverter, canvases.currentLogo(), programFolder});
     // A launch measurement ends at once: it has nothing to autosave or restore.
-    std::optional<Recovery> recovery;
+    program.buildSubsystems(!options.quitWhenReady);
+    registerHostViews(forms, program.host(), canvases.editing.view());
+    registerPublishView(forms);
     if (options.quitWhenReady)
-        host.lifeCycle.on(LifeCycle::ready, [&] { QTimer::singleShot(0, [&] { host.endProgram(); }); });
-    else
-        recovery.emplace(seams.recovery(), RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
-    host.start();
+        program.host().lifeCycle.on(LifeCycle::ready, [&] { QTimer::singleShot(0, [&] { program.end(); }); });
+    program.start();
     app.exec();
     // The program ends only through the host; the views must not outlive it.
-    host.endProgram();
+    program.end();
     return 0;
 }
 
@@ -166,80 +103,61 @@ int runScript(QApplication& app, const CommandLine& options)
         std::fprintf(stderr, "vantamorph: cannot write the transcript %s\n", qPrintable(options.transcriptPath));
         return CommandLine::usageExitCode;
     }
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    MachineServices machine(programFolder);
     AnswerQueue answers;
     LocalDesktopChannel desktop(options.desktopName);
     WindowRegistry windows(&desktop);
     ScriptedFormPresenter forms(windows, transcript, answers);
     ScriptedSystemDialogs dialogs(transcript, answers);
-    LinuxOsFacts os;
-    // The print-to-file printer goes into the user's own printer store.
-    const QString printerStore = FileSpooler::defaultFolder();
-    LinuxRights rights(printerStore);
     ScriptedShellOpener shell(transcript);
-    LinuxNetworkInfo network;
     TranscriptProcessControl process(transcript);
-    Platform platform{windows, forms, dialogs, os, rights, shell, network, process, transcript};
+    Platform platform{windows, forms, dialogs, machine.os, machine.rights, shell, machine.network, process, transcript};
+    TranscriptProcessRunner processes(machine.processes, transcript);
+    TranscriptProcessRunner rasterConverter(machine.rasterConverter, transcript);
+    // Printing goes through the print windows without a screen; the script answers them.
+    SystemPagePrinter pagePrinter(windows, machine.spooler, machine.locale, nullptr, &transcript);
 
-    // The scripted canvas by default; the real editing and bitmap canvases on request,
-    // printing through the print windows without a screen (the automation answers them).
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    LinuxProcessRunner realProcesses;
-    giveConverterItsConfiguration(realProcesses, programFolder, Publishing::prepareConverterConfig(programFolder));
-    TranscriptProcessRunner processes(realProcesses, transcript);
-    FileSpooler spooler(printerStore, reportSpoolerProblem);
-    LinuxSystemLocale locale;
-    LinuxOsVersion osVersion;
-    PrintServices printing{processes, spooler, locale, osVersion};
-    SystemPagePrinter pagePrinter(windows, spooler, locale, nullptr, &transcript);
-    std::unique_ptr<MoviePlayer> canvas;
-    std::unique_ptr<MoviePlayer> bitmap;
-    ReferenceCanvas* reference = nullptr;
+    // The scripted canvas by default; the real editing and bitmap canvases on request.
+    std::unique_ptr<RealCanvases> real;
+    std::unique_ptr<MoviePlayer> scriptedCanvas;
+    std::unique_ptr<MoviePlayer> scriptedBitmap;
+    MoviePlayer* canvas = nullptr;
+    MoviePlayer* bitmap = nullptr;
     if (options.referenceCanvas) {
-        auto editing = std::make_unique<ReferenceCanvas>(canvasControl, transcript, &pagePrinter);
-        reference = editing.get();
-        auto drawing = std::make_unique<BitmapCanvas>(bitmapControl, transcript, *editing);
-        editing->setBitmapCanvas(drawing.get());
-        canvas = std::move(editing);
-        bitmap = std::move(drawing);
+        real = std::make_unique<RealCanvases>(transcript, pagePrinter);
+        canvas = &real->editing;
+        bitmap = &real->bitmap;
     } else {
-        canvas = std::make_unique<StartupCanvas>(canvasControl, transcript);
-        bitmap = std::make_unique<MoviePlayer>(bitmapControl, transcript);
+        scriptedCanvas = std::make_unique<StartupCanvas>(canvasControl, transcript);
+        scriptedBitmap = std::make_unique<MoviePlayer>(bitmapControl, transcript);
+        canvas = scriptedCanvas.get();
+        bitmap = scriptedBitmap.get();
     }
-    Host host(platform, *canvas, *bitmap, programFolder);
-    ScriptSession session(host, *canvas, *bitmap, answers, transcript, *statements);
-    const SubsystemSeams seams(host);
-    ProjectFlows projects(seams.project());
-    TemplateMode templates(seams.templates(), projects);
-    Publishing publishing(seams.publish(), printing);
-    Recovery recovery(seams.recovery(), RecoverySettings::fromEnvironment(QProcessEnvironment::systemEnvironment()));
     // Only the real canvas has a logo to pack; the scripted one says there is none.
-    const CurrentLogo currentLogo = [editing = dynamic_cast<ReferenceCanvas*>(canvas.get())] {
-        return editing ? CanvasLogo{&editing->currentLogo(), &editing->logoRenderer()} : CanvasLogo();
-    };
-    publishing.dialog().direct().setCurrentLogo(currentLogo);
-    BrandPackFlow brandPack(seams.brandPack(), currentLogo);
-    LinuxProcessRunner realRasterConverter;
-    giveConverterItsConfiguration(realRasterConverter, programFolder, rasterConverterConfig(programFolder));
-    TranscriptProcessRunner rasterConverter(realRasterConverter, transcript);
-    ClipArtAndPictures resources(seams.artwork(), rasterConverter);
-    FreeTypeInstalledFonts installedFonts;
-    UserFonts userFonts(seams.fonts(), installedFonts, processes, fontNameCacheFile());
+    const CurrentLogo currentLogo = real ? real->currentLogo() : CurrentLogo([] { return CanvasLogo(); });
+
+    Program program({platform, *canvas, *bitmap, {processes, machine.spooler, machine.locale, machine.osVersion},
+                     rasterConverter, currentLogo, programFolder});
+    // The session hears the program is ready before any subsystem does.
+    ScriptSession session(program.host(), *canvas, *bitmap, answers, transcript, *statements);
+    program.buildSubsystems(true);
     // A session's transcript shows the font list in the same place on every run.
-    userFonts.scan.waitAtMainWindowLoad = true;
-    if (reference)
-        session.setGalleryHandler([reference](const QString& category, const QString& name) {
-            if (!reference->galleryOpen())
+    program.userFonts().scan.waitAtMainWindowLoad = true;
+    if (real)
+        session.setGalleryHandler([editing = &real->editing](const QString& category, const QString& name) {
+            if (!editing->galleryOpen())
                 return QStringLiteral("not open");
             if (category.isEmpty() && name.isEmpty()) {
-                reference->leaveTemplates();
+                editing->leaveTemplates();
                 return QString();
             }
-            return reference->pickTemplate(category, name) ? QString() : QStringLiteral("no such template");
+            return editing->pickTemplate(category, name) ? QString() : QStringLiteral("no such template");
         });
-    host.start();
+    program.start();
     session.start();
     app.exec();
-    host.endProgram();
+    program.end();
     return 0;
 }
 
