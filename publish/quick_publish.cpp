@@ -16,10 +16,6 @@ const QString pictureLabel = QStringLiteral("frmMain\\ShockwaveFlash1");
 constexpr int hiddenWindow = 0;
 constexpr int highPriority = 128;
 
-struct MenuChoice {
-    int format;
-    int size; // -1: leave the size as the dialog has it
-};
 } // namespace
 
 QuickPublish::QuickPublish(const PublishSeams& host, PrintServices& services, SaveLogoForm& dialog)
@@ -34,37 +30,29 @@ QString QuickPublish::binFile(const QString& name) const
 
 void QuickPublish::mnuPublishLogoSub(const QString& key)
 {
-    using F = SaveLogoForm;
-    constexpr int full = int(PublishSize::Full);
-    constexpr int quarter = int(PublishSize::Quarter);
-    constexpr int thumbnail = int(PublishSize::Thumbnail);
-    static const QHash<QString, MenuChoice> choices = {
-        {QStringLiteral("mnuPublishPNG100%"), {F::Png, full}},
-        {QStringLiteral("mnuPublishPNG25%"), {F::Png, quarter}},
-        {QStringLiteral("mnuPublishPNGThumbnail"), {F::Png, thumbnail}},
-        {QStringLiteral("mnuPublishEPS"), {F::Eps, full}},
-        {QStringLiteral("mnuPublishJPG100%"), {F::Jpg, full}},
-        {QStringLiteral("mnuPublishJPG25%"), {F::Jpg, quarter}},
-        {QStringLiteral("mnuPublishJPGThumbnail"), {F::Jpg, thumbnail}},
-        {QStringLiteral("mnuPublishGIF100%"), {F::Gif, full}},
-        {QStringLiteral("mnuPublishGIF25%"), {F::Gif, quarter}},
-        {QStringLiteral("mnuPublishGIFThumbnail"), {F::Gif, thumbnail}},
-        {QStringLiteral("mnuPublishTIFF100%"), {F::Tiff, full}},
-        {QStringLiteral("mnuPublishTIFF25%"), {F::Tiff, quarter}},
-        {QStringLiteral("mnuPublishTIFFThumbnail"), {F::Tiff, thumbnail}},
-        {QStringLiteral("mnuPublishVEPS"), {F::VectorEps, -1}},
-        {QStringLiteral("mnuPublishtransparentPNG"), {F::TransparentPng, -1}},
-        {QStringLiteral("mnuPublishtransparentGIF"), {F::TransparentGif, -1}},
-    };
     host_.trap.run(QStringLiteral("frmMain\\mnuPublishLogoSub"), [&] {
         dialog_.ensureLoaded();
-        if (const auto choice = choices.constFind(key); choice != choices.cend()) {
-            if (choice->format >= F::TransparentPng)
-                dialog_.transparent_Click(choice->format);
+        // "mnuPublish" + the format's menu name, with the size for those offered in three.
+        static const QList<std::pair<QString, PublishSize>> sizes = {
+            {QStringLiteral("100%"), PublishSize::Full},
+            {QStringLiteral("25%"), PublishSize::Quarter},
+            {QStringLiteral("Thumbnail"), PublishSize::Thumbnail},
+        };
+        const QString prefix = QStringLiteral("mnuPublish");
+        for (const publish_formats::Row& format : publish_formats::all()) {
+            if (format.menuName.isEmpty() || !key.startsWith(prefix + format.menuName))
+                continue;
+            const QString rest = key.mid(prefix.size() + format.menuName.size());
+            const auto size = std::find_if(sizes.begin(), sizes.end(), [&](const auto& entry) { return entry.first == rest; });
+            if (format.smallSizes ? size == sizes.end() : !rest.isEmpty())
+                continue;
+            if (format.transparent)
+                dialog_.transparent_Click(int(format.format));
             else
-                dialog_.optExtension_Click(choice->format);
-            if (choice->size >= 0)
-                dialog_.selectSize(PublishSize(choice->size));
+                dialog_.optExtension_Click(int(format.format));
+            if (format.smallSizes)
+                dialog_.selectSize(size->second);
+            break;
         }
         host_.state.quickPublishing = true;
         dialog_.imgSave_Click();
@@ -101,37 +89,9 @@ bool QuickPublish::ConvertToTiff(const QString& target, const QString& source)
 
 void QuickPublish::registerPictures(CanvasDispatcher& pictures)
 {
-    using Written = PictureFile;
-    pictures.on(QStringLiteral("publishpng"), [this](const QString& argument) {
-        pictureArrived(QStringLiteral("publishpng"), argument, Written::Sample,
-                       [this](const QString& target, const QString& written, const QString&) { ScaleImage(target, written); });
-    });
-    pictures.on(QStringLiteral("publishjpg"), [this](const QString& argument) {
-        pictureArrived(QStringLiteral("publishjpg"), argument, Written::JpegSample,
-                       [this](const QString& target, const QString& written, const QString&) { ScaleImage(target, written); });
-    });
-    pictures.on(QStringLiteral("publishtiff"), [this](const QString& argument) {
-        pictureArrived(QStringLiteral("publishtiff"), argument, Written::Sample,
-                       [this](const QString& target, const QString&, const QString& sample) {
-                           ConvertToTiff(target, sample);
-                           ScaleImage(target, target);
-                       });
-    });
-    pictures.on(QStringLiteral("publishtransparentpng"), [this](const QString& argument) {
-        pictureArrived(QStringLiteral("publishtransparentpng"), argument, Written::Target,
-                       [](const QString&, const QString&, const QString&) {});
-    });
-    pictures.on(QStringLiteral("publishtransparentgif"), [this](const QString& argument) {
-        pictureArrived(QStringLiteral("publishtransparentgif"), argument, Written::Sample,
-                       [this](const QString& target, const QString&, const QString& sample) { ConvertImage(target, sample); });
-    });
-    pictures.on(QStringLiteral("publishgif"), [this](const QString& argument) {
-        pictureArrived(QStringLiteral("publishgif"), argument, Written::Sample,
-                       [this](const QString& target, const QString&, const QString& sample) {
-                           ConvertImage(target, sample);
-                           ScaleImage(target, sample);
-                       });
-    });
+    for (const publish_formats::Row& format : publish_formats::all())
+        if (!format.pictureCommand.isEmpty())
+            pictures.on(format.pictureCommand, [this, &format](const QString& argument) { pictureArrived(format, argument); });
     // Anything else the bitmap canvas says ends the publish waiting for it.
     pictures.onAnyOther([this](const QString& command, const QString&) {
         host_.trap.run(pictureLabel, [&] {
@@ -152,9 +112,30 @@ PublishRun* QuickPublish::waitingRun(const QString& command)
     return nullptr;
 }
 
-void QuickPublish::pictureArrived(const QString& command, const QString& argument, PictureFile file,
-                                  const Conversion& convert)
+void QuickPublish::convert(publish_formats::Conversion conversion, const QString& target, const QString& written,
+                           const QString& sample)
 {
+    using C = publish_formats::Conversion;
+    switch (conversion) {
+    case C::None: break;
+    case C::Scale:
+    case C::ScaleJpeg: ScaleImage(target, written); break;
+    case C::Convert: ConvertImage(target, sample); break;
+    case C::ConvertAndScale:
+        ConvertImage(target, sample);
+        ScaleImage(target, sample);
+        break;
+    case C::TiffAndScale:
+        ConvertToTiff(target, sample);
+        ScaleImage(target, target);
+        break;
+    }
+}
+
+void QuickPublish::pictureArrived(const publish_formats::Row& format, const QString& argument)
+{
+    using C = publish_formats::Conversion;
+    const QString& command = format.pictureCommand;
     const QString label = pictureLabel;
     host_.trap.run(label, [&] {
         PublishRun* run = waitingRun(command);
@@ -170,16 +151,16 @@ void QuickPublish::pictureArrived(const QString& command, const QString& argumen
             run->fail(QStringLiteral("the picture from the canvas could not be read."));
             return;
         }
-        const QString written = file == PictureFile::JpegSample ? binFile(QStringLiteral("sample.jpg"))
-                                : file == PictureFile::Target   ? target
-                                                                : sample;
+        const QString written = format.conversion == C::ScaleJpeg ? binFile(QStringLiteral("sample.jpg"))
+                                : format.conversion == C::None    ? target
+                                                                  : sample;
         if (!picture_files::FileWriteBinary(*bytes, written)) {
             host_.trap.report(label, RunTimeError(error_number::PathFileAccessError,
                                                   QStringLiteral("Cannot write ") + written));
             run->fail(QStringLiteral("\"%1\" could not be written.").arg(written));
             return;
         }
-        convert(target, written, sample);
+        convert(format.conversion, target, written, sample);
         // Told a success only when this publish really wrote the target.
         run->finish();
     });

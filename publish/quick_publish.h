@@ -1,10 +1,9 @@
 #pragma once
 
+#include "protocol/publish_formats.h"
 #include "publish/publish_seams.h"
 
 #include <QString>
-
-#include <functional>
 
 namespace vm {
 
@@ -27,15 +26,12 @@ public:
     bool ConvertToTiff(const QString& target, const QString& source);
 
 private:
-    // Where a picture is written before it is converted: beside the converter
-    // (as PNG or JPEG), or straight to the target.
-    enum class PictureFile { Sample, JpegSample, Target };
-    // Turns the written picture into the target: (target, written, PNG sample).
-    using Conversion = std::function<void(const QString&, const QString&, const QString&)>;
-
     // The publish waiting for a picture; nothing (and a logged error) when none is.
     PublishRun* waitingRun(const QString& command);
-    void pictureArrived(const QString& command, const QString& argument, PictureFile file, const Conversion& convert);
+    // The picture is written beside the converter (or straight to the target)
+    // and turned into the target as its format says.
+    void pictureArrived(const publish_formats::Row& format, const QString& argument);
+    void convert(publish_formats::Conversion conversion, const QString& target, const QString& written, const QString& sample);
     void run(const QString& commandLine);
     QString binFile(const QString& name) const;
 

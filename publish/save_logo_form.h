@@ -6,7 +6,9 @@
 #include "publish/convert_commands.h"
 #include "publish/publish_run.h"
 #include "publish/direct_publish.h"
+#include "publish/printed_picture_step.h"
 #include "publish/publish_seams.h"
+#include "protocol/publish_formats.h"
 
 #include <QHash>
 
@@ -20,7 +22,8 @@ struct PrintServices;
 class SaveLogoForm : public Form {
 public:
     // The eight format options: optExtension 0..5, transparent 6 and 7; then
-    // the vector files drawn straight from the canvas: optExtension 8 and 9.
+    // the vector files drawn straight from the canvas: optExtension 8 and 9
+    // (the numbers of PublishFormat).
     enum Format { NoFormat = -1, Png = 0, Eps = 1, Jpg = 2, Gif = 3, Tiff = 4, VectorEps = 5, TransparentPng = 6,
                   TransparentGif = 7, Svg = 8, Pdf = 9 };
 
@@ -85,25 +88,19 @@ public:
     QString epsWorkFile() const;
 
 private:
-    struct Choice {
-        QString keyword;
-        QString extension;
-        QString command;
-        bool setsTarget;
-    };
-    static Choice choiceFor(Format format);
+    // The chosen format's row; no choice publishes as the printed EPS of a JPEG.
+    const publish_formats::Row& chosen() const;
     bool publish();
     bool directRoute() const;
     bool publishDirect();
-    void runConverter(const QString& commandLine, bool sizeGiven);
     void deleteLeftover(const QString& path);
-    void createImageFailed(int number, const QString& description);
 
     PublishSeams host_;
     PrintServices& services_;
     PrinterSetup printerSetup_;
     PrintAutomation automation_;
     PublishRun run_;
+    PrintedPictureStep printedPicture_;
     QHash<QString, QString> captions_;
     Format format_ = NoFormat;
     PublishSize size_ = PublishSize::Full;

@@ -14,11 +14,6 @@ namespace vm {
 
 namespace {
 
-bool isTransparent(BitmapCanvas::Picture picture)
-{
-    return picture == BitmapCanvas::Picture::TransparentPng || picture == BitmapCanvas::Picture::TransparentGif;
-}
-
 // The string argument of "<invoke name='receiveBgName'>…"; nothing for any other request.
 std::optional<QString> backgroundNameIn(const QString& request)
 {
@@ -57,26 +52,18 @@ BitmapCanvas::~BitmapCanvas() = default;
 
 QString BitmapCanvas::commandFor(Picture picture)
 {
-    switch (picture) {
-    case Picture::Png: return QStringLiteral("publishpng");
-    case Picture::Jpg: return QStringLiteral("publishjpg");
-    case Picture::Gif: return QStringLiteral("publishgif");
-    case Picture::Tiff: return QStringLiteral("publishtiff");
-    case Picture::TransparentPng: return QStringLiteral("publishtransparentpng");
-    case Picture::TransparentGif: return QStringLiteral("publishtransparentgif");
-    }
-    return QString();
+    return publish_formats::row(picture).pictureCommand;
 }
 
 QString BitmapCanvas::backgroundName(Picture picture)
 {
-    return picture == Picture::TransparentGif ? QStringLiteral("gif") : QStringLiteral("png");
+    return publish_formats::row(picture).background;
 }
 
 QByteArray BitmapCanvas::encode(const LogoDocument& logo, const LogoRenderer& renderer, Picture picture)
 {
     QImage image;
-    if (isTransparent(picture)) {
+    if (publish_formats::row(picture).transparent) {
         image = renderer.render(logo, 1.0, QColor(Qt::transparent));
     } else {
         // The stage's own colour over white paper: no alpha left in an opaque picture.
@@ -103,7 +90,7 @@ QByteArray BitmapCanvas::encode(const LogoDocument& logo, const LogoRenderer& re
 
 bool BitmapCanvas::publish(Picture picture)
 {
-    if (!isLoaded())
+    if (!isLoaded() || commandFor(picture).isEmpty())
         return false;
     const QByteArray bytes = encode(source_.currentLogo(), source_.logoRenderer(), picture);
     if (bytes.isEmpty())
@@ -118,9 +105,9 @@ QString BitmapCanvas::functionCalled(const QString& request)
     const std::optional<QString> name = backgroundNameIn(request);
     if (!name)
         return QString();
-    for (const Picture picture : {Picture::TransparentPng, Picture::TransparentGif}) {
-        if (name->compare(backgroundName(picture), Qt::CaseInsensitive) == 0) {
-            publish(picture);
+    for (const publish_formats::Row& row : publish_formats::all()) {
+        if (row.transparent && name->compare(row.background, Qt::CaseInsensitive) == 0) {
+            publish(row.format);
             break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "canvas/outbox/command_outbox.h"
 #include "canvas/player/movie_player.h"
+#include "protocol/publish_formats.h"
 
 #include <QByteArray>
 
@@ -24,14 +25,15 @@ public:
 // which forwards the background name the editing canvas announced.
 class BitmapCanvas : public MoviePlayer {
 public:
-    enum class Picture { Png, Jpg, Gif, Tiff, TransparentPng, TransparentGif };
+    // The pictures it draws: the formats on the picture route.
+    using Picture = PublishFormat;
 
     BitmapCanvas(QString controlName, Trace& trace, const LogoSource& source);
     ~BitmapCanvas() override;
 
     // Draws the logo as it is now; the command leaves from the event loop.
     // An empty player (no movie) draws nothing, as a missing movie would.
-    // False when no movie is loaded: nothing will be raised.
+    // False when no movie is loaded or the format is not a picture: nothing will be raised.
     bool publish(Picture picture);
 
     // The command that carries the picture, e.g. "publishpng".

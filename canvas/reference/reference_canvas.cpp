@@ -72,8 +72,8 @@ void ReferenceCanvas::interactionPlayed(const QString& command, const QString& a
 
 void ReferenceCanvas::registerCommands()
 {
-    const auto on = [this](const char* name, std::function<void(const QString&)> handler) {
-        commands_.insert(QString::fromLatin1(name).toLower(), std::move(handler));
+    const auto on = [this](const QString& name, std::function<void(const QString&)> handler) {
+        commands_.insert(name.toLower(), std::move(handler));
     };
     const auto whenView = [this](const std::function<void(EditorWidget&)>& action) {
         if (widget_)
@@ -140,18 +140,17 @@ void ReferenceCanvas::registerCommands()
     on("printmovie", [this](const QString&) { QTimer::singleShot(0, editor_.get(), [this] { print(); }); });
     // Publishing: the raster pictures come from the bitmap canvas, the transparent
     // ones once the host has passed it the background name, EPS through the printer.
-    on("png", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Png); });
-    on("jpg", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Jpg); });
-    on("gif", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Gif); });
-    on("tiff", [this](const QString&) { publishPicture(BitmapCanvas::Picture::Tiff); });
-    on("transparentpng", [this](const QString&) {
-        outbox_.post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentPng));
-    });
-    on("transparentgif", [this](const QString&) {
-        outbox_.post(QStringLiteral("publishtransparentimage"), BitmapCanvas::backgroundName(BitmapCanvas::Picture::TransparentGif));
-    });
-    on("doPublish", [this](const QString&) { publishPrinted(false); });
-    on("dovector", [this](const QString&) { publishPrinted(true); });
+    for (const publish_formats::Row& row : publish_formats::all()) {
+        const PublishFormat format = row.format;
+        if (row.route == publish_formats::Route::Printed)
+            on(row.canvasCommand, [this, format](const QString&) { publishPrinted(format == PublishFormat::VectorEps); });
+        else if (row.transparent)
+            on(row.canvasCommand, [this, background = row.background](const QString&) {
+                outbox_.post(QStringLiteral("publishtransparentimage"), background);
+            });
+        else if (row.route == publish_formats::Route::Picture)
+            on(row.canvasCommand, [this, format](const QString&) { publishPicture(format); });
+    }
     on("quick help", [this](const QString& argument) { setQuickHelp(argument.compare(trueText, Qt::CaseInsensitive) == 0, false); });
     on("show save", [this](const QString& path) {
         lastPath_ = path.isEmpty() ? QStringLiteral("New") : path;

@@ -67,25 +67,23 @@ SaveLogoView::SaveLogoView(SaveLogoForm& form, QWidget* owner)
     auto* transparentHeading = heading(QStringLiteral("lblTransparentlogo"), this);
     captioned_ << title << formatHeading << sizeHeading << transparentHeading;
 
+    // Six formats in two rows, the vector files drawn straight from the canvas
+    // below them, the transparent pair on a line of its own.
     auto* formats = new QGridLayout;
-    const QStringList names = {QStringLiteral("PNG"), QStringLiteral("EPS"), QStringLiteral("JPG"),
-                               QStringLiteral("GIF"), QStringLiteral("TIFF"), QStringLiteral("Vector EPS")};
-    for (int index = 0; index < names.size(); ++index) {
-        QRadioButton* button = option(QStringLiteral("optExtension%1").arg(index), names[index]);
-        formats_ << button;
-        formats->addWidget(button, index / 3, index % 3);
-    }
     auto* transparent = new QHBoxLayout;
-    for (int index : {6, 7}) {
-        QRadioButton* button = option(QStringLiteral("transparent%1").arg(index), QString());
+    int cell = 0;
+    for (const publish_formats::Row& row : publish_formats::all()) {
+        const int index = int(row.format);
+        if (row.transparent) {
+            QRadioButton* button = option(QStringLiteral("transparent%1").arg(index), QString());
+            formats_ << button;
+            transparent->addWidget(button);
+            continue;
+        }
+        QRadioButton* button = option(QStringLiteral("optExtension%1").arg(index), row.title);
         formats_ << button;
-        transparent->addWidget(button);
-    }
-    // The vector files drawn straight from the canvas.
-    for (int index : {8, 9}) {
-        QRadioButton* button = option(QStringLiteral("optExtension%1").arg(index), index == 8 ? QStringLiteral("SVG") : QStringLiteral("PDF"));
-        formats_ << button;
-        formats->addWidget(button, 2, index - 8);
+        formats->addWidget(button, cell / 3, cell % 3);
+        ++cell;
     }
 
     auto* sizes = new QGridLayout;
