@@ -74,17 +74,15 @@ TEST(QtSystemDialogs, FileDialogsTakeTitleFilterAndOverwriteRule)
     save.fileName = folder.filePath("new.vmp");
     QFileDialog::Options options;
     QString title, selectedFilter;
-    QStringList filters;
     whenShown<QFileDialog>([&](QFileDialog& dialog) {
         title = dialog.windowTitle();
-        filters = dialog.nameFilters();
         selectedFilter = dialog.selectedNameFilter();
         options = dialog.options();
         dialog.reject();
     });
     EXPECT_EQ(dialogs.saveFile(save), "");
     EXPECT_EQ(title, "Save Logo");
-    EXPECT_EQ(filters, (QStringList{"Vantamorph Logos (*.vmp)", "All Files (*)"}));
+    // The pairs' conversion is FileDialogFilter's; the chosen index picks the second.
     EXPECT_EQ(selectedFilter, "All Files (*)");
     EXPECT_TRUE(options.testFlag(QFileDialog::DontConfirmOverwrite));
 

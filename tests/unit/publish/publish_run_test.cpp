@@ -1,4 +1,3 @@
-#include "tests/support/scoped_variable.h"
 #include "tests/unit/publish/publish_fixture.h"
 
 namespace vm::test {
@@ -60,17 +59,7 @@ TEST_F(PublishEndingTest, TheWaitWindowAsksBeforeItStopsThePublish)
     EXPECT_TRUE(told(QStringLiteral("publishing was stopped")));
 }
 
-TEST_F(PublishEndingTest, AWatchdogEndsAPublishTheCanvasNeverAnswers)
-{
-    {
-        ScopedVariable timeout("VANTAMORPH_PUBLISH_TIMEOUT_SECONDS", "1");
-        startEpsPublish();
-    }
-    EXPECT_TRUE(runUntil([&] { return !dialog().publishRun().waiting(); }, 5000));
-    expectEndedWithoutSuccess();
-    EXPECT_TRUE(told(QStringLiteral("did not finish")));
-}
-
+// The watchdog that ends a publish the canvas never answers: SafetySession.
 TEST_F(PublishEndingTest, SuccessOnlyWhenThisPublishWroteTheTarget)
 {
     // A bitmap picture nobody asked for goes nowhere.

@@ -1,32 +1,18 @@
 #include "recovery/recovery_settings.h"
-#include "recovery/recovery_store.h"
-#include "tests/support/test_files.h"
+#include "tests/unit/recovery/recovery_fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace vm::test {
 namespace {
 
 const QByteArray logo = "<VantamorphLogo version=\"1\"><text>A</text></VantamorphLogo>";
 
-class RecoveryStoreTest : public ::testing::Test {
+class RecoveryStoreTest : public RecoveryFolderTest {
 protected:
-    QString folder() const { return root.path() + QStringLiteral("/state/vantamorph/recovery"); }
-    std::unique_ptr<RecoveryStore> openStore()
-    {
-        auto store = std::make_unique<RecoveryStore>(folder());
-        EXPECT_TRUE(store->open());
-        return store;
-    }
     QStringList filesIn(const QString& path) const { return QDir(path).entryList(QDir::Files); }
-    static QDateTime now() { return QDateTime::currentDateTimeUtc(); }
-
-    QTemporaryDir root;
 };
 
 TEST_F(RecoveryStoreTest, ARunningCopysWorkIsNeverOfferedAndACrashedOnesIsOfferedOnce)

@@ -39,10 +39,13 @@ TEST(ScriptParser, ReadsEveryStatementWithItsLineNumber)
                                               "dump state\n"
                                               "wait ready\n"
                                               "wait idle\n"
-                                              "click \"frmSaveLogo\" \"imgSave\"");
-    ASSERT_EQ(statements.size(), 13) << errors(statements).join(QLatin1Char('\n')).toStdString();
-    const QList<Kind> kinds = {Kind::Canvas, Kind::Bitmap,   Kind::Menu,      Kind::Key,  Kind::Answer, Kind::Answer, Kind::Close,
-                               Kind::Wait,   Kind::DumpMenu, Kind::DumpState, Kind::Wait, Kind::Wait,   Kind::Click};
+                                              "click \"frmSaveLogo\" \"imgSave\"\n"
+                                              "gallery \"Food and Drink\" \"Coffee House\"\n"
+                                              "gallery cancel");
+    ASSERT_EQ(statements.size(), 15) << errors(statements).join(QLatin1Char('\n')).toStdString();
+    const QList<Kind> kinds = {Kind::Canvas, Kind::Bitmap, Kind::Menu,  Kind::Key,     Kind::Answer,
+                               Kind::Answer, Kind::Close,  Kind::Wait,  Kind::DumpMenu, Kind::DumpState,
+                               Kind::Wait,   Kind::Wait,   Kind::Click, Kind::Gallery, Kind::Gallery};
     for (qsizetype index = 0; index < kinds.size(); ++index) {
         EXPECT_EQ(statements[index].kind, kinds[index]) << index;
         EXPECT_EQ(statements[index].line, index + 3) << index;
@@ -54,6 +57,8 @@ TEST(ScriptParser, ReadsEveryStatementWithItsLineNumber)
     EXPECT_EQ(statements[10].args, QStringList({"ready"}));
     EXPECT_EQ(statements[11].args, QStringList({"idle"}));
     EXPECT_EQ(statements[12].args, QStringList({"frmSaveLogo", "imgSave"}));
+    EXPECT_EQ(statements[13].args, QStringList({"Food and Drink", "Coffee House"}));
+    EXPECT_TRUE(statements[14].args.isEmpty());
 }
 
 TEST(ScriptParser, StringsCarryEscapesHashesAndUtf8)
@@ -85,15 +90,18 @@ TEST(ScriptParser, ReportsEachMalformedLineAndKeepsTheRest)
                                               "\"menu\" \"mnuSave\"\n"          // 15 statement name quoted
                                               "wait soon\n"                     // 16
                                               "click frmSaveLogo\n"             // 17 form not quoted
-                                              "menu \"mnuExit\"\n");            // 18 fine
+                                              "gallery \"cancel\"\n"            // 18 a category without a name
+                                              "gallery leave\n"                 // 19
+                                              "gallery \"Sport\"\n"             // 20
+                                              "menu \"mnuExit\"\n");            // 21 fine
     const QStringList found = errors(statements);
-    ASSERT_EQ(found.size(), 17) << found.join(QLatin1Char('\n')).toStdString();
-    for (int index = 0; index < 17; ++index)
+    ASSERT_EQ(found.size(), 20) << found.join(QLatin1Char('\n')).toStdString();
+    for (int index = 0; index < 20; ++index)
         EXPECT_TRUE(found[index].startsWith(QString::number(index + 1) + QLatin1Char(':'))) << found[index].toStdString();
     EXPECT_TRUE(found[0].contains(QLatin1String("unterminated")));
     EXPECT_TRUE(found[1].contains(QLatin1String("\\q")));
     EXPECT_EQ(statements.last().kind, Kind::Menu);
-    EXPECT_EQ(statements.last().line, 18);
+    EXPECT_EQ(statements.last().line, 21);
 }
 
 TEST(ScriptParser, SurvivesGarbage)
@@ -146,25 +154,6 @@ TEST(KeyNames, ReadsModifiersAndKeys)
         EXPECT_EQ(parseKeyName(QString::fromUtf8(name)), chord) << name;
     for (const char* bad : {"", "Ctrl+", "+S", "Ctrl+Ctrl+S", "Alt+S", "F0", "F25", "F01", "SS", "Ctrl+æ", "Ctrl S"})
         EXPECT_FALSE(parseKeyName(QString::fromUtf8(bad)).has_value()) << bad;
-}
-
-} // namespace
-} // namespace vm
-
-namespace vm {
-namespace {
-
-TEST(ScriptParser, GalleryPicksByCategoryAndNameOrCancels)
-{
-    const QList<Statement> statements = parse("gallery \"Food and Drink\" \"Coffee House\"\ngallery cancel\n"
-                                              "gallery \"cancel\"\ngallery leave\ngallery \"Sport\"\n");
-    ASSERT_EQ(statements.size(), 5);
-    EXPECT_EQ(statements[0].kind, Kind::Gallery);
-    EXPECT_EQ(statements[0].args, QStringList({"Food and Drink", "Coffee House"}));
-    EXPECT_EQ(statements[1].kind, Kind::Gallery);
-    EXPECT_TRUE(statements[1].args.isEmpty());
-    // A quoted "cancel" is a category without a name; other words are not statements.
-    EXPECT_EQ(errors(statements).size(), 3) << errors(statements).join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace

@@ -57,7 +57,7 @@ TEST(ScriptSession, StartsTheProgramAndDumpsItsMenuAndState)
     EXPECT_TRUE(lines.contains("state IsDirty true"));
     EXPECT_TRUE(lines.contains(R"(state CurrentProjectFile "New")"));
     EXPECT_TRUE(lines.contains("state FontListSent true"));
-    EXPECT_TRUE(lines.contains("state InstallRoot " + Trace::quote(session.folder.root() + "/")));
+    EXPECT_TRUE(lines.contains("state InstallRoot " + Trace::quote(session.root.path() + "/")));
 
     // The script ran out: left-over answers are named, then the program ends.
     EXPECT_EQ(lines.last(), R"(unused answer yesno "no")");

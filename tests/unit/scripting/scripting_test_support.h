@@ -12,26 +12,6 @@
 
 namespace vm::test {
 
-// A throw-away install tree: ROOT/Vantamorph is the program folder with the
-// shipped texts; ROOT/flash holds both movies unless told otherwise.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(bool withMovies = true)
-    {
-        QDir().mkpath(documents());
-        if (withMovies)
-            for (const char* movie : {"/flash/LogoMain.swf", "/flash/DrawBitmap.swf"})
-                writeFile(root() + QLatin1String(movie), minimalMovie());
-    }
-    QString root() const { return root_.path(); }
-    QString programFolder() const { return programFolder_; }
-    QString documents() const { return root_.path() + QStringLiteral("/Documents"); }
-
-private:
-    QTemporaryDir root_;
-    QString programFolder_ = makeProgramFolder(root_);
-};
-
 // Records the exit instead of ending the test, and stops the session's loop.
 struct StoppingProcessControl : ProcessControl {
     QList<int> exits;
@@ -47,9 +27,14 @@ struct StoppingProcessControl : ProcessControl {
 // The real host in a temporary program folder, with the scripted platform.
 // Nothing starts until run().
 struct Session {
-    explicit Session(bool withMovies = true) : folder(withMovies)
+    // A throw-away install tree: ROOT/Vantamorph with the shipped texts, ROOT/flash with both movies.
+    explicit Session(bool withMovies = true)
     {
-        os.documents = folder.documents();
+        os.documents = root.path() + QStringLiteral("/Documents");
+        QDir().mkpath(os.documents);
+        if (withMovies)
+            for (const char* movie : {"/flash/LogoMain.swf", "/flash/DrawBitmap.swf"})
+                writeFile(root.path() + QLatin1String(movie), minimalMovie());
     }
 
     // Runs the script from the start of the program to its exit.
@@ -66,7 +51,8 @@ struct Session {
         return trace.lines;
     }
 
-    ProgramFolder folder;
+    QTemporaryDir root;
+    QString programFolder = makeProgramFolder(root);
     RecordingTrace trace;
     AnswerQueue answers;
     WindowRegistry windows;
@@ -80,7 +66,7 @@ struct Session {
     Platform platform{windows, forms, dialogs, os, rights, shell, network, process, trace};
     StartupCanvas canvas{QStringLiteral("skwFlash"), trace};
     MoviePlayer bitmap{QStringLiteral("ShockwaveFlash1"), trace};
-    Host host{platform, canvas, bitmap, folder.programFolder()};
+    Host host{platform, canvas, bitmap, programFolder};
 };
 
 } // namespace vm::test

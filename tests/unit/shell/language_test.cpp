@@ -32,8 +32,11 @@ protected:
 TEST_F(LanguageTest, LooksUpTextsByExactKeyFirstMatchWinning)
 {
     writeLanguage(R"(<CONVERTERITEM NAME="cmdYes" VALUE="Yes"/><CONVERTERITEM NAME="cmdYes" VALUE="Second"/>)"
-                  R"(<CONVERTERITEM NAME="caf&#233;" VALUE="Caf&#233; &amp; bar"/>)");
+                  R"(<CONVERTERITEM NAME="caf&#233;" VALUE="Caf&#233; &amp; bar"/><CONVERTERITEM NAME="mnuSave" VALUE="&amp;Save"/>)");
     language.LoadLanguage(0);
+    language.LoadMenuCaptions(); // cached: a key the file lacks is empty
+    EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuSave")), QStringLiteral("&Save"));
+    EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuCut")), QStringLiteral(""));
     EXPECT_EQ(language.GetControlCaptions(QStringLiteral("cmdYes")), QStringLiteral("Yes"));
     EXPECT_EQ(language.GetControlCaptions(QStringLiteral("cmdyes")), QStringLiteral(""));
     EXPECT_EQ(language.GetControlCaptions(QStringLiteral("café")), QStringLiteral("Café & bar"));
@@ -62,8 +65,7 @@ TEST_F(LanguageTest, MissingFileIsReportedAndEveryLookupLogged)
     EXPECT_EQ(dialogs.messageBoxes[0].icon, message_box::Icon::Information);
 
     EXPECT_EQ(language.GetControlCaptions(QStringLiteral("cmdYes")), QStringLiteral(""));
-    EXPECT_EQ(language.GetControlCaptions(QStringLiteral("cmdNo")), QStringLiteral(""));
-    EXPECT_EQ(trace.lines.size(), 2);
+    EXPECT_EQ(trace.lines.size(), 1);
     EXPECT_THROW(language.LoadMenuCaptions(), RunTimeError);
     EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuSave")), QStringLiteral(""));
 
@@ -71,19 +73,6 @@ TEST_F(LanguageTest, MissingFileIsReportedAndEveryLookupLogged)
     writeLanguage("<CONVERTERITEM NAME=\"x\" VALUE=\"broken");
     language.LoadLanguage(0);
     EXPECT_EQ(dialogs.messageBoxes.size(), 2);
-}
-
-TEST_F(LanguageTest, MenuCaptionCacheHoldsTheThirtySixKeys)
-{
-    writeLanguage(R"(<CONVERTERITEM NAME="mnuProject" VALUE="&amp;Project"/><CONVERTERITEM NAME="mnuSave" VALUE="&amp;Save"/>)");
-    language.LoadLanguage(0);
-    language.LoadMenuCaptions();
-    EXPECT_EQ(Language::menuCaptionKeys().size(), 36);
-    EXPECT_EQ(Language::menuCaptionKeys().count(QStringLiteral("mnuProject")), 2);
-    EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuProject")), QStringLiteral("&Project"));
-    EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuSave")), QStringLiteral("&Save"));
-    EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuCut")), QStringLiteral(""));
-    EXPECT_EQ(language.GetMenuCaption(QStringLiteral("mnuFromTemplate")), QStringLiteral(""));
 }
 
 TEST_F(LanguageTest, TheShippedFileHoldsEveryKeyTheProgramLooksUp)

@@ -14,16 +14,11 @@ protected:
     WebLinks& links() { return host->webLinks; }
 };
 
-TEST_F(WebLinksTest, WithoutAnInstallLogTheSourceIsDefault)
+TEST_F(WebLinksTest, TheLastSourceLineOfTheInstallLogDecidesTheTag)
 {
     EXPECT_EQ(links().BuildWebUrl(QStringLiteral("homepage")),
               WebLinks::endpoint + QStringLiteral("?utm_source=default&utm_medium=PPD&utm_campaign=default&gotopg=homepage"));
-    EXPECT_TRUE(links().BuildWebUrl(QStringLiteral("LogoTaglinesSamples")).endsWith(QStringLiteral("&gotopg=logotaglinessamples")));
     EXPECT_TRUE(links().BuildWebUrl(QStringLiteral("anything")).endsWith(QStringLiteral("&gotopg=homepage")));
-}
-
-TEST_F(WebLinksTest, TheLastSourceLineDecidesTheTag)
-{
     writeInstallLog("Installing...\r\nSource: C:\\Downloads\\setup_first.exe\r\nnoise .exe \\ without the word\r\n"
                     "SOURCE: D:\\Web\\Setup_ABC12.EXE\r\n");
     EXPECT_EQ(links().ReadInstallLog(), QStringLiteral("setup_abc12.exe"));
@@ -48,7 +43,9 @@ TEST_F(WebLinksTest, OnlyALoopbackAddressMeansNoNetwork)
     network.address.clear();
     EXPECT_FALSE(links().chkOnNet());
     network.address = QStringLiteral("10.1.2.3");
-    EXPECT_TRUE(links().chkOnNet());
+    links().mnuVantamorphWeb(&host->mainForm);
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_TRUE(shell.opened[0].second.endsWith(QStringLiteral("gotopg=homepage")));
 }
 
 } // namespace

@@ -63,14 +63,11 @@ TEST_F(MainWindowViewTest, MenuBarFollowsTheMenuItems)
         expected.append(host->menuItems.ItemCaption(host->menuItems.FindItem(QLatin1String(key))));
     EXPECT_EQ(titles, expected);
     EXPECT_EQ(titles.first(), QStringLiteral("&Project"));
-
-    // The items' separators are drawn as the menu's own.
-    auto* project = view->menuBar()->findChild<QMenu*>(QStringLiteral("mnuProject"));
-    ASSERT_NE(project, nullptr);
-    int separators = 0;
-    for (QAction* entry : project->actions())
-        separators += entry->isSeparator();
-    EXPECT_EQ(separators, 4);
+    // Whatever its caption's source (a language key, another item's key, a fixed text), no entry is blank.
+    EXPECT_FALSE(titles.contains(QString()));
+    for (QAction* entry : view->menuBar()->findChildren<QAction*>())
+        if (entry->objectName().startsWith(QStringLiteral("mnu")))
+            EXPECT_FALSE(entry->text().isEmpty()) << entry->objectName().toStdString();
     auto* publish = view->menuBar()->findChild<QMenu*>(QStringLiteral("mnuPublishLogo"));
     ASSERT_NE(publish, nullptr);
     EXPECT_EQ(publish->actions().first()->text(), QStringLiteral("&Publish Logo...\tCtrl+L"));
@@ -78,9 +75,6 @@ TEST_F(MainWindowViewTest, MenuBarFollowsTheMenuItems)
     ASSERT_NE(action(QStringLiteral("mnuSave")), nullptr);
     EXPECT_EQ(action(QStringLiteral("mnuSave"))->text(), QStringLiteral("&Save\tCtrl+S"));
     EXPECT_FALSE(action(QStringLiteral("mnuSave"))->icon().isNull());
-    EXPECT_TRUE(action(QStringLiteral("mnuDelete"))->text().endsWith(QStringLiteral("\tDel")));
-    EXPECT_TRUE(action(QStringLiteral("mnuQuick"))->text().endsWith(QStringLiteral("\tShift+1")));
-    EXPECT_TRUE(action(QStringLiteral("mnuHelp"))->text().endsWith(QStringLiteral("\tF1")));
     QAction* bonding = action(QStringLiteral("mnuBondingObjects"));
     ASSERT_NE(bonding, nullptr);
     EXPECT_TRUE(bonding->isCheckable());
