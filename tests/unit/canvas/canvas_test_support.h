@@ -7,10 +7,7 @@
 #include "tests/unit/shell/host_fixture.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QGraphicsView>
 #include <QImage>
-#include <QMouseEvent>
 #include <functional>
 
 namespace vm::test {
@@ -26,42 +23,56 @@ inline void settle(int rounds = 5)
         QCoreApplication::processEvents();
 }
 
+// An element of kind filling box.
+inline LogoElement elementIn(ElementKind kind, const QRectF& box)
+{
+    LogoElement element;
+    element.kind = kind;
+    element.position = box.topLeft();
+    element.size = box.size();
+    return element;
+}
+
+// A star symbol filling box.
+inline LogoElement starIn(const QRectF& box)
+{
+    LogoElement element = elementIn(ElementKind::Symbol, box);
+    element.symbol = QStringLiteral("ClipArts/Geometric/star.svg");
+    return element;
+}
+
 // One of every element kind with every property set away from its default.
 inline LogoDocument everyKindLogo()
 {
     LogoDocument logo;
     logo.background = QColor(0xfa, 0xf0, 0xe6);
     LogoElement text;
-    text.kind = ElementKind::Text;
     text.text = QStringLiteral("Ærø & <Söhne>\n\"Line two\"\ttab");
     text.fontFamily = QStringLiteral("DejaVu Serif");
-    text.fontSize = 31.5;
-    text.bold = true;
-    text.italic = true;
+    text.fontSize = 31.5, text.bold = text.italic = true;
     text.color = QColor(10, 20, 30, 128);
-    text.position = QPointF(12.25, -3.1);
-    text.size = QSizeF(200.125, 48);
-    text.rotation = -17.3;
-    LogoElement symbol;
-    symbol.kind = ElementKind::Symbol;
+    text.position = QPointF(12.25, -3.1), text.size = QSizeF(200.125, 48), text.rotation = -17.3;
+    LogoElement symbol = elementIn(ElementKind::Symbol, QRectF(300, 40, 90, 90));
     symbol.symbol = QStringLiteral("ClipArts/Nature/leaf.svg");
     symbol.color = QColor(0x3c, 0x9a, 0x3f);
-    symbol.position = QPointF(300, 40);
-    symbol.size = QSizeF(90, 90);
     symbol.rotation = 45;
-    LogoElement picture;
-    picture.kind = ElementKind::Picture;
+    LogoElement picture = elementIn(ElementKind::Picture, QRectF(20, 250, 64, 48));
     picture.picture = QStringLiteral("photo one.png");
-    picture.position = QPointF(20, 250);
-    picture.size = QSizeF(64, 48);
-    LogoElement group;
-    group.kind = ElementKind::Group;
+    LogoElement group = elementIn(ElementKind::Group, QRectF(100, 100, 150, 75.5));
     group.children = {symbol, text};
-    group.position = QPointF(100, 100);
-    group.size = QSizeF(150, 75.5);
     group.rotation = 90;
     logo.elements = {text, symbol, picture, group};
     return logo;
+}
+
+// A bold DejaVu Sans text in dark blue, its box not yet set.
+inline LogoElement textElement(const QString& words, double size = 40)
+{
+    LogoElement text;
+    text.text = words, text.fontFamily = QStringLiteral("DejaVu Sans");
+    text.fontSize = size, text.bold = true;
+    text.color = QColor(0x1f, 0x3a, 0x5f);
+    return text;
 }
 
 // What the host's toFlash does with a player: the command into the movie's
@@ -72,27 +83,6 @@ inline void hostSends(PlayerControl& player, const QString& command, const QStri
     player.setVariable(QStringLiteral("argsVB"), argument);
     player.tGotoFrame(QStringLiteral("/Interaction"), 2);
     player.tPlay(QStringLiteral("/Interaction"));
-}
-
-// A star symbol filling box.
-inline LogoElement starIn(const QRectF& box)
-{
-    LogoElement element;
-    element.kind = ElementKind::Symbol;
-    element.symbol = QStringLiteral("ClipArts/Geometric/star.svg");
-    element.position = box.topLeft();
-    element.size = box.size();
-    return element;
-}
-
-// The mouse on the editor's stage at a point in stage units, as the user moves it.
-inline void stageMouse(QGraphicsView& stage, QEvent::Type type, const QPointF& stagePoint, Qt::MouseButtons held,
-                       Qt::KeyboardModifiers modifiers = {})
-{
-    QWidget* viewport = stage.viewport();
-    const QPointF local = stage.mapFromScene(stagePoint);
-    QMouseEvent event(type, local, viewport->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, modifiers);
-    QCoreApplication::sendEvent(viewport, &event);
 }
 
 // The canvas as the host sees it: movie, variables, clip calls, raised commands.
@@ -109,7 +99,17 @@ public:
         settle();
     }
 
-    // What the host's toFlash does. The canvas answers later, never from
+    // A bold DejaVu Sans text in dark blue, its box not yet set.
+inline LogoElement textElement(const QString& words, double size = 40)
+{
+    LogoElement text;
+    text.text = words, text.fontFamily = QStringLiteral("DejaVu Sans");
+    text.fontSize = size, text.bold = true;
+    text.color = QColor(0x1f, 0x3a, 0x5f);
+    return text;
+}
+
+// What the host's toFlash does. The canvas answers later, never from
     // inside the host's call.
     void send(const QString& command, const QString& argument)
     {
@@ -177,13 +177,6 @@ protected:
     {
         action();
         settle(10);
-    }
-    void save()
-    {
-        act([&] {
-            QString target = host->state.currentProjectFile;
-            flows->mnuSave(target);
-        });
     }
 
     ReferenceCanvas reference{QStringLiteral("skwFlash"), trace};

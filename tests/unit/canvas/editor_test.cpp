@@ -22,11 +22,20 @@ TEST(LogoEditor, EveryEditIsOneUndoStepAndLoadingIsNone)
     LogoEditor editor;
     QSignalSpy edited(&editor, &LogoEditor::edited);
     const quint64 a = editor.addText(QStringLiteral("A"));
+    editor.groupAll(); // one element only: no step
     editor.addSymbol(QStringLiteral("ClipArts/Geometric/star.svg"), Qt::red);
     editor.select({a});
     editor.setColor(Qt::green);
     editor.setText(a, QStringLiteral("AB"));
     EXPECT_EQ(edited.count(), 4);
+    EXPECT_EQ(editor.undoStack().count(), 4);
+    // Edits that change nothing leave no step.
+    editor.setText(a, QStringLiteral("AB"));
+    editor.select({});
+    editor.deleteSelected();
+    editor.bringForward();
+    editor.paste();
+    editor.setText(999, QStringLiteral("nobody"));
     EXPECT_EQ(editor.undoStack().count(), 4);
 
     editor.undo();
@@ -43,21 +52,6 @@ TEST(LogoEditor, EveryEditIsOneUndoStepAndLoadingIsNone)
     EXPECT_EQ(editor.undoStack().count(), 0);
     editor.undo(); // nothing to undo after a load
     EXPECT_EQ(editor.document(), everyKindLogo());
-}
-
-TEST(LogoEditor, EditsThatChangeNothingLeaveNoStep)
-{
-    LogoEditor editor;
-    const quint64 a = editor.addText(QStringLiteral("A"));
-    const int steps = editor.undoStack().count();
-    editor.setText(a, QStringLiteral("A"));
-    editor.select({});
-    editor.deleteSelected();
-    editor.bringForward();
-    editor.paste();
-    editor.groupAll(); // one element only
-    editor.setText(999, QStringLiteral("nobody"));
-    EXPECT_EQ(editor.undoStack().count(), steps);
 }
 
 TEST(LogoEditor, OrderCutCopyPasteAndDelete)
@@ -107,26 +101,6 @@ TEST(LogoEditor, GroupAllKeepsTheLookAndUngroupRestoresTheElements)
     editor.undo();
     editor.undo();
     EXPECT_EQ(editor.document(), before);
-}
-
-TEST(LogoEditor, TextChangesKeepTheStretchAndFontChangesRefitTheBox)
-{
-    LogoEditor editor;
-    const quint64 id = editor.addText(QStringLiteral("Wide"));
-    const LogoElement* text = editor.find(id);
-    editor.setGeometry(id, text->position, QSizeF(text->size.width() * 2, text->size.height()), 30);
-    const double stretch = editor.find(id)->size.width() / LogoRenderer::naturalTextSize(*editor.find(id)).width();
-    editor.setText(id, QStringLiteral("Wider text"));
-    text = editor.find(id);
-    EXPECT_NEAR(text->size.width() / LogoRenderer::naturalTextSize(*text).width(), stretch, 1e-6);
-    EXPECT_EQ(text->rotation, 30);
-    editor.setFontSize(60);
-    EXPECT_EQ(editor.find(id)->size, LogoRenderer::naturalTextSize(*editor.find(id)));
-    editor.setBold(true);
-    editor.setItalic(true);
-    editor.setFontFamily(QStringLiteral("DejaVu Serif"));
-    EXPECT_TRUE(editor.find(id)->bold && editor.find(id)->italic);
-    EXPECT_EQ(editor.find(id)->fontFamily, QStringLiteral("DejaVu Serif"));
 }
 
 // One style operation on a selected text and shape, with what it must change.
@@ -181,13 +155,19 @@ TEST(LogoEditor, EveryStyleEditIsOneNamedUndoStepThatRedoes)
     }
 }
 
-TEST(LogoEditor, ASliderDragIsOneStepAndATextKeepsItsCentreAndStretch)
+TEST(LogoEditor, TextEditsKeepTheStretchACurveKeepsTheCentreAndFontChangesRefitTheBox)
 {
     LogoEditor editor;
-    const quint64 id = editor.addText(QStringLiteral("Round the badge"));
+    const quint64 id = editor.addText(QStringLiteral("Wide"));
     const LogoElement* text = editor.find(id);
-    editor.setGeometry(id, text->position, QSizeF(text->size.width() * 2, text->size.height()), 0);
-    const QPointF centre = editor.find(id)->box().center();
+    editor.setGeometry(id, text->position, QSizeF(text->size.width() * 2, text->size.height()), 30);
+    editor.setText(id, QStringLiteral("Round the badge"));
+    text = editor.find(id);
+    EXPECT_NEAR(text->size.width() / LogoRenderer::naturalTextSize(*text).width(), 2, 1e-6);
+    EXPECT_EQ(text->rotation, 30);
+
+    // A slider drag is one step; the curved text keeps its centre and its stretch.
+    const QPointF centre = text->box().center();
     const int steps = editor.undoStack().count();
     for (double radius : {400.0, 300.0, 200.0, 150.0})
         editor.setArcRadius(radius);
@@ -204,6 +184,14 @@ TEST(LogoEditor, ASliderDragIsOneStepAndATextKeepsItsCentreAndStretch)
     editor.setOpacity(0.5);
     editor.setArcRadius(-100);
     EXPECT_EQ(editor.undoStack().count(), steps + 3);
+
+    editor.setFontSize(60);
+    EXPECT_EQ(editor.find(id)->size, editor.renderer().textSize(*editor.find(id)));
+    editor.setBold(true);
+    editor.setItalic(true);
+    editor.setFontFamily(QStringLiteral("DejaVu Serif"));
+    EXPECT_TRUE(editor.find(id)->bold && editor.find(id)->italic);
+    EXPECT_EQ(editor.find(id)->fontFamily, QStringLiteral("DejaVu Serif"));
 }
 
 TEST(LogoEditor, NewShapesAndThePaletteOfColoursInUse)

@@ -1,12 +1,19 @@
 // Font movies compiled by our compiler from a shipped font, read back by the
-// canvas and drawn by the renderer, against Qt's own reading of the same file.
+// canvas and drawn by the renderer against Qt's own reading of the same file;
+// the user's imported fonts: the list the canvas keeps and sends, the font box
+// with its import list, and the reload the host asks for.
+#include "canvas/editor/editor_widget.h"
+#include "canvas/fonts/font_box.h"
+#include "canvas/fonts/font_import_dialog.h"
 #include "canvas/logo/font_movie_reader.h"
-#include "canvas/logo/logo_renderer.h"
 #include "canvas/logo/imported_fonts.h"
+#include "canvas/logo/logo_renderer.h"
 #include "canvas_test_support.h"
-#include "font_movie_support.h"
+#include "fonts/movies/font_movie_descriptions.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QRawFont>
 #include <QTemporaryDir>
@@ -15,6 +22,43 @@
 
 namespace vm::test {
 namespace {
+
+// A shipped OFL font: the one the font movie tests import.
+inline QString latoFile() { return QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf"); }
+
+// Compiles face from fontFile into folder/<fontMovieBaseName(face)>.swf with
+// the program's own compiler, as the host does; returns the movie's path or "".
+inline QString compileFontMovie(const QString& face, const QString& fontFile, const QString& folder)
+{
+    const QString description = folder + QStringLiteral("/test.xml");
+    QFile file(description);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(fontLibraryDescription(face, fontFile).toUtf8());
+    file.close();
+    const QString movie = folder + QLatin1Char('/') + fontMovieBaseName(face) + QStringLiteral(".swf");
+    QProcess compiler;
+    compiler.start(QStringLiteral(VM_PROGRAM_DIR "/swfmill"), {QStringLiteral("simple"), description, movie});
+    const bool done = compiler.waitForFinished(30000) && compiler.exitStatus() == QProcess::NormalExit && compiler.exitCode() == 0;
+    return done ? movie : QString();
+}
+
+// Dark pixels in either picture, and pixels whose grey differs clearly (same sizes).
+struct InkComparison {
+    int ink = 0;
+    int differ = 0;
+};
+inline InkComparison compareInk(const QImage& ours, const QImage& theirs)
+{
+    InkComparison result;
+    for (int y = 0; y < ours.height(); ++y)
+        for (int x = 0; x < ours.width(); ++x) {
+            const int left = qGray(ours.pixel(x, y)), right = qGray(theirs.pixel(x, y));
+            result.ink += left < 128 || right < 128;
+            result.differ += std::abs(left - right) > 96;
+        }
+    return result;
+}
 
 const QString face = QStringLiteral("Lato Movie"); // not a family of this system: drawn only from the movie
 
@@ -42,21 +86,6 @@ protected:
         return readFontMovie(bytes);
     }
 
-    // Both outlines filled at size px into one picture each; the share of pixels that differ.
-    static double outlineMismatch(const QPainterPath& ours, const QPainterPath& theirs, int size)
-    {
-        const auto fill = [size](const QPainterPath& path) {
-            QImage image(size * 2, size * 2, QImage::Format_Grayscale8);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.translate(size / 2.0, size * 1.5);
-            painter.fillPath(path, Qt::black);
-            return image;
-        };
-        const InkComparison compared = compareInk(fill(ours), fill(theirs));
-        return compared.ink == 0 ? 1.0 : double(compared.differ) / compared.ink;
-    }
-
     static inline QTemporaryDir* folder = nullptr;
     static inline QByteArray* movie = nullptr;
 };
@@ -80,13 +109,7 @@ TEST_F(FontMovieTest, ReadsTheCompiledFontAsQtReadsTheFontFile)
     const MovieGlyphSource ours(read.face, 100);
     EXPECT_NEAR(ours.ascent(), lato.ascent(), 0.5);
     EXPECT_NEAR(ours.descent(), lato.descent(), 0.5);
-    for (const char32_t code : {U'A', U'g', U'&', U'é', U'Ł', U'@', U'ő'}) {
-        if (!lato.supportsCharacter(code))
-            continue;
-        const quint32 glyph = lato.glyphIndexesForString(QString::fromUcs4(&code, 1)).value(0);
-        EXPECT_NEAR(ours.advance(code), lato.advancesForGlyphIndexes({glyph}).value(0).x(), 0.05) << uint(code);
-        EXPECT_LT(outlineMismatch(ours.outline(code), lato.pathForGlyph(glyph), 100), 0.01) << uint(code);
-    }
+    // Outlines and advances: a line drawn from the movie against Qt's drawing of the font file, below.
     EXPECT_TRUE(ours.outline(U' ').isEmpty());
     EXPECT_TRUE(ours.outline(U'\u4e00').isEmpty()); // not in the movie: nothing drawn, no failure
 }
@@ -142,27 +165,59 @@ TEST_F(FontMovieTest, HostileMoviesAreRefusedWithoutHarm)
     }
 }
 
-TEST_F(FontMovieTest, RendererDrawsImportedTextLikeQtDrawsTheFontFile)
+void writeText(const QString& path, const QByteArray& text)
 {
-    ASSERT_TRUE(QDir().mkpath(folder->path() + QStringLiteral("/flash")));
-    ASSERT_TRUE(QDir().mkpath(folder->path() + QStringLiteral("/datasrc")));
-    QFile::copy(folder->path() + QStringLiteral("/Lato Movie.swf"), folder->path() + QStringLiteral("/flash/Lato Movie.swf"));
-    QFile list(folder->path() + QStringLiteral("/datasrc/Font_user.xml"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(ImportedFonts().listWith(face).toUtf8());
-    list.close();
-    ImportedFonts fonts;
-    fonts.load(folder->path(), {});
-    LogoRenderer renderer;
-    renderer.setGlyphLookup(fonts.lookup());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
 
+QString listOf(const QStringList& faces)
+{
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<userfonts>\n");
+    for (const QString& face : faces)
+        text += QStringLiteral("  <font name=\"%1\" />\n").arg(face);
+    return text + QStringLiteral("</userfonts>\n");
+}
+
+TEST_F(FontMovieTest, ListedMoviesLoadAndDrawLikeQtDrawsTheFontFileAndBadOnesFallBackWithOneLineEach)
+{
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + QStringLiteral("/flash"));
+    ASSERT_TRUE(QFile::copy(folder->path() + QStringLiteral("/Lato Movie.swf"), root.path() + QStringLiteral("/flash/Lato Movie.swf")));
+    writeText(root.path() + QStringLiteral("/flash/Broken.swf"), "FWS\x08\xff\xff\x00\x00garbage");
+    writeText(root.path() + QStringLiteral("/datasrc/Font_user.xml"),
+              listOf({"Lato Movie", "Gone", "Broken", "Lato Movie"}).toUtf8());
+
+    ImportedFonts fonts;
+    QStringList log;
+    fonts.load(root.path(), [&log](const QString& line) { log.append(line); });
+    EXPECT_EQ(fonts.names(), QStringList({"Lato Movie", "Gone", "Broken"}));
+    EXPECT_EQ(fonts.loadedFamilies(), QStringList({"Lato Movie"}));
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_TRUE(log[0].contains(QStringLiteral("\"Gone\"")) && log[1].contains(QStringLiteral("\"Broken\"")));
+
+    const GlyphLookup lookup = fonts.lookup();
+    const auto movie = lookup(QStringLiteral("lato movie"), 20, false, false);
+    ASSERT_TRUE(movie);
+    EXPECT_TRUE(dynamic_cast<const MovieGlyphSource*>(movie.get()));
+    const auto fallback = lookup(QStringLiteral("Gone"), 20, false, false);
+    ASSERT_TRUE(fallback);
+    EXPECT_GT(fallback->advance(U'A'), 5);
+    EXPECT_FALSE(lookup(QStringLiteral("DejaVu Sans"), 20, false, false));
+    // The list to store with one face more names each face once, escaped.
+    EXPECT_EQ(fonts.listWith(QStringLiteral("Gone")), listOf({"Lato Movie", "Gone", "Broken"}));
+    EXPECT_EQ(fonts.listWith(QStringLiteral("Tom's \"Bold\" <AndCo>")),
+              listOf({"Lato Movie", "Gone", "Broken", "Tom's &quot;Bold&quot; &lt;AndCo>"}));
+
+    LogoRenderer renderer;
+    renderer.setGlyphLookup(lookup);
     LogoDocument logo;
-    logo.stageSize = QSize(470, 90);
-    LogoElement text;
-    text.kind = ElementKind::Text;
-    text.text = QStringLiteral("Vantage AWAY Logo");
+    logo.stageSize = QSize(700, 90);
+    LogoElement text = textElement(QStringLiteral("Vantage AWAY Logo & g\u00e9 @ \u0141\u0151"), 48);
+    text.bold = false;
     text.fontFamily = face;
-    text.fontSize = 48;
     text.color = Qt::black;
     text.position = QPointF(10, 12);
     text.size = renderer.textSize(text);
@@ -188,7 +243,76 @@ TEST_F(FontMovieTest, RendererDrawsImportedTextLikeQtDrawsTheFontFile)
     const InkComparison compared = compareInk(drawn, expected);
     EXPECT_GT(compared.ink, 2000);
     EXPECT_LT(compared.differ, compared.ink / 100) << "of " << compared.ink << " ink pixels";
-    drawn.save(QStringLiteral(VM_CANVAS_BUILD_DIR "/imported_font_text.png"));
+
+    // The lookup follows a later load: a list without movies leaves only fallbacks.
+    writeText(root.path() + QStringLiteral("/datasrc/Font_user.xml"), "<userfonts><font name='Gone'/>");
+    fonts.load(root.path(), {});
+    EXPECT_TRUE(fonts.names().isEmpty()); // not well-formed: no list at all
+    EXPECT_FALSE(lookup(QStringLiteral("Lato Movie"), 20, false, false));
+}
+
+class FontBoxTest : public LoadedCanvasTest {};
+
+TEST_F(FontBoxTest, ImportListRaisesImportfontsAndTheReloadPutsTheFaceInTheBoxAndTheText)
+{
+    // A program folder with shipped fonts.
+    QDir().mkpath(root.path() + QStringLiteral("/fonts"));
+    for (const char* font : {"Lato-Regular.ttf", "Comfortaa-Regular.ttf"})
+        QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/fonts/") + QLatin1String(font),
+                    root.path() + QStringLiteral("/fonts/") + QLatin1String(font));
+    driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+    auto* widget = static_cast<EditorWidget*>(driver.canvas.view());
+    widget->resize(760, 520);
+    widget->show();
+    driver.send(QStringLiteral("fontlist"), QStringLiteral("Zeta,,Lato Import,Alpha,Lato Import,"));
+    driver.send(QStringLiteral("drawnewtext"), QStringLiteral("True"));
+    driver.take();
+    EXPECT_TRUE(driver.canvas.fontFamilies().contains(QStringLiteral("Comfortaa")));
+    EXPECT_EQ(driver.canvas.importableFaces(), QStringList({"Alpha", "Lato Import", "Zeta"}));
+
+    FontBox* box = widget->fontBox();
+    EXPECT_EQ(box->itemText(box->importIndex()), QStringLiteral("Import font..."));
+    EXPECT_EQ(box->currentText(), QStringLiteral("DejaVu Sans"));
+    emit box->activated(box->importIndex());
+    settle();
+    FontImportDialog* list = box->importDialog();
+    ASSERT_TRUE(list && list->isVisible());
+    EXPECT_EQ(box->currentText(), QStringLiteral("DejaVu Sans")); // the entry is no font
+    list->setQuery(QStringLiteral("lato"));
+    EXPECT_EQ(list->shownFaces(), QStringList({"Lato Import"}));
+
+    EXPECT_TRUE(list->choose(QStringLiteral("Lato Import")));
+    settle();
+    const QStringList raised = driver.take();
+    ASSERT_EQ(raised.size(), 1);
+    EXPECT_EQ(raised[0], QStringLiteral("importfonts|Lato Import") + ae + listOf({"Lato Import"}));
+
+    // The host compiles the face, stores the list as sent and asks for a reload.
+    const QString flash = root.path() + QStringLiteral("/flash");
+    ASSERT_FALSE(compileFontMovie(QStringLiteral("Lato Import"), latoFile(), flash).isEmpty());
+    writeText(root.path() + QStringLiteral("/datasrc/Font_user.xml"), raised[0].section(ae, 1).toUtf8());
+    driver.send(QStringLiteral("loaduserfonts"), QStringLiteral("True"));
+    EXPECT_EQ(box->itemText(box->importIndex() - 2), QStringLiteral("Lato Import"));
+    ASSERT_EQ(logo().elements.size(), 1u);
+    const LogoElement& text = logo().elements[0];
+    EXPECT_EQ(text.fontFamily, QStringLiteral("Lato Import"));
+    EXPECT_EQ(text.size, driver.canvas.logoRenderer().textSize(text));
+    EXPECT_EQ(box->currentText(), QStringLiteral("Lato Import"));
+    EXPECT_EQ(driver.take(), QStringList({"datatosave|true"}));
+
+    // A second import keeps the first in the list it sends.
+    driver.canvas.importFont(QStringLiteral("Zeta"));
+    settle();
+    EXPECT_EQ(driver.take(), QStringList({QStringLiteral("importfonts|Zeta") + ae + listOf({"Lato Import", "Zeta"})}));
+    widget->hide();
+}
+
+TEST_F(FontBoxTest, TheNextStartOfTheCanvasLoadsTheStoredList)
+{
+    writeText(root.path() + QStringLiteral("/datasrc/Font_user.xml"), listOf({"Nowhere"}).toUtf8());
+    CanvasDriver next;
+    next.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
+    EXPECT_EQ(next.canvas.userFonts().names(), QStringList({"Nowhere"}));
 }
 
 } // namespace

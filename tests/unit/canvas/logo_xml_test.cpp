@@ -8,26 +8,12 @@
 namespace vm::test {
 namespace {
 
-TEST(LogoXml, EveryKindAndPropertySurvivesAndSavesToTheSameBytes)
-{
-    const LogoDocument logo = everyKindLogo();
-    const QByteArray first = logo_xml::write(logo);
-    const logo_xml::ReadResult read = logo_xml::read(first);
-    ASSERT_TRUE(read.document) << read.error.toStdString();
-    EXPECT_EQ(*read.document, logo);
-    EXPECT_EQ(logo_xml::write(*read.document), first);
-    // Text with markup characters, newlines and non-ASCII letters stays text.
-    EXPECT_EQ(read.document->elements[0].text, logo.elements[0].text);
-    EXPECT_EQ(read.document->elements[0].color.alpha(), 128);
-    EXPECT_EQ(read.document->elements[3].children.size(), 2u);
-    // The format is versioned under its own root.
-    EXPECT_TRUE(first.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"2\""));
-}
-
 TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
 {
+    const QByteArray root = "<VantamorphLogo version=\"1\">";
+    const QByteArray group = "<Group>";
     const struct {
-        const char* xml;
+        QByteArray xml;
         const char* words;
     } cases[] = {
         {"<VantamorphLogo version=\"3\"/>", "newer version"},
@@ -36,21 +22,32 @@ TEST(LogoXml, RefusesWhatItCannotOpenWithAMessage)
         {"<svg version=\"1\"/>", "not a Vantamorph logo"},
         {"<VantamorphLogo/>", "no valid format version"},
         {"<VantamorphLogo version=\"abc\"/>", "no valid format version"},
+        // Deep nesting is refused, never recursed into.
+        {root + group.repeated(5000) + "</VantamorphLogo>", ""},
+        {root + group.repeated(200) + QByteArray("</Group>").repeated(200) + "</VantamorphLogo>", "too deeply"},
     };
     for (const auto& bad : cases) {
-        const logo_xml::ReadResult read = logo_xml::read(QByteArray(bad.xml));
-        EXPECT_FALSE(read.document) << bad.xml;
-        EXPECT_TRUE(read.error.contains(QLatin1String(bad.words))) << bad.xml << " -> " << read.error.toStdString();
+        SCOPED_TRACE(bad.xml.left(80).toStdString());
+        const logo_xml::ReadResult read = logo_xml::read(bad.xml);
+        EXPECT_FALSE(read.document);
+        EXPECT_TRUE(read.error.contains(QLatin1String(bad.words))) << read.error.toStdString();
     }
 }
 
-TEST(LogoXml, HostileValuesFallBackInsteadOfBreakingTheLogo)
+TEST(LogoXml, HostileValuesAreClampedOrFallBackInsteadOfBreakingTheLogo)
 {
     const logo_xml::ReadResult read = logo_xml::read(
-        "<VantamorphLogo version=\"1\" width=\"-5\" background=\"red\">"
-        "<Text x=\"nan\" y=\"1e400\" width=\"0\" height=\"-3\" rotation=\"99999\" size=\"0\" color=\"#zzz\" text=\"a\"/>"
-        "<Unknown/><Symbol symbol=\"../../etc/passwd\"/></VantamorphLogo>");
+        "<VantamorphLogo version=\"2\" width=\"-5\" background=\"red\">"
+        "<Text x=\"nan\" y=\"1e400\" width=\"0\" height=\"-3\" rotation=\"99999\" size=\"0\" color=\"#zzz\" text=\"a\" "
+        "opacity=\"7\" arcRadius=\"1e300\" letterSpacing=\"-inf\" lineSpacing=\"0\" align=\"diagonal\" "
+        "strokeWidth=\"-4\" shadow=\"yes\" shadowBlur=\"1e9\" fill=\"linear\" stops=\"1 #0000ff;x #ff0000;0.5;-3 #00ff00;0.5 #zz\"/>"
+        "<Unknown/><Symbol symbol=\"../../etc/passwd\"/>"
+        "<Shape shape=\"hexagon\" sides=\"100000\" points=\"-2\" innerRatio=\"9\" cornerRadius=\"-1\" opacity=\"-1\"/>"
+        "</VantamorphLogo>");
     ASSERT_TRUE(read.document) << read.error.toStdString();
+    ASSERT_EQ(read.document->elements.size(), 3u); // the unknown element is skipped
+    EXPECT_EQ(read.document->background, QColor(Qt::white));
+    EXPECT_EQ(read.document->stageSize.width(), 1);
     const LogoElement& text = read.document->elements.at(0);
     EXPECT_EQ(text.position.x(), 0);
     EXPECT_GT(text.size.width(), 0);
@@ -58,20 +55,23 @@ TEST(LogoXml, HostileValuesFallBackInsteadOfBreakingTheLogo)
     EXPECT_LE(text.rotation, 360);
     EXPECT_GE(text.fontSize, 1);
     EXPECT_EQ(text.color, QColor(Qt::black));
-    EXPECT_EQ(read.document->background, QColor(Qt::white));
-    EXPECT_EQ(read.document->stageSize.width(), 1);
-    EXPECT_EQ(read.document->elements.size(), 2u); // the unknown element is skipped
-}
-
-TEST(LogoXml, DeepNestingIsRefusedNotRecursedInto)
-{
-    const QByteArray root = "<VantamorphLogo version=\"1\">";
-    const QByteArray group = "<Group>";
-    EXPECT_FALSE(logo_xml::read(root + group.repeated(5000) + "</VantamorphLogo>").document); // also unbalanced
-    const logo_xml::ReadResult read =
-        logo_xml::read(root + group.repeated(200) + QByteArray("</Group>").repeated(200) + "</VantamorphLogo>");
-    EXPECT_FALSE(read.document);
-    EXPECT_TRUE(read.error.contains(QLatin1String("too deeply")));
+    EXPECT_EQ(text.opacity, 1);
+    EXPECT_EQ(text.arcRadius, limits::maxArcRadius);
+    EXPECT_EQ(text.letterSpacing, 0);
+    EXPECT_EQ(text.lineSpacing, limits::minLineSpacing);
+    EXPECT_EQ(text.alignment, TextAlignment::Left);
+    EXPECT_EQ(text.strokeWidth, 0);
+    EXPECT_FALSE(text.shadow.enabled);
+    EXPECT_EQ(text.shadow.blur, limits::maxBlur);
+    // Only the readable stops, in order and within 0..1.
+    EXPECT_EQ(text.fill.stops, QGradientStops({{0, QColor(0, 255, 0)}, {1, QColor(0, 0, 255)}}));
+    const LogoElement& shape = read.document->elements.at(2);
+    EXPECT_EQ(shape.shapeType, ShapeType::Rectangle);
+    EXPECT_EQ(shape.sides, limits::maxSides);
+    EXPECT_EQ(shape.points, limits::minSides);
+    EXPECT_EQ(shape.innerRatio, limits::maxInnerRatio);
+    EXPECT_EQ(shape.cornerRadius, 0);
+    EXPECT_EQ(shape.opacity, 0);
 }
 
 // One element with one property away from its default, as the editor sets it.
@@ -81,8 +81,16 @@ struct StyledCase {
     std::function<void(LogoElement&)> set;
 };
 
-TEST(LogoXml, EveryStylePropertySurvivesAndSavesToTheSameBytes)
+TEST(LogoXml, EveryKindAndStylePropertySurvivesAndSavesToTheSameBytes)
 {
+    // Text with markup characters, newlines and non-ASCII letters stays text; the format is versioned under its own root.
+    const QByteArray everyKind = logo_xml::write(everyKindLogo());
+    EXPECT_TRUE(everyKind.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantamorphLogo version=\"2\""));
+    const logo_xml::ReadResult reread = logo_xml::read(everyKind);
+    ASSERT_TRUE(reread.document) << reread.error.toStdString();
+    EXPECT_EQ(*reread.document, everyKindLogo());
+    EXPECT_EQ(logo_xml::write(*reread.document), everyKind);
+
     const QGradientStops stops = {{0, QColor(255, 0, 0)}, {0.25, QColor(0, 0, 255, 100)}, {1, QColor(0, 200, 0)}};
     const StyledCase cases[] = {
         {"name", ElementKind::Text, [](LogoElement& e) { e.name = QStringLiteral("Title \"<main>\" ") + ae; }},
@@ -156,35 +164,6 @@ TEST(LogoXml, AVersionOneLogoOpensUnchangedAndSavesAsVersionTwoWithoutExtras)
     EXPECT_EQ(saved, QByteArray(versionOne).replace("version=\"1\" width", "version=\"2\" width"));
 }
 
-TEST(LogoXml, HostileStyleValuesAreClampedOrIgnored)
-{
-    const logo_xml::ReadResult read = logo_xml::read(
-        "<VantamorphLogo version=\"2\">"
-        "<Text text=\"a\" opacity=\"7\" arcRadius=\"1e300\" letterSpacing=\"-inf\" lineSpacing=\"0\" align=\"diagonal\" "
-        "strokeWidth=\"-4\" shadow=\"yes\" shadowBlur=\"1e9\" fill=\"linear\" stops=\"1 #0000ff;x #ff0000;0.5;-3 #00ff00;0.5 #zz\"/>"
-        "<Shape shape=\"hexagon\" sides=\"100000\" points=\"-2\" innerRatio=\"9\" cornerRadius=\"-1\" opacity=\"-1\"/>"
-        "</VantamorphLogo>");
-    ASSERT_TRUE(read.document) << read.error.toStdString();
-    const LogoElement& text = read.document->elements.at(0);
-    EXPECT_EQ(text.opacity, 1);
-    EXPECT_EQ(text.arcRadius, limits::maxArcRadius);
-    EXPECT_EQ(text.letterSpacing, 0);
-    EXPECT_EQ(text.lineSpacing, limits::minLineSpacing);
-    EXPECT_EQ(text.alignment, TextAlignment::Left);
-    EXPECT_EQ(text.strokeWidth, 0);
-    EXPECT_FALSE(text.shadow.enabled);
-    EXPECT_EQ(text.shadow.blur, limits::maxBlur);
-    // Only the readable stops, in order and within 0..1.
-    EXPECT_EQ(text.fill.stops, QGradientStops({{0, QColor(0, 255, 0)}, {1, QColor(0, 0, 255)}}));
-    const LogoElement& shape = read.document->elements.at(1);
-    EXPECT_EQ(shape.shapeType, ShapeType::Rectangle);
-    EXPECT_EQ(shape.sides, limits::maxSides);
-    EXPECT_EQ(shape.points, limits::minSides);
-    EXPECT_EQ(shape.innerRatio, limits::maxInnerRatio);
-    EXPECT_EQ(shape.cornerRadius, 0);
-    EXPECT_EQ(shape.opacity, 0);
-}
-
 TEST(ClipArtCatalogue, TheLibraryIsFoundByNamesKeywordsAndCategories)
 {
     const ClipArtCatalogue catalogue = ClipArtCatalogue::load(sourceDataFolder());
@@ -198,8 +177,6 @@ TEST(ClipArtCatalogue, TheLibraryIsFoundByNamesKeywordsAndCategories)
     };
     // Our own symbols keep their keywords, any case.
     EXPECT_EQ(paths(catalogue.search(QStringLiteral("ECO ORGANIC"))), QStringList({"ClipArts/Nature/leaf.svg"}));
-    EXPECT_TRUE(paths(catalogue.search(QStringLiteral("coffee"))).contains("ClipArts/Commerce/coffee.svg"));
-    EXPECT_TRUE(paths(catalogue.search(QStringLiteral("rocket"))).contains("ClipArts/Maps & Travel/rocket.svg"));
     const QStringList leaves = paths(catalogue.search(QStringLiteral("leaf")));
     EXPECT_TRUE(leaves.contains("ClipArts/Nature/leaf.svg"));
     EXPECT_TRUE(leaves.contains("ClipArts/Weather & Nature/leaf.svg"));

@@ -4,6 +4,7 @@
 #include "canvas/logo/logo_renderer.h"
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/raw_font_glyphs.h"
+#include "canvas_test_support.h"
 
 #include <QElapsedTimer>
 #include <QPainter>
@@ -17,30 +18,19 @@ namespace {
 
 LogoElement styledText(const QString& words)
 {
-    LogoElement text;
-    text.kind = ElementKind::Text;
-    text.text = words;
-    text.fontFamily = QStringLiteral("DejaVu Sans");
-    text.fontSize = 40;
-    text.bold = true;
-    text.color = QColor(0x1f, 0x3a, 0x5f);
+    LogoElement text = textElement(words);
     text.position = QPointF(12, 9);
     return text;
-}
-
-QFont fontOf(const LogoElement& text)
-{
-    QFont font(text.fontFamily);
-    font.setPixelSize(qRound(text.fontSize));
-    font.setBold(text.bold);
-    return font;
 }
 
 // The text drawn as it was before glyphs were kept apart: every outline placed
 // into one path, which is filled (over its outline) into the element's box.
 QImage drawnAsOnePath(const LogoElement& text, const QSize& stage)
 {
-    const RawFontGlyphSource glyphs(fontOf(text));
+    QFont font(text.fontFamily);
+    font.setPixelSize(qRound(text.fontSize));
+    font.setBold(text.bold);
+    const RawFontGlyphSource glyphs(font);
     const double ascent = glyphs.ascent(), descent = glyphs.descent();
     struct Set { char32_t character; double x, advance; };
     std::vector<std::vector<Set>> lines;

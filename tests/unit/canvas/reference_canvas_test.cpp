@@ -1,10 +1,13 @@
 #include "canvas/logo/logo_xml.h"
+#include "canvas/outbox/command_outbox.h"
+#include "canvas/player/movie_player.h"
 #include "canvas/symbols/clipart_dialog.h"
 #include "canvas/editor/editor_widget.h"
 #include "canvas_test_support.h"
 
 #include <QGraphicsTextItem>
 #include <QTemporaryDir>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace vm::test {
@@ -20,7 +23,7 @@ protected:
     }
 };
 
-TEST(ReferenceCanvasStart, AnnouncesItselfInOrderOnlyOnceAMovieLoads)
+TEST(ReferenceCanvasStart, AnnouncesItselfInOrderOnlyOnceAMovieLoadsAndSaysWhatIsNotAvailable)
 {
     QTemporaryDir root;
     CanvasDriver driver;
@@ -30,6 +33,12 @@ TEST(ReferenceCanvasStart, AnnouncesItselfInOrderOnlyOnceAMovieLoads)
     writeFile(root.path() + QStringLiteral("/flash/LogoMain.swf"), minimalMovie());
     driver.load(root.path() + QStringLiteral("/flash/LogoMain.swf"));
     EXPECT_EQ(driver.take(), QStringList({"fmloaded|", "isloaded|", "fmactivemenu|"}));
+
+    // Without a printer or a bitmap player it says what is not available, and nothing else.
+    for (const char* command : {"doPublish", "dovector", "png"})
+        driver.send(QString::fromLatin1(command), QStringLiteral("True"));
+    EXPECT_EQ(driver.take(), QStringList({"publishfailed|printing is not available.", "publishfailed|printing is not available.",
+                                          "publishfailed|the bitmap canvas is not loaded."}));
 }
 
 TEST_F(ReferenceCanvasTest, SaveAnswersWithThePathAndTheLogoAfterTheCallReturns)
@@ -204,8 +213,26 @@ TEST_F(ReferenceCanvasTest, WizardFinishesWithPublishWhenAsked)
     driver.canvas.finishWizard(one, true);
     settle();
     EXPECT_EQ(driver.take(), QStringList({"datatosave|true", "wizard finish|publish"}));
-    driver.send(QStringLiteral("is selection"), QStringLiteral("true"));
-    EXPECT_EQ(driver.take(), QStringList({"show publish|"}));
+}
+
+// Both canvases raise their commands through the outbox: the host must hear
+// them after its own call, in order, and never from a canvas that is gone.
+TEST(CommandOutbox, SendsFromTheEventLoopInOrderAndDropsWhatItsOwnerLeftBehind)
+{
+    Trace trace;
+    MoviePlayer player(QStringLiteral("canvas"), trace);
+    QStringList raised;
+    player.onCommand([&](const QString& command, const QString& argument) { raised.append(command + QLatin1Char('=') + argument); });
+    auto outbox = std::make_unique<CommandOutbox>(player);
+    outbox->post(QStringLiteral("fmloaded"), QString());
+    outbox->post(QStringLiteral("datatosave"), QStringLiteral("true"));
+    EXPECT_TRUE(raised.isEmpty()) << "sent inside the caller's call";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(raised, (QStringList{QStringLiteral("fmloaded="), QStringLiteral("datatosave=true")}));
+    outbox->post(QStringLiteral("show alerto"), QStringLiteral("late"));
+    outbox.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(raised.size(), 2) << "a command outlived its canvas";
 }
 
 } // namespace

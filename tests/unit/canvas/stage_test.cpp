@@ -36,9 +36,19 @@ protected:
     quint64 id(int index) { return editor().document().elements[index].id; }
     QWidget* viewport() { return widget->stage()->viewport(); }
 
+    // The mouse on the stage at a point in stage units, as the user moves it.
     void mouse(QEvent::Type type, const QPointF& stagePoint, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {})
     {
-        stageMouse(*widget->stage(), type, stagePoint, held, modifiers);
+        const QPointF local = widget->stage()->mapFromScene(stagePoint);
+        QMouseEvent event(type, local, viewport()->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          modifiers);
+        QCoreApplication::sendEvent(viewport(), &event);
+    }
+    void click(const QPointF& stagePoint)
+    {
+        mouse(QEvent::MouseButtonPress, stagePoint, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, stagePoint, {});
+        settle();
     }
     void drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers modifiers = {})
     {
@@ -61,9 +71,7 @@ TEST_F(StageTest, LockedElementsLetClicksThroughAndHiddenOnesAreNotThere)
     editor().setLocked({id(1)}, true);
     settle();
     // The small box lies on top, but it is locked: the click picks the wide one below.
-    mouse(QEvent::MouseButtonPress, QPointF(200, 70), Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, QPointF(200, 70), {});
-    settle();
+    click(QPointF(200, 70));
     EXPECT_EQ(editor().selection(), QSet<quint64>({id(0)}));
 
     // Dragging where only the locked box is moves nothing.
@@ -85,9 +93,7 @@ TEST_F(StageTest, LockedElementsLetClicksThroughAndHiddenOnesAreNotThere)
     EXPECT_TRUE(editor().find(id(2))->hidden);
     settle();
     editor().select({});
-    mouse(QEvent::MouseButtonPress, QPointF(395, 275), Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, QPointF(395, 275), {});
-    settle();
+    click(QPointF(395, 275));
     EXPECT_TRUE(editor().selection().isEmpty());
 }
 
