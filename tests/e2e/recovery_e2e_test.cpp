@@ -61,10 +61,16 @@ protected:
     InstalledProgram program;
 };
 
+// While the first copy runs, a second one (on another desktop) is not offered
+// its work; once it is killed, its work comes back on Yes.
 TEST_F(RecoverySession, KilledWorkComesBackOnYesAndASaveWritesItToANewFile)
 {
     QProcess crashed;
-    startEditing(crashed, QByteArray(), 3, QString());
+    startEditing(crashed, QByteArray(), 3, QStringLiteral("one"));
+    const auto second = program.run("wait ready\nwait 300\n", QStringLiteral("two"));
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.shown();
+    EXPECT_EQ(recoveryFiles(QStringLiteral("*.vmp")).size(), 1) << "the first copy's work is untouched";
     killHard(crashed);
 
     const QString target = program.installRoot() + QStringLiteral("recovered.vmp");
@@ -125,20 +131,6 @@ TEST_F(RecoverySession, NoDiscardsAndACleanExitLeavesNothingToRecover)
     EXPECT_TRUE(matching(program.run("wait ready\nwait 300\n").transcript, question).isEmpty());
 }
 
-TEST_F(RecoverySession, TwoRunningCopiesNeverOfferEachOthersWork)
-{
-    QProcess first;
-    startEditing(first, QByteArray(), 2, QStringLiteral("one"));
-    const auto second = program.run("wait ready\nwait 300\n", QStringLiteral("two"));
-    EXPECT_EQ(second.exitCode, 0);
-    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.shown();
-    EXPECT_EQ(recoveryFiles(QStringLiteral("*.vmp")).size(), 1) << "the first copy's work is untouched";
-
-    killHard(first);
-    const auto third = program.run("answer yesno \"no\"\nwait ready\nwait 300\n", QStringLiteral("two"));
-    EXPECT_EQ(matching(third.transcript, question).size(), 1);
-}
-
 TEST_F(RecoverySession, ADamagedRecoveryFileIsReportedOnceAndSetAside)
 {
     QDir().mkpath(recoveryFolder());
@@ -157,6 +149,58 @@ TEST_F(RecoverySession, ADamagedRecoveryFileIsReportedOnceAndSetAside)
 
     const auto second = program.run("wait ready\nwait 300\n");
     EXPECT_TRUE(matching(second.transcript, QStringLiteral("dialog frmAlert")).isEmpty());
+}
+
+const QByteArray logo = "<VantamorphLogo version=\"2\" width=\"400\" height=\"300\">"
+                        "<Text x=\"20\" y=\"20\" width=\"200\" height=\"60\" text=\"Kept\"/></VantamorphLogo>";
+
+// The same with a recovery folder it must not trust, and a decoy folder of the
+// user's whose every byte must stay as it is.
+class RecoverySafetySession : public RecoverySession {
+protected:
+    void SetUp() override
+    {
+        RecoverySession::SetUp();
+        writeFile(decoy() + QStringLiteral("/notes.txt"), "precious");
+        writeFile(decoy() + QStringLiteral("/.hidden"), "hidden");
+        writeFile(decoy() + QStringLiteral("/4242-deadbeef.vmp"), logo); // our names, not our folder
+        writeFile(decoy() + QStringLiteral("/4242-deadbeef.lock"), "4242\n");
+        before = test::folderSnapshot(decoy());
+    }
+    QString decoy() const { return program.installRoot() + QStringLiteral("decoy"); }
+
+    QMap<QString, QByteArray> before;
+};
+
+TEST_F(RecoverySafetySession, ALinkedRecoveryFolderIsRefusedAndWhatItNamesIsUntouched)
+{
+    QDir().mkpath(QFileInfo(recoveryFolder()).absolutePath());
+    ASSERT_TRUE(QFile::link(decoy(), recoveryFolder()));
+    const auto session = program.run(
+        "wait ready\nmenu \"mnuAddText\"\nwait 1500\nanswer yesnocancel \"no\"\nmenu \"mnuExit\"\n");
+    ASSERT_EQ(session.exitCode, 0) << session.shown();
+    EXPECT_FALSE(session.has(QStringLiteral("did not close properly"))) << session.shown();
+    EXPECT_EQ(matching(session.transcript, QStringLiteral("dialog frmAlert \"The recovery folder cannot be used (")).size(), 1)
+        << session.shown();
+    EXPECT_TRUE(program.errorLog().contains("is a link to another folder")) << program.errorLog().toStdString();
+    EXPECT_EQ(test::folderSnapshot(decoy()), before) << "nothing cleaned, nothing autosaved there";
+}
+
+TEST_F(RecoverySafetySession, ARecordNamingSomeOtherFileRestoresAsANewLogoThatSaveAsksFor)
+{
+    writeFile(recoveryFolder() + QStringLiteral("/4242-deadbeef.vmp"), logo);
+    writeFile(recoveryFolder() + QStringLiteral("/4242-deadbeef.json"),
+              "{\"project\":" + quoted(decoy() + QStringLiteral("/notes.txt")) + "}");
+    const QString target = program.installRoot() + QStringLiteral("restored.vmp");
+    const auto session = program.run("answer yesno \"yes\"\nwait ready\nanswer savefile " + quoted(target)
+                                     + "\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
+    ASSERT_EQ(session.exitCode, 0) << session.shown();
+    const QStringList asked = matching(session.transcript, QStringLiteral("dialog frmMessageBoxYN"));
+    ASSERT_EQ(asked.size(), 1) << session.shown();
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("the new logo you were working on"))) << asked[0].toStdString();
+    EXPECT_TRUE(session.has(QStringLiteral("filedialog save"))) << "Save asks where: " << session.shown();
+    EXPECT_TRUE(readFile(target).contains("text=\"Kept\"")) << readFile(target).toStdString();
+    EXPECT_EQ(test::folderSnapshot(decoy()), before) << "the recorded file is never written";
 }
 
 } // namespace
