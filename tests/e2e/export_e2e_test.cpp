@@ -68,8 +68,9 @@ TEST_F(ExportCommand, WritesEachFormatAtItsSizeWithoutADisplay)
     }
 }
 
-// One refusal of each kind the program has: the options, the project, the
-// target, the limit, the pack (every case of each is the unit tests').
+// Refusals of the options, of the project and past the limit reach the user as
+// one line each (every case of each is the command line's and the export run's
+// unit tests').
 TEST_F(ExportCommand, BadInputSaysWhatInOneLineAndWritesNothing)
 {
     const QString damaged = out(QStringLiteral("damaged.vmp"));
@@ -78,13 +79,10 @@ TEST_F(ExportCommand, BadInputSaysWhatInOneLineAndWritesNothing)
     const QString png = out(QStringLiteral("new.png"));
     const QStringList exportLogo{QStringLiteral("--export"), logo, QStringLiteral("--out")};
     const QList<std::tuple<const char*, QStringList, const char*>> cases = {
-        {"missing project", {QStringLiteral("--export"), out(QStringLiteral("gone.vmp")), QStringLiteral("--out"), png}, "gone.vmp"},
         {"damaged project", {QStringLiteral("--export"), damaged, QStringLiteral("--out"), png}, "damaged"},
-        {"folder missing", exportLogo + QStringList{out(QStringLiteral("no/such/new.png"))}, "no/such"},
         {"width 0", exportLogo + QStringList{png, QStringLiteral("--width"), QStringLiteral("0")}, "--width"},
         {"scaled past the limit", exportLogo + QStringList{png, QStringLiteral("--height"), QStringLiteral("19000")}, "20000"},
         {"no --out", {QStringLiteral("--export"), logo}, "--out"},
-        {"pack into a file", {QStringLiteral("--brand-pack"), logo, QStringLiteral("--out"), logo}, "not a folder"},
     };
     for (const auto& [what, arguments, named] : cases) {
         const auto before = snapshot();

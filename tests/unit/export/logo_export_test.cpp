@@ -1,4 +1,5 @@
 #include "export/logo_export.h"
+#include "export/logo_pictures.h"
 #include "tests/unit/export/export_test_support.h"
 
 #include <QBuffer>
@@ -163,6 +164,15 @@ TEST_F(LogoExport, AFailedWriteKeepsTheOldFile)
     const QString target = path(QStringLiteral("missing-folder/logo.png"));
     EXPECT_FALSE(logo_export::write(target, ExportFormat::Png, logo, renderer, {}).ok);
     EXPECT_FALSE(QFile::exists(target));
+}
+
+// Drawn content and one-colour copies are the brand pack's test; a picture
+// with nothing drawn counts as all content, so its icon is not cut to nothing.
+TEST(LogoPictures, AnEmptyPictureIsAllContent)
+{
+    QImage empty(8, 8, QImage::Format_ARGB32_Premultiplied);
+    empty.fill(Qt::transparent);
+    EXPECT_EQ(logo_pictures::contentBounds(empty), empty.rect());
 }
 
 } // namespace
