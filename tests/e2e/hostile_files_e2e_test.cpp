@@ -28,36 +28,6 @@ QString alertSaying(const QString& text)
     return QStringLiteral("dialog frmAlert \"") + text + QLatin1Char('"');
 }
 
-TEST(HostileFilesSession, FontFilesThatAreNoFilesAreSkippedAndTheListStillComes)
-{
-    InstalledProgram program;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf"),
-                            program.fontsFolder() + QStringLiteral("/Lato-Regular.ttf")));
-    makePipe(program.fontsFolder() + QStringLiteral("/Pipe.ttf"));
-    linkToZero(program.fontsFolder() + QStringLiteral("/Zero.TTF"));
-    const auto result = program.run("wait ready\n");
-    ASSERT_EQ(result.exitCode, 0) << result.shown();
-    EXPECT_EQ(result.transcript.count(QStringLiteral("toFlash \"fontlist\" \"Lato,\" -> true")), 1) << result.shown();
-}
-
-TEST(HostileFilesSession, AnOwnTemplateLinkedToADeviceIsLeftOutOfTheGallery)
-{
-    InstalledProgram program;
-    QTemporaryDir home;
-    const QString own = home.path() + QStringLiteral("/Vantamorph/templates");
-    ASSERT_TRUE(QDir().mkpath(own));
-    linkToZero(own + QStringLiteral("/zero.xml"));
-    program.environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
-    const auto result = program.run("wait ready\nmenu \"mnuFromTemplate\"\ngallery \"My templates\" \"zero\"\n"
-                                    "gallery \"Sport\" \"Team Star\"\nwait 300\n");
-    ASSERT_EQ(result.exitCode, 0) << result.shown();
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("gallery \"My templates\" \"zero\" -> no such template")))
-        << result.shown();
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"drawtemplate\" \"true\" -> true"))) << result.shown();
-    EXPECT_TRUE(result.errors.contains("zero.xml is a device, not a file")) << result.shown();
-}
-
 // The open dialog and the recent list name what the chosen thing is.
 TEST(HostileFilesSession, OpeningAPipeAFolderOrADeviceSaysWhatItIs)
 {
@@ -147,14 +117,26 @@ TEST(HostileFilesSession, ASavePastTheFileSizeLimitSaysTheFileIsTooLarge)
     EXPECT_EQ(QDir(program.installRoot()).entryList({QStringLiteral("big.vmp*")}, QDir::Files | QDir::Hidden), QStringList());
 }
 
-// The history, the language file, the clip-art catalogue and the script.
-TEST(HostileFilesSession, HostFilesThatArePipesDoNotHoldTheSession)
+// The history, the language file, the clip-art catalogue, font files, an own
+// template and the script.
+TEST(HostileFilesSession, HostFilesFontsAndTemplatesThatAreNoFilesDoNotHoldTheSession)
 {
     InstalledProgram program;
     makePipe(program.file(QStringLiteral("App.Config")));
     makePipe(program.file(QStringLiteral("Xml/english.xml")));
     makePipe(program.installRoot() + QStringLiteral("datasrc/VM_Logos.xml"));
-    const auto result = program.run("wait ready\ncanvas \"add keyword\" \"Geometric" + ae + "circle" + ae + "round\"\nwait idle\n");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf"),
+                            program.fontsFolder() + QStringLiteral("/Lato-Regular.ttf")));
+    makePipe(program.fontsFolder() + QStringLiteral("/Pipe.ttf"));
+    linkToZero(program.fontsFolder() + QStringLiteral("/Zero.TTF"));
+    const QString own = program.root_path() + QStringLiteral("/data/Vantamorph/templates");
+    ASSERT_TRUE(QDir().mkpath(own));
+    linkToZero(own + QStringLiteral("/zero.xml"));
+    program.environment.insert(QStringLiteral("XDG_DATA_HOME"), program.root_path() + QStringLiteral("/data"));
+    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
+    const auto result = program.run("wait ready\ncanvas \"add keyword\" \"Geometric" + ae + "circle" + ae + "round\"\nwait idle\n"
+                                    "menu \"mnuFromTemplate\"\ngallery \"My templates\" \"zero\"\n"
+                                    "gallery \"Sport\" \"Team Star\"\nwait 300\n");
     ASSERT_EQ(result.exitCode, 0) << result.shown();
     const QString language = program.file(QStringLiteral("Xml/english.xml"));
     EXPECT_FALSE(matching(result.transcript, QStringLiteral("msgbox \"Failed to load <") + language
@@ -165,6 +147,10 @@ TEST(HostileFilesSession, HostFilesThatArePipesDoNotHoldTheSession)
     const QByteArray log = program.errorLog();
     EXPECT_TRUE(log.contains("App.Config is a pipe, not a file")) << log.toStdString();
     EXPECT_TRUE(log.contains("VM_Logos.xml is a pipe, not a file")) << log.toStdString();
+    EXPECT_EQ(result.transcript.count(QStringLiteral("toFlash \"fontlist\" \"Lato,\" -> true")), 1) << result.shown();
+    EXPECT_TRUE(result.transcript.contains(QStringLiteral("gallery \"My templates\" \"zero\" -> no such template")));
+    EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"drawtemplate\" \"true\" -> true")));
+    EXPECT_TRUE(result.errors.contains("zero.xml is a device, not a file")) << result.shown();
 
     const QString script = program.root_path() + QStringLiteral("/script.pipe");
     makePipe(script);

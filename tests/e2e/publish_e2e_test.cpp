@@ -6,123 +6,100 @@
 namespace vm::e2e {
 namespace {
 
-// The real canvas, a spooler of the test's own with the print-to-file printer
-// installed, and a folder for the pictures.
-class PublishSession : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        useRealCanvasAndOwnPrinter(program);
-        QDir().mkpath(outFolder());
-    }
-    QString outFolder() const { return program.root_path() + QStringLiteral("/out"); }
-    QString out(const QString& name) const { return outFolder() + QLatin1Char('/') + name; }
-
-    // One quick publish per menu item, each answered with its file name.
-    QByteArray quickPublish(const QList<QPair<const char*, const char*>>& items) const
-    {
-        QByteArray script = "wait ready\n";
-        for (const auto& [key, file] : items)
-            script += "answer savefile \"" + out(QLatin1String(file)).toUtf8() + "\"\nanswer alert \"ok\"\nmenu \"" + key
-                      + "\"\nwait idle\n";
-        return script;
-    }
-
-    static QByteArray head(const QString& path, int bytes)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
-    }
-
-    InstalledProgram program;
-};
-
-TEST_F(PublishSession, EveryMenuItemWritesItsFormatAndSize)
+// The real canvas and a spooler of the test's own with the print-to-file
+// printer installed, in one session: every publish item of the menu writes its
+// format at its size, the publish dialog replaces the extension the save dialog
+// was given and asks before overwriting, and Print goes to the default printer.
+// (A first publish without the printer is the ordinary user's test.)
+TEST(PublishSession, EveryPublishItemTheDialogAndPrintingWriteWhatTheyShould)
 {
-    const QList<QPair<const char*, const char*>> items = {
-        {"mnuPublishPNG100%", "p100"},     {"mnuPublishPNG25%", "p25"},     {"mnuPublishPNGThumbnail", "pthumb"},
-        {"mnuPublishJPG100%", "j100"},     {"mnuPublishJPG25%", "j25"},     {"mnuPublishJPGThumbnail", "jthumb"},
-        {"mnuPublishGIF100%", "g100"},     {"mnuPublishGIF25%", "g25"},     {"mnuPublishGIFThumbnail", "gthumb"},
-        {"mnuPublishTIFF100%", "t100"},    {"mnuPublishTIFF25%", "t25"},    {"mnuPublishTIFFThumbnail", "tthumb"},
-        {"mnuPublishtransparentPNG", "tp"}, {"mnuPublishtransparentGIF", "tg"},
-        {"mnuPublishEPS", "eps"},          {"mnuPublishVEPS", "veps"},
-    };
-    const auto result = program.run(quickPublish(items), QString(), 120000);
-    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
-    EXPECT_EQ(result.transcript.count(QStringLiteral("dialog frmAlert \"Your logo has been published.\" owner=frmMain -> ok")), 16)
-        << result.shown();
+    InstalledProgram program;
+    useRealCanvasAndOwnPrinter(program);
+    const QString folder = program.root_path() + QStringLiteral("/out/");
+    QDir().mkpath(folder);
+    writeFile(folder + QStringLiteral("logo.tiff"), "old");
 
     const QSize full(507, 397), quarter(127, 99), thumbnail(100, 78);
-    const QList<std::tuple<const char*, QByteArray, QSize>> pictures = {
-        {"p100.png", "png", full},  {"p25.png", "png", quarter},  {"pthumb.png", "png", thumbnail},
-        {"j100.jpg", "jpeg", full}, {"j25.jpg", "jpeg", quarter}, {"jthumb.jpg", "jpeg", thumbnail},
-        {"g100.gif", "gif", full},  {"g25.gif", "gif", quarter},  {"gthumb.gif", "gif", thumbnail},
-        {"t100.tiff", "tiff", full}, {"t25.tiff", "tiff", quarter}, {"tthumb.tiff", "tiff", thumbnail},
-        {"tp.png", "png", full},    {"tg.gif", "gif", full},
+    const QList<std::tuple<const char*, const char*, QByteArray, QSize>> items = {
+        {"mnuPublishPNG100%", "p100.png", "png", full},    {"mnuPublishPNG25%", "p25.png", "png", quarter},
+        {"mnuPublishPNGThumbnail", "pthumb.png", "png", thumbnail},
+        {"mnuPublishJPG100%", "j100.jpg", "jpeg", full},   {"mnuPublishJPG25%", "j25.jpg", "jpeg", quarter},
+        {"mnuPublishJPGThumbnail", "jthumb.jpg", "jpeg", thumbnail},
+        {"mnuPublishGIF100%", "g100.gif", "gif", full},    {"mnuPublishGIF25%", "g25.gif", "gif", quarter},
+        {"mnuPublishGIFThumbnail", "gthumb.gif", "gif", thumbnail},
+        {"mnuPublishTIFF100%", "t100.tiff", "tiff", full}, {"mnuPublishTIFF25%", "t25.tiff", "tiff", quarter},
+        {"mnuPublishTIFFThumbnail", "tthumb.tiff", "tiff", thumbnail},
+        {"mnuPublishtransparentPNG", "tp.png", "png", full}, {"mnuPublishtransparentGIF", "tg.gif", "gif", full},
+        {"mnuPublishEPS", "eps.eps", "", {}},              {"mnuPublishVEPS", "veps.eps", "", {}},
     };
-    for (const auto& [name, format, size] : pictures) {
-        QImageReader reader(out(QLatin1String(name)));
-        EXPECT_EQ(reader.format(), format) << name;
-        EXPECT_EQ(reader.size(), size) << name;
+    QByteArray script = "wait ready\n";
+    for (const auto& [key, file, format, size] : items)
+        script += "answer savefile " + quoted(folder + QLatin1String(file)) + "\nanswer alert \"ok\"\nmenu \"" + key + "\"\nwait idle\n";
+    script += "canvas \"show publish\" \"\"\nclick \"frmSaveLogo\" \"optExtension4\"\nclick \"frmSaveLogo\" \"lblQuarter\"\n"
+              "answer savefile " + quoted(folder + QStringLiteral("logo.jpg")) + "\nanswer yesno \"yes\"\nanswer alert \"ok\"\n"
+              "click \"frmSaveLogo\" \"imgSave\"\nwait idle\nmenu \"mnuPrintLogo\"\nwait 3000\n";
+    const auto result = program.run(script, QString(), 150000);
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
+    EXPECT_EQ(matching(result.transcript, QStringLiteral("dialog frmAlert \"Your logo has been published.\" owner=")).size(), 17)
+        << result.shown();
+
+    for (const auto& [key, file, format, size] : items) {
+        QImageReader reader(folder + QLatin1String(file));
+        if (format.isEmpty()) {
+            EXPECT_TRUE(readFile(folder + QLatin1String(file)).startsWith("%!PS-Adobe-3.0 EPSF-3.0")) << file;
+            continue;
+        }
+        EXPECT_EQ(reader.format(), format) << file;
+        EXPECT_EQ(reader.size(), size) << file;
     }
     // The transparent ones are see-through where the stage is empty.
-    EXPECT_EQ(QImage(out(QStringLiteral("tp.png"))).pixelColor(2, 2).alpha(), 0);
-    EXPECT_EQ(QImage(out(QStringLiteral("tg.gif"))).pixelColor(2, 2).alpha(), 0);
-    EXPECT_TRUE(QImage(out(QStringLiteral("tp.png"))).hasAlphaChannel());
-    for (const char* eps : {"eps.eps", "veps.eps"})
-        EXPECT_TRUE(head(out(QLatin1String(eps)), 23).startsWith("%!PS-Adobe-3.0 EPSF-3.0")) << eps;
-}
+    EXPECT_EQ(QImage(folder + QStringLiteral("tp.png")).pixelColor(2, 2).alpha(), 0);
+    EXPECT_EQ(QImage(folder + QStringLiteral("tg.gif")).pixelColor(2, 2).alpha(), 0);
 
-TEST_F(PublishSession, TheDialogReplacesTheExtensionAndAsksBeforeOverwriting)
-{
-    QFile existing(out(QStringLiteral("logo.tiff")));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("old");
-    existing.close();
-    const QByteArray script = "wait ready\ncanvas \"show publish\" \"\"\nclick \"frmSaveLogo\" \"optExtension4\"\n"
-                              "click \"frmSaveLogo\" \"lblQuarter\"\nanswer savefile \"" + out(QStringLiteral("logo.jpg")).toUtf8()
-                              + "\"\nanswer yesno \"yes\"\nanswer alert \"ok\"\nclick \"frmSaveLogo\" \"imgSave\"\nwait idle\n";
-    const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0);
-    EXPECT_FALSE(matching(result.transcript, QStringLiteral("dialog frmMessageBoxYN")).isEmpty());
-    QImageReader reader(out(QStringLiteral("logo.tiff")));
-    EXPECT_EQ(reader.format(), QByteArray("tiff"));
-    EXPECT_EQ(reader.size(), QSize(127, 99));
-    EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("logo.jpg"))));
+    // TIFF chosen in the dialog: the asked name's extension gives way, the old file is replaced after a question.
+    EXPECT_EQ(matching(result.transcript, QStringLiteral("dialog frmMessageBoxYN")).size(), 1) << result.shown();
+    QImageReader replaced(folder + QStringLiteral("logo.tiff"));
+    EXPECT_EQ(replaced.format(), QByteArray("tiff"));
+    EXPECT_EQ(replaced.size(), quarter);
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("logo.jpg")));
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("window frmSaveLogo unloaded")));
+
+    const qsizetype printed = result.transcript.indexOf(QStringLiteral("toFlash \"printmovie\" \"True\" -> true"));
+    ASSERT_GE(printed, 0) << result.shown();
+    EXPECT_FALSE(matching(result.transcript.mid(printed), QStringLiteral("window #32770 \"Print\" shown")).isEmpty()) << result.shown();
 }
 
-TEST_F(PublishSession, PrintingFromTheMenuGoesToTheDefaultPrinter)
-{
-    const QByteArray script = "wait ready\nmenu \"mnuPrintLogo\"\nwait 3000\n";
-    const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("toFlash \"printmovie\" \"True\" -> true")));
-    EXPECT_FALSE(matching(result.transcript, QStringLiteral("window #32770 \"Print\" shown")).isEmpty())
-        << result.shown();
-}
-
-// As a user meets it: no printer store of the test's own, the print-to-file
-// printer not installed yet, the user's own configuration folder.
-TEST(FirstPublish, InstallsThePrinterWhereTheProgramLooksAndPublishes)
+// A user without administrator rights, running a copy of the program they
+// own, publishes for the first time: the print-to-file printer goes into their
+// own printer store, the PNG is drawn by the bitmap canvas, and an EPS then
+// takes the whole print path (print dialog, print-to-file prompt, converter).
+TEST(OrdinaryUser, InstallsThePrinterInTheirOwnStoreAndPublishes)
 {
     InstalledProgram program;
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
-    const QString home = program.root_path() + QStringLiteral("/home");
-    QDir().mkpath(home + QStringLiteral("/.config"));
-    program.environment.remove(QStringLiteral("VANTAMORPH_SPOOLER_DIR"));
-    program.environment.insert(QStringLiteral("HOME"), home);
-    program.environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    const QString target = program.root_path() + QStringLiteral("/logo.png");
-    const QByteArray script = "wait ready\ncanvas \"show publish\" \"\"\nclick \"frmSaveLogo\" \"optExtension0\"\n"
-                              "answer yesno \"yes\"\nanswer savefile \"" + target.toUtf8()
-                              + "\"\nanswer alert \"ok\"\nclick \"frmSaveLogo\" \"imgSave\"\nwait idle\n";
+    if (const QString why = runAsOrdinaryUser(program); !why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    const QString home = program.environment.value(QStringLiteral("HOME"));
+    const QString png = home + QStringLiteral("/logo.png");
+    const QString eps = home + QStringLiteral("/logo.eps");
+    const QByteArray script = "wait ready\nanswer yesno \"yes\"\nanswer savefile " + quoted(png)
+                              + "\nanswer alert \"ok\"\nmenu \"mnuPublishPNG100%\"\nwait idle\n"
+                                "answer savefile " + quoted(eps)
+                              + "\nanswer alert \"ok\"\nmenu \"mnuPublishEPS\"\nwait idle\n";
     const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
-    const QString transcript = result.transcript.join(QLatin1Char('\n'));
-    EXPECT_TRUE(transcript.contains(QStringLiteral("dialog frmMessageBoxYN \"The Vantamorph printer is not installed."))) << transcript.toStdString();
-    EXPECT_TRUE(transcript.contains(QStringLiteral("dialog frmAlert \"Your logo has been published.\""))) << transcript.toStdString();
-    EXPECT_EQ(QImageReader(target).format(), QByteArray("png"));
+    ASSERT_EQ(result.exitCode, 0) << result.shown();
+    EXPECT_FALSE(result.has(QStringLiteral("You do not have permission"))) << result.shown();
+    EXPECT_TRUE(result.has(QStringLiteral("dialog frmMessageBoxYN \"The Vantamorph printer is not installed."))) << result.shown();
+    EXPECT_EQ(result.transcript.count(QStringLiteral("dialog frmAlert \"Your logo has been published.\" owner=frmMain -> ok")), 2)
+        << result.shown();
+    EXPECT_TRUE(result.has(QStringLiteral("window #32770 \"Print to File\" confirmed"))) << result.shown();
+
+    QImageReader picture(png);
+    EXPECT_EQ(picture.format(), QByteArray("png"));
+    EXPECT_EQ(picture.size(), QSize(507, 397));
+    QFile printed(eps);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.read(23).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
     QFile store(home + QStringLiteral("/.config/Vantamorph/spooler.json"));
     ASSERT_TRUE(store.open(QIODevice::ReadOnly));
     EXPECT_TRUE(store.readAll().contains("\"Vantamorph\""));

@@ -61,58 +61,59 @@ protected:
     InstalledProgram program;
 };
 
-TEST_F(RecoverySession, KilledWorkComesBackOnYesAndASaveWritesItToANewFile)
-{
-    QProcess crashed;
-    startEditing(crashed, QByteArray(), 3, QString());
-    killHard(crashed);
-
-    const QString target = program.installRoot() + QStringLiteral("recovered.vmp");
-    const auto restored = program.run("answer yesno \"yes\"\nwait ready\nanswer savefile \"" + target.toUtf8()
-                                      + "\"\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
-    ASSERT_EQ(restored.exitCode, 0) << restored.errors.toStdString();
-    const QString all = restored.transcript.join(QLatin1Char('\n'));
-    ASSERT_EQ(matching(restored.transcript, question).size(), 1) << all.toStdString();
-    EXPECT_TRUE(matching(restored.transcript, question)[0].contains(QStringLiteral("autosaved at ")));
-    EXPECT_TRUE(matching(restored.transcript, question)[0].endsWith(QStringLiteral("-> yes")));
-    EXPECT_FALSE(matching(restored.transcript, QStringLiteral("toFlash \"recover open\"")).isEmpty());
-    EXPECT_EQ(textsIn(readFile(target)), 3) << readFile(target).toStdString();
-    EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state IsDirty false")));
-    EXPECT_TRUE(recoveryFiles().isEmpty()) << "a clean exit leaves nothing: " << recoveryFiles().join(u' ').toStdString();
-
-    const auto next = program.run("wait ready\nwait 300\n");
-    EXPECT_TRUE(matching(next.transcript, question).isEmpty());
-}
-
-TEST_F(RecoverySession, RestoredWorkStaysAttachedToItsProjectFile)
+// Work killed after a save: while that copy runs, a second one (on another
+// desktop) is not offered it; afterwards Yes brings it back attached to its
+// project file, which Save then writes, and a clean exit leaves nothing.
+// (An unnamed logo restored is the recovery safety test's.)
+TEST_F(RecoverySession, KilledWorkComesBackOnYesAttachedToItsProjectFile)
 {
     const QString project = program.installRoot() + QStringLiteral("my logo.vmp");
     QProcess crashed;
     // One text saved to the project, two more only autosaved.
-    startEditing(crashed,
-                 "answer savefile \"" + project.toUtf8() + "\"\nmenu \"mnuAddText\"\nkey \"Ctrl+S\"\nwait 500\n", 3,
-                 QString(), 1);
+    startEditing(crashed, "answer savefile " + quoted(project) + "\nmenu \"mnuAddText\"\nkey \"Ctrl+S\"\nwait 500\n", 3,
+                 QStringLiteral("one"), 1);
+    const auto second = program.run("wait ready\nwait 300\n", QStringLiteral("two"));
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.shown();
+    EXPECT_EQ(recoveryFiles(QStringLiteral("*.vmp")).size(), 1) << "the first copy's work is untouched";
     killHard(crashed);
     ASSERT_EQ(textsIn(readFile(project)), 1) << "autosave never writes the project file";
 
     const auto restored = program.run("answer yesno \"yes\"\nwait ready\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
-    ASSERT_EQ(restored.exitCode, 0) << restored.errors.toStdString();
-    ASSERT_EQ(matching(restored.transcript, question).size(), 1);
-    EXPECT_TRUE(matching(restored.transcript, question)[0].contains(QStringLiteral("(my logo.vmp)")));
+    ASSERT_EQ(restored.exitCode, 0) << restored.shown();
+    const QStringList asked = matching(restored.transcript, question);
+    ASSERT_EQ(asked.size(), 1) << restored.shown();
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("(my logo.vmp), as autosaved at "))) << asked[0].toStdString();
+    EXPECT_TRUE(asked[0].endsWith(QStringLiteral("-> yes")));
+    EXPECT_FALSE(matching(restored.transcript, QStringLiteral("toFlash \"recover open\"")).isEmpty());
     EXPECT_TRUE(matching(restored.transcript, QStringLiteral("filedialog save")).isEmpty()) << "Save writes there";
     EXPECT_EQ(textsIn(readFile(project)), 3);
-    EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state CurrentProjectFile \"") + project + QStringLiteral("\"")));
+    EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state IsDirty false")));
+    EXPECT_TRUE(restored.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(project))));
+    EXPECT_TRUE(recoveryFiles().isEmpty()) << "a clean exit leaves nothing: " << recoveryFiles().join(u' ').toStdString();
+    EXPECT_TRUE(matching(program.run("wait ready\nwait 300\n").transcript, question).isEmpty());
 }
 
-TEST_F(RecoverySession, NoDiscardsAndACleanExitLeavesNothingToRecover)
+// Killed work beside a damaged recovery file: No discards the work, the
+// damaged file is reported once and set aside; unsaved work left by Exit
+// without saving is not kept either.
+TEST_F(RecoverySession, NoDiscardsADamagedFileIsSetAsideAndACleanExitLeavesNothing)
 {
     QProcess crashed;
     startEditing(crashed, QByteArray(), 2, QString());
     killHard(crashed);
+    writeFile(recoveryFolder() + QStringLiteral("/4242-deadbeef.vmp"), "<VantamorphLogo version=\"1\"><Text text=\"cut");
     const auto declined = program.run("answer yesno \"no\"\nwait ready\nwait 300\ndump state\n");
-    ASSERT_EQ(matching(declined.transcript, question).size(), 1);
+    ASSERT_EQ(declined.exitCode, 0) << declined.shown();
+    ASSERT_EQ(matching(declined.transcript, question).size(), 1) << declined.shown();
     EXPECT_TRUE(declined.transcript.contains(QStringLiteral("state IsDirty false")));
-    EXPECT_TRUE(matching(program.run("wait ready\nwait 300\n").transcript, question).isEmpty());
+    EXPECT_EQ(matching(declined.transcript, QStringLiteral("dialog frmAlert \"A recovery file could not be read")).size(), 1)
+        << declined.shown();
+    EXPECT_TRUE(QFileInfo::exists(recoveryFolder() + QStringLiteral("/damaged/4242-deadbeef.vmp")));
+    EXPECT_TRUE(program.errorLog().contains("Damaged recovery file set aside")) << program.errorLog().toStdString();
+    const auto next = program.run("wait ready\nwait 300\n");
+    EXPECT_TRUE(matching(next.transcript, question).isEmpty());
+    EXPECT_TRUE(matching(next.transcript, QStringLiteral("dialog frmAlert")).isEmpty()) << next.shown();
 
     // Unsaved work, autosaved, then Exit without saving.
     QProcess exiting;
@@ -125,38 +126,56 @@ TEST_F(RecoverySession, NoDiscardsAndACleanExitLeavesNothingToRecover)
     EXPECT_TRUE(matching(program.run("wait ready\nwait 300\n").transcript, question).isEmpty());
 }
 
-TEST_F(RecoverySession, TwoRunningCopiesNeverOfferEachOthersWork)
-{
-    QProcess first;
-    startEditing(first, QByteArray(), 2, QStringLiteral("one"));
-    const auto second = program.run("wait ready\nwait 300\n", QStringLiteral("two"));
-    EXPECT_EQ(second.exitCode, 0);
-    EXPECT_TRUE(matching(second.transcript, question).isEmpty()) << second.shown();
-    EXPECT_EQ(recoveryFiles(QStringLiteral("*.vmp")).size(), 1) << "the first copy's work is untouched";
+const QByteArray logo = "<VantamorphLogo version=\"2\" width=\"400\" height=\"300\">"
+                        "<Text x=\"20\" y=\"20\" width=\"200\" height=\"60\" text=\"Kept\"/></VantamorphLogo>";
 
-    killHard(first);
-    const auto third = program.run("answer yesno \"no\"\nwait ready\nwait 300\n", QStringLiteral("two"));
-    EXPECT_EQ(matching(third.transcript, question).size(), 1);
+// The same with a recovery folder it must not trust, and a decoy folder of the
+// user's whose every byte must stay as it is.
+class RecoverySafetySession : public RecoverySession {
+protected:
+    void SetUp() override
+    {
+        RecoverySession::SetUp();
+        writeFile(decoy() + QStringLiteral("/notes.txt"), "precious");
+        writeFile(decoy() + QStringLiteral("/.hidden"), "hidden");
+        writeFile(decoy() + QStringLiteral("/4242-deadbeef.vmp"), logo); // our names, not our folder
+        writeFile(decoy() + QStringLiteral("/4242-deadbeef.lock"), "4242\n");
+        before = test::folderSnapshot(decoy());
+    }
+    QString decoy() const { return program.installRoot() + QStringLiteral("decoy"); }
+
+    QMap<QString, QByteArray> before;
+};
+
+TEST_F(RecoverySafetySession, ALinkedRecoveryFolderIsRefusedAndWhatItNamesIsUntouched)
+{
+    QDir().mkpath(QFileInfo(recoveryFolder()).absolutePath());
+    ASSERT_TRUE(QFile::link(decoy(), recoveryFolder()));
+    const auto session = program.run(
+        "wait ready\nmenu \"mnuAddText\"\nwait 1500\nanswer yesnocancel \"no\"\nmenu \"mnuExit\"\n");
+    ASSERT_EQ(session.exitCode, 0) << session.shown();
+    EXPECT_FALSE(session.has(QStringLiteral("did not close properly"))) << session.shown();
+    EXPECT_EQ(matching(session.transcript, QStringLiteral("dialog frmAlert \"The recovery folder cannot be used (")).size(), 1)
+        << session.shown();
+    EXPECT_TRUE(program.errorLog().contains("is a link to another folder")) << program.errorLog().toStdString();
+    EXPECT_EQ(test::folderSnapshot(decoy()), before) << "nothing cleaned, nothing autosaved there";
 }
 
-TEST_F(RecoverySession, ADamagedRecoveryFileIsReportedOnceAndSetAside)
+TEST_F(RecoverySafetySession, ARecordNamingSomeOtherFileRestoresAsANewLogoThatSaveAsksFor)
 {
-    QDir().mkpath(recoveryFolder());
-    QFile damaged(recoveryFolder() + QStringLiteral("/4242-deadbeef.vmp"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("<VantamorphLogo version=\"1\"><Text text=\"cut");
-    damaged.close();
-
-    const auto first = program.run("wait ready\nwait 300\n");
-    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
-    EXPECT_TRUE(matching(first.transcript, question).isEmpty());
-    const QStringList alerts = matching(first.transcript, QStringLiteral("dialog frmAlert \"A recovery file could not be read"));
-    ASSERT_EQ(alerts.size(), 1) << first.shown();
-    EXPECT_TRUE(QFileInfo::exists(recoveryFolder() + QStringLiteral("/damaged/4242-deadbeef.vmp")));
-    EXPECT_TRUE(program.errorLog().contains("Damaged recovery file set aside")) << program.errorLog().toStdString();
-
-    const auto second = program.run("wait ready\nwait 300\n");
-    EXPECT_TRUE(matching(second.transcript, QStringLiteral("dialog frmAlert")).isEmpty());
+    writeFile(recoveryFolder() + QStringLiteral("/4242-deadbeef.vmp"), logo);
+    writeFile(recoveryFolder() + QStringLiteral("/4242-deadbeef.json"),
+              "{\"project\":" + quoted(decoy() + QStringLiteral("/notes.txt")) + "}");
+    const QString target = program.installRoot() + QStringLiteral("restored.vmp");
+    const auto session = program.run("answer yesno \"yes\"\nwait ready\nanswer savefile " + quoted(target)
+                                     + "\nkey \"Ctrl+S\"\nwait 800\ndump state\n");
+    ASSERT_EQ(session.exitCode, 0) << session.shown();
+    const QStringList asked = matching(session.transcript, QStringLiteral("dialog frmMessageBoxYN"));
+    ASSERT_EQ(asked.size(), 1) << session.shown();
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("the new logo you were working on"))) << asked[0].toStdString();
+    EXPECT_TRUE(session.has(QStringLiteral("filedialog save"))) << "Save asks where: " << session.shown();
+    EXPECT_TRUE(readFile(target).contains("text=\"Kept\"")) << readFile(target).toStdString();
+    EXPECT_EQ(test::folderSnapshot(decoy()), before) << "the recorded file is never written";
 }
 
 } // namespace

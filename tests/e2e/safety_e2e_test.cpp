@@ -38,11 +38,18 @@ TEST_F(SafetySession, APublishTheCanvasCannotFinishEndsWithAMessage)
     EXPECT_TRUE(result.transcript.contains(QStringLiteral("window frmWait unloaded")));
 }
 
-TEST_F(SafetySession, TheWaitWindowCanBeLeftAndAWatchdogEndsASilentCanvas)
+// The scripted canvas: its first statement comes before the movie has loaded
+// (it waits instead of being dropped), a saved path keeps its field separator,
+// and publishes it never answers can be left or end by the watchdog.
+TEST_F(SafetySession, CanvasStatementsWaitForTheMovieAndASilentCanvasCanBeLeftOrTimesOut)
 {
-    // The scripted canvas never answers the publish.
     program.environment.insert(QStringLiteral("VANTAMORPH_PUBLISH_TIMEOUT_SECONDS"), QStringLiteral("2"));
-    const QByteArray script = "wait ready\nanswer savefile " + quoted(out(QStringLiteral("a.png")))
+    const QString odd = out(QStringLiteral("bl\u00e6k.vmp"));
+    const QString cut = out(QStringLiteral("bl"));
+    writeFile(cut, "someone else's");
+    const QByteArray script = "canvas \"datatosave\" \"true\"\nwait ready\nanswer savefile " + quoted(odd)
+                              + "\nkey \"Ctrl+S\"\ncanvas \"show save\" \"" + odd.toUtf8() + ae + "<logo/>\"\ndump state\n"
+                                "answer savefile " + quoted(out(QStringLiteral("a.png")))
                               + "\nmenu \"mnuPublishPNG100%\"\nanswer yesno \"yes\"\nanswer alert \"ok\"\n"
                                 "click \"frmWait\" \"(close)\"\nwait idle\n"
                                 "answer savefile " + quoted(out(QStringLiteral("b.png")))
@@ -50,8 +57,12 @@ TEST_F(SafetySession, TheWaitWindowCanBeLeftAndAWatchdogEndsASilentCanvas)
                                 "bitmap \"publishpng\" \"iVBORw0KGgo=\"\n";
     const auto result = program.run(script, QString(), 60000);
     ASSERT_EQ(result.exitCode, 0) << result.shown();
-    EXPECT_TRUE(result.has(QStringLiteral("The logo could not be published: publishing was stopped.")))
-        << result.shown();
+    EXPECT_FALSE(result.has(QStringLiteral("-> no movie"))) << result.shown();
+    EXPECT_EQ(readFile(odd), QByteArray("<logo/>"));
+    EXPECT_EQ(readFile(cut), QByteArray("someone else's"));
+    EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(odd))));
+
+    EXPECT_TRUE(result.has(QStringLiteral("The logo could not be published: publishing was stopped."))) << result.shown();
     EXPECT_TRUE(result.has(QStringLiteral("The logo could not be published: the canvas did not finish")));
     EXPECT_FALSE(result.has(QLatin1String(published)));
     EXPECT_FALSE(result.has(QStringLiteral("timed out")));
@@ -60,49 +71,17 @@ TEST_F(SafetySession, TheWaitWindowCanBeLeftAndAWatchdogEndsASilentCanvas)
     EXPECT_TRUE(program.errorLog().contains("frmMain\\ShockwaveFlash1"));
 }
 
-TEST_F(SafetySession, CanvasStatementsWaitForTheMovieAndPathsKeepTheirSeparator)
-{
-    const QString odd = out(QStringLiteral("bl\u00e6k.vmp"));
-    const QString cut = out(QStringLiteral("bl"));
-    writeFile(cut, "someone else's");
-    // The first statement comes before the movie has loaded: it waits instead of being dropped.
-    const QByteArray script = "canvas \"datatosave\" \"true\"\nwait ready\nanswer savefile " + quoted(odd)
-                              + "\nkey \"Ctrl+S\"\ncanvas \"show save\" \"" + odd.toUtf8() + ae + "<logo/>\"\ndump state\n";
-    const auto result = program.run(script);
-    ASSERT_EQ(result.exitCode, 0) << result.shown();
-    EXPECT_FALSE(result.has(QStringLiteral("-> no movie"))) << result.shown();
-    EXPECT_EQ(readFile(odd), QByteArray("<logo/>"));
-    EXPECT_EQ(readFile(cut), QByteArray("someone else's"));
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(odd))));
-}
-
-TEST_F(SafetySession, ARefusedOpenKeepsTheLogoItsFileAndTheHistory)
-{
-    program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
-    const QString good = out(QStringLiteral("good.vmp"));
-    const QString damaged = out(QStringLiteral("damaged.vmp"));
-    writeFile(damaged, "<VantamorphLogo version=\"1\"><text");
-    const QByteArray history = readFile(program.file(QStringLiteral("App.Config")));
-    const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\nanswer savefile " + quoted(good)
-                              + "\nkey \"Ctrl+S\"\nwait 300\n"
-                                "menu \"mnuAddText\"\nwait 200\nanswer openfile " + quoted(damaged)
-                              + "\nanswer yesno \"no\"\nanswer alert \"ok\"\nmenu \"mnuOpenProject\"\nwait 500\ndump state\n";
-    const auto result = program.run(script, QString(), 60000);
-    ASSERT_EQ(result.exitCode, 0) << result.shown();
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(good))))
-        << result.shown();
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("state IsDirty true")));
-    const QByteArray after = readFile(program.file(QStringLiteral("App.Config")));
-    EXPECT_TRUE(after.contains(good.toUtf8()));
-    EXPECT_FALSE(after.contains(damaged.toUtf8()));
-    EXPECT_NE(after, history);
-}
-
-TEST_F(SafetySession, ADeclinedOverwriteKeepsTheLogoAndACancelledCloseKeepsPublishing)
+// A declined overwrite keeps the logo, a cancelled close keeps the program
+// publishing, and a refused open keeps the logo, its file and the history.
+TEST_F(SafetySession, DeclinedOverwriteCancelledCloseAndRefusedOpenKeepEverything)
 {
     program.extraArguments = {QStringLiteral("--canvas"), QStringLiteral("reference")};
     const QString existing = out(QStringLiteral("existing.vmp"));
     writeFile(existing, "theirs");
+    const QString good = out(QStringLiteral("good.vmp"));
+    const QString damaged = out(QStringLiteral("damaged.vmp"));
+    writeFile(damaged, "<VantamorphLogo version=\"1\"><text");
+    const QByteArray history = readFile(program.file(QStringLiteral("App.Config")));
     const QByteArray script = "wait ready\nmenu \"mnuAddText\"\nwait 200\n"
                               // New, Yes, an existing file, No to replacing it: nothing happens.
                               "answer yesnocancel \"yes\"\nanswer savefile " + quoted(existing)
@@ -110,14 +89,24 @@ TEST_F(SafetySession, ADeclinedOverwriteKeepsTheLogoAndACancelledCloseKeepsPubli
                                 // Close, Cancel: the program stays and can still publish EPS.
                                 "answer msgbox \"cancel\"\nclose\n"
                                 "answer savefile " + quoted(out(QStringLiteral("after.eps")))
-                              + "\nanswer alert \"ok\"\nmenu \"mnuPublishEPS\"\nwait idle\ndump state\n";
+                              + "\nanswer alert \"ok\"\nmenu \"mnuPublishEPS\"\nwait idle\ndump state\n"
+                                "answer savefile " + quoted(good) + "\nkey \"Ctrl+S\"\nwait 300\n"
+                                "menu \"mnuAddText\"\nwait 200\nanswer openfile " + quoted(damaged)
+                              + "\nanswer yesno \"no\"\nanswer alert \"ok\"\nmenu \"mnuOpenProject\"\nwait 500\ndump state\n";
     const auto result = program.run(script, QString(), 60000);
     ASSERT_EQ(result.exitCode, 0) << result.shown();
     EXPECT_FALSE(result.has(QStringLiteral("toFlash \"show new\""))) << result.shown();
-    EXPECT_TRUE(result.transcript.contains(QStringLiteral("state IsDirty true")));
+    const QStringList dirty = matching(result.transcript, QStringLiteral("state IsDirty"));
+    EXPECT_EQ(dirty, QStringList(2, QStringLiteral("state IsDirty true")));
     EXPECT_EQ(readFile(existing), QByteArray("theirs"));
     EXPECT_TRUE(result.has(QLatin1String(published))) << result.shown();
     EXPECT_TRUE(readFile(out(QStringLiteral("after.eps"))).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+
+    EXPECT_TRUE(result.transcript.contains(QStringLiteral("state CurrentProjectFile ") + QString::fromUtf8(quoted(good))));
+    const QByteArray after = readFile(program.file(QStringLiteral("App.Config")));
+    EXPECT_TRUE(after.contains(good.toUtf8()));
+    EXPECT_FALSE(after.contains(damaged.toUtf8()));
+    EXPECT_NE(after, history);
 }
 
 } // namespace

@@ -110,17 +110,27 @@ public:
         QByteArray output;
         QByteArray errors;
     };
-    // Runs the program with these arguments as from a terminal without a display.
-    Output runInTerminal(const QStringList& arguments) const
+    // Starts the program with these arguments as from a terminal without a display.
+    void startInTerminal(QProcess& process, const QStringList& arguments) const
     {
-        QProcess process;
         QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             terminal.remove(QLatin1String(name));
         process.setProcessEnvironment(terminal);
         startProgram(process, arguments);
-        const int exitCode = finish(process, 60000);
+        process.waitForStarted();
+    }
+    // Waits for it: a hang fails the test instead of holding it.
+    static Output outputOf(QProcess& process, int timeoutMs = 60000)
+    {
+        const int exitCode = finish(process, timeoutMs);
         return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+    Output runInTerminal(const QStringList& arguments) const
+    {
+        QProcess process;
+        startInTerminal(process, arguments);
+        return outputOf(process);
     }
 
     // Waits for the end (a kill after timeoutMs); the exit code, -1 for a crash or a kill.

@@ -27,6 +27,9 @@ TEST_F(ExportRunTest, BadInputIsRefusedInOneLineAndTouchesNoFile)
     existing.close();
     QDir().mkpath(path(QStringLiteral("a-folder.png")));
 
+    ExportOptions clearAndRed;
+    clearAndRed.transparent = true;
+    clearAndRed.background = Qt::red;
     struct Case {
         const char* what;
         QString project;
@@ -45,6 +48,8 @@ TEST_F(ExportRunTest, BadInputIsRefusedInOneLineAndTouchesNoFile)
         {"target is a folder", project, path(QStringLiteral("a-folder.png")), {}, false, "folder"},
         {"too wide", project, path(QStringLiteral("old.png")), sized(20001, 0), false, "20000"},
         {"too wide once scaled", project, path(QStringLiteral("old.png")), sized(0, 12000), false, "24000x12000"},
+        {"negative height", project, path(QStringLiteral("old.png")), sized(0, -5), false, "height"},
+        {"clear and coloured", project, path(QStringLiteral("old.png")), clearAndRed, false, "background"},
         {"pack into a file", project, existing.fileName(), {}, true, "not a folder"},
         {"pack inside a file", project, existing.fileName() + QStringLiteral("/pack"), {}, true, "cannot be created"},
         {"pack with picture options", project, path(QStringLiteral("pack")), sized(100, 0), true, "--export"},
@@ -57,6 +62,7 @@ TEST_F(ExportRunTest, BadInputIsRefusedInOneLineAndTouchesNoFile)
         EXPECT_FALSE(result.message.contains(QLatin1Char('\n'))) << test.what;
         EXPECT_EQ(test::folderSnapshot(folder.path()), before) << test.what;
     }
+    EXPECT_TRUE(logo_export::checkOptions(logo, sized(20000, 0)).isEmpty()) << "the limit itself is allowed";
 }
 
 TEST_F(ExportRunTest, BrandPackGoesIntoANewFolder)

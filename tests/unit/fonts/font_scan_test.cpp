@@ -1,5 +1,4 @@
 #include "platform/api/installed_fonts.h"
-#include "platform/system/freetype_installed_fonts.h"
 #include "fonts/font_scan.h"
 #include "tests/unit/fonts/fonts_fixture.h"
 
@@ -44,24 +43,20 @@ TEST_F(FontScanTest, ListsEveryFileEndingInTtfWithItsNameAndACommaAfterEach)
     EXPECT_EQ(catalogue.userFontList().count(','), 3);
 }
 
-TEST_F(FontScanTest, MoreThanThreeThousandAndOneFilesAreAllListed)
+TEST_F(FontScanTest, MoreThanThreeThousandAndOneFilesAreAllListedAndWithoutWindirTheSystemFoldersAreSearched)
 {
     for (int index = 0; index < 3010; ++index)
         fonts.addFile(fontsFolder() + QStringLiteral("f%1.ttf").arg(index), QStringLiteral("Face %1").arg(index));
     const FontCatalogue catalogue = scan().catalogue;
-    EXPECT_EQ(catalogue.fontFiles.size(), 3010);
     EXPECT_EQ(catalogue.userFontList().count(','), 3010);
     EXPECT_EQ(catalogue.fileOf(QStringLiteral("Face 3009")), fontsFolder() + QStringLiteral("f3009.ttf"));
-}
 
-TEST_F(FontScanTest, WithoutWindirTheSystemFoldersAreSearchedWithTheirSubfolders)
-{
+    // Without windir: the system folders with their subfolders.
     QTemporaryDir system;
     fonts.folders = {system.path() + QStringLiteral("/one"), system.path() + QStringLiteral("/two")};
     fonts.addFile(system.path() + QStringLiteral("/one/deep/er/x.ttf"), QStringLiteral("X"));
     fonts.addFile(system.path() + QStringLiteral("/two/y.ttf"), QStringLiteral("Y"));
-    const FontCatalogue catalogue = scanInstalledFonts(QString(), fonts, QString()).catalogue;
-    EXPECT_EQ(catalogue.userFontList(), QStringLiteral("X,Y,"));
+    EXPECT_EQ(scanInstalledFonts(QString(), fonts, QString()).catalogue.userFontList(), QStringLiteral("X,Y,"));
 }
 
 TEST_F(FontScanTest, TheCacheSparesUnchangedFilesAndRereadsChangedOnes)
@@ -97,15 +92,6 @@ TEST_F(FontScanTest, ADamagedOrForeignCacheMeansARescanAndIsReplaced)
         EXPECT_EQ(rescanned.catalogue.userFontList().count(','), 2);
         EXPECT_EQ(scan().fontsOpened, 0) << "the damaged cache was not replaced";
     }
-}
-
-TEST(FreeTypeInstalledFontsTest, ReadsTheFamilyNameAndGivesNothingForAFileThatIsNoFont)
-{
-    FreeTypeInstalledFonts fonts;
-    EXPECT_EQ(fonts.faceName(QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Bold.ttf")), QStringLiteral("Lato"));
-    EXPECT_EQ(fonts.faceName(QStringLiteral(VM_SOURCE_DIR "/data/fonts/Comfortaa-Regular.ttf")), QStringLiteral("Comfortaa"));
-    const QString notAFont = fonts.faceName(QStringLiteral(VM_SOURCE_DIR "/data/fonts/OFL.txt"));
-    EXPECT_TRUE(notAFont.isEmpty() && !notAFont.isNull());
 }
 
 } // namespace

@@ -76,7 +76,6 @@ protected:
     QString fontFile(const QString& name) const { return root.path() + QStringLiteral("/windows/Fonts/") + name; }
     QString flash(const QString& name) const { return root.path() + QStringLiteral("/flash/") + name; }
     QString datasrc(const QString& name) const { return root.path() + QStringLiteral("/datasrc/") + name; }
-    void canvasSays(const QString& command, const QString& argument) { host->dispatcher.skwFlash_FSCommand(command, argument); }
     QStringList alerts() const
     {
         QStringList messages;
