@@ -22,6 +22,7 @@ constexpr int masterSide = 1024;     // the longest side the pictures are scaled
 constexpr double iconPadding = 0.1;  // of the icon's side
 constexpr double faviconPadding = 1.0 / 16; // a pixel at 16: the tab needs every other one
 constexpr double bannerPadding = 0.15;
+constexpr double heroPadding = 0.12; // of the logo's longest side, around it at the top of the page
 
 QString sizeText(const QSize& size) { return QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height()); }
 
@@ -155,8 +156,15 @@ const logo_icon::IconArt& BrandPack::icon()
 QByteArray BrandPack::page()
 {
     // Light colours on a clear ground: the see-through logo is shown on dark.
-    return brandPage({logo_icon::logoName(logo_), written_, palette(logo_), fonts_, logo_icon::describe(icon()),
-                      logo_icon::isLight(master(), content())});
+    BrandPageContent shown{logo_icon::logoName(logo_), written_, palette(logo_), fonts_, logo_icon::describe(icon()),
+                           logo_icon::isLight(master(), content()), logo_.stageSize, {}, {}};
+    const QSizeF pixels = master().size();
+    const double margin = std::max(content().width(), content().height()) * heroPadding;
+    const QRectF drawn = QRectF(content()).adjusted(-margin, -margin, margin, margin) & QRectF(QPointF(0, 0), pixels);
+    shown.drawn = QRectF(drawn.x() / pixels.width(), drawn.y() / pixels.height(), drawn.width() / pixels.width(), drawn.height() / pixels.height());
+    if (logo_.background.isValid() && logo_.background.alpha() != 0)
+        shown.ground = logo_.background.name(QColor::HexRgb);
+    return brandPage(shown);
 }
 
 WriteOutcome BrandPack::writePicture(const QString& path, const QImage& picture, QString& size)

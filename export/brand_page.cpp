@@ -41,17 +41,19 @@ const char* const style = R"(
 *{box-sizing:border-box}
 body{margin:0;font-family:system-ui,"DejaVu Sans",sans-serif;color:#1d2733;background:#f4f6f8;line-height:1.45}
 header{background:#fff;border-bottom:1px solid #dde3ea;padding:48px 32px;text-align:center}
-header img{max-width:min(880px,100%);max-height:440px;box-shadow:0 1px 3px rgba(29,39,51,.12);border-radius:4px}
+.hero{margin:0 auto;overflow:hidden;border-radius:6px;box-shadow:0 1px 4px rgba(29,39,51,.14)}
+.hero img{display:block;max-width:none}
 main{max-width:1120px;margin:0 auto;padding:8px 32px 48px}
 h1{font-size:30px;margin:32px 0 4px;font-weight:600}
 .lead{margin:0 0 8px;color:#5b6776}
 h2{font-size:13px;letter-spacing:.12em;text-transform:uppercase;color:#5b6776;margin:40px 0 14px;border-bottom:1px solid #dde3ea;padding-bottom:8px}
 .note{margin:-4px 0 14px;color:#5b6776}
-.grid{display:grid;grid-template-columns:repeat(auto-fill,minmax(250px,1fr));gap:18px}
+.grid{display:grid;grid-template-columns:repeat(3,1fr);gap:18px}
+.grid.icons{grid-template-columns:repeat(auto-fill,minmax(190px,1fr))}
 .grid.wide{grid-template-columns:1fr}
 .card{margin:0;background:#fff;border:1px solid #dde3ea;border-radius:8px;overflow:hidden}
 .preview{height:190px;display:flex;align-items:center;justify-content:center;padding:18px}
-.wide .preview{height:360px}
+.wide .preview{height:320px}
 .preview img{max-width:100%;max-height:100%}
 .plain{background:#fff;border-bottom:1px solid #edf0f3}
 .light{background:repeating-conic-gradient(#e9edf1 0 25%,#fff 0 50%) 0 0/18px 18px}
@@ -134,14 +136,28 @@ QString card(const BrandFile& file, const FileRole& role, bool lightLogo)
              escaped(file.size), english.toString(file.bytes));
 }
 
-QString section(const QString& title, const QString& note, const QString& cards, bool wide = false)
+QString section(const QString& title, const QString& note, const QString& cards, const QString& layout = {})
 {
     if (cards.isEmpty())
         return {};
     QString html = QStringLiteral("<h2>%1</h2>\n").arg(title);
     if (!note.isEmpty())
         html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(escaped(note));
-    return html + QStringLiteral("<div class=\"grid%1\">\n%2</div>\n").arg(wide ? QStringLiteral(" wide") : QString(), cards);
+    return html + QStringLiteral("<div class=\"grid %1\">\n%2</div>\n").arg(layout, cards);
+}
+
+// The large logo at the top: the stage's drawn part only, so the logo fills
+// the frame whatever empty room its stage leaves around it.
+QString hero(const BrandPageContent& content)
+{
+    const QRectF part = content.drawn.isEmpty() ? QRectF(0, 0, 1, 1) : content.drawn;
+    const double stageRatio = double(std::max(1, content.stage.height())) / std::max(1, content.stage.width());
+    const double ratio = part.width() / (part.height() * stageRatio); // width over height of the frame
+    const auto number = [](double value) { return QString::number(value, 'f', 3); };
+    return QStringLiteral("<header><div class=\"hero\" style=\"width:min(880px,100%,%1px);aspect-ratio:%2;background:%3\">"
+                          "<img src=\"logo-1024.png\" alt=\"The logo\" style=\"width:%4%;margin-left:%5%;margin-top:%6%\"></div></header>\n")
+        .arg(number(420 * ratio), number(ratio), content.ground.isEmpty() ? QStringLiteral("transparent") : escaped(content.ground),
+             number(100 / part.width()), number(-100 * part.x() / part.width()), number(-100 * part.y() / part.width() * stageRatio));
 }
 
 QString swatch(const QString& hex)
@@ -214,9 +230,9 @@ QByteArray brandPage(const BrandPageContent& content)
     QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                                   "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">\n<title>%1</title>\n<style>%2%3</style>\n</head>\n<body>\n")
                        .arg(escaped(title), fontFaces(content.fonts), QLatin1String(style));
-    const bool hasLogo = std::any_of(content.files.begin(), content.files.end(), [](const BrandFile& file) { return file.name == QLatin1String("logo.png"); });
+    const bool hasLogo = std::any_of(content.files.begin(), content.files.end(), [](const BrandFile& file) { return file.name == QLatin1String("logo-1024.png"); });
     if (hasLogo)
-        page += QStringLiteral("<header><img src=\"logo.png\" alt=\"The logo\"></header>\n");
+        page += hero(content);
     page += QStringLiteral("<main>\n<h1>%1</h1>\n<p class=\"lead\">The logo in every form it is needed, with its colours and fonts. "
                            "Each file is in this folder; click a name to open it.</p>\n")
                 .arg(escaped(title));
@@ -226,8 +242,8 @@ QByteArray brandPage(const BrandPageContent& content)
         if (const FileRole* role = roleOf(file.name))
             cards[int(role->section)] += card(file, *role, content.lightLogo);
     page += section(QStringLiteral("Logo"), {}, cards[int(Section::Logo)]);
-    page += section(QStringLiteral("Icons"), content.iconNote, cards[int(Section::Icons)]);
-    page += section(QStringLiteral("Social"), {}, cards[int(Section::Social)], true);
+    page += section(QStringLiteral("Icons"), content.iconNote, cards[int(Section::Icons)], QStringLiteral("icons"));
+    page += section(QStringLiteral("Social"), {}, cards[int(Section::Social)], QStringLiteral("wide"));
     page += section(QStringLiteral("Vector files for print"), QStringLiteral("Sharp at any size; send these to a printer or a sign maker."),
                     cards[int(Section::Vector)]);
 

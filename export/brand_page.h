@@ -15,6 +15,9 @@ struct BrandPageContent {
     QList<BrandFont> fonts;
     QString iconNote;       // what the icons show
     bool lightLogo = false; // the logo's colours are light: its see-through version shows on dark
+    QSize stage;            // the logo's stage
+    QRectF drawn;           // the part of the stage that holds the logo, in shares of it: the top shows only that
+    QString ground;         // the logo's background (#RRGGBB), empty when see-through
 };
 
 // The page a designer sends with the files: the logo large, each file
