@@ -8,6 +8,10 @@
 #include "export/vector_export.h"
 #include "platform/api/run_time_error.h"
 
+#include "platform/api/bounded_file.h"
+#include "platform/api/file_limits.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 namespace vm {
@@ -16,9 +20,28 @@ namespace {
 const QString pageName = QStringLiteral("brand-pack.html");
 constexpr int masterSide = 1024;     // the longest side the pictures are scaled from, at least
 constexpr double iconPadding = 0.1;  // of the icon's side
+constexpr double faviconPadding = 1.0 / 16; // a pixel at 16: the tab needs every other one
 constexpr double bannerPadding = 0.15;
+constexpr double heroPadding = 0.12; // of the logo's longest side, around it at the top of the page
 
 QString sizeText(const QSize& size) { return QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height()); }
+
+// The folder the program's own fonts are in, beside the data folder.
+QString shippedFontsFolder(const LogoResources& resources)
+{
+    return resources.dataFolder.isEmpty() ? QString() : QFileInfo(resources.dataFolder).absolutePath() + QStringLiteral("/fonts");
+}
+
+// A copy of a file the program ships, into the pack.
+WriteOutcome copyInto(const QString& path, const QString& source, qint64 limit)
+{
+    const BoundedRead read = readBoundedFile(source, limit);
+    if (!read.ok())
+        return WriteOutcome::failure(error_number::PathFileAccessError, read.reason);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return WriteOutcome::failure(error_number::PathFileAccessError, QStringLiteral("the folder for %1 cannot be made").arg(path));
+    return writeFileAtomically(path, read.bytes);
+}
 
 // The longest side at side pixels, the aspect kept.
 QSize longestSide(const QSize& stage, int side)
@@ -29,7 +52,7 @@ QSize longestSide(const QSize& stage, int side)
 void collect(const std::vector<LogoElement>& elements, QStringList& colours, QStringList& fonts)
 {
     for (const LogoElement& element : elements) {
-        if (element.kind == ElementKind::Text || element.kind == ElementKind::Symbol) {
+        if (element.kind == ElementKind::Text || element.kind == ElementKind::Symbol || element.kind == ElementKind::Shape) {
             const QString colour = element.color.name(QColor::HexRgb).toUpper();
             if (!colours.contains(colour))
                 colours.append(colour);
@@ -45,10 +68,11 @@ void collect(const std::vector<LogoElement>& elements, QStringList& colours, QSt
 } // namespace
 
 BrandPack::BrandPack(LogoDocument logo, const LogoRenderer& renderer, QString folder)
-    : logo_(std::move(logo)), renderer_(renderer), folder_(folder, fileNames())
+    : logo_(std::move(logo)), renderer_(renderer), folder_(folder, ownNames())
 {
     if (logo_.stageSize.isEmpty())
         logo_.stageSize = QSize(1, 1);
+    fonts_ = brand_fonts::find(logo_, shippedFontsFolder(renderer_.resources()));
     addSteps();
 }
 
@@ -70,7 +94,13 @@ QString BrandPack::folderProblem(const QString& path)
     for (const QString& name : fileNames())
         if (const QFileInfo file(path + QLatin1Char('/') + name); file.isFile() && !file.isWritable())
             return QStringLiteral("%1 cannot be replaced").arg(file.filePath());
-    return PackFolder::foreignContent(path, fileNames());
+    return PackFolder::foreignContent(path, ownNames());
+}
+
+QStringList BrandPack::ownNames()
+{
+    const QString fonts = brand_fonts::packFolder + QLatin1Char('/');
+    return fileNames() << fonts + QStringLiteral("*.ttf") << fonts + QStringLiteral("*.otf") << fonts + QStringLiteral("OFL.txt");
 }
 
 QStringList BrandPack::fileNames()
@@ -116,6 +146,27 @@ QRect BrandPack::content()
     return *content_;
 }
 
+const logo_icon::IconArt& BrandPack::icon()
+{
+    if (!icon_)
+        icon_ = logo_icon::draw(logo_, renderer_, masterSide, master());
+    return *icon_;
+}
+
+QByteArray BrandPack::page()
+{
+    // Light colours on a clear ground: the see-through logo is shown on dark.
+    BrandPageContent shown{logo_icon::logoName(logo_), written_, palette(logo_), fonts_, logo_icon::describe(icon()),
+                           logo_icon::isLight(master(), content()), logo_.stageSize, {}, {}};
+    const QSizeF pixels = master().size();
+    const double margin = std::max(content().width(), content().height()) * heroPadding;
+    const QRectF drawn = QRectF(content()).adjusted(-margin, -margin, margin, margin) & QRectF(QPointF(0, 0), pixels);
+    shown.drawn = QRectF(drawn.x() / pixels.width(), drawn.y() / pixels.height(), drawn.width() / pixels.width(), drawn.height() / pixels.height());
+    if (logo_.background.isValid() && logo_.background.alpha() != 0)
+        shown.ground = logo_.background.name(QColor::HexRgb);
+    return brandPage(shown);
+}
+
 WriteOutcome BrandPack::writePicture(const QString& path, const QImage& picture, QString& size)
 {
     if (picture.isNull())
@@ -148,10 +199,11 @@ void BrandPack::addSteps()
                [=, this] { return logo_pictures::oneColour(logo_pictures::scaled(master(), stage, clear), Qt::black); });
     addPicture(QStringLiteral("logo-white.png"),
                [=, this] { return logo_pictures::oneColour(logo_pictures::scaled(master(), stage, clear), Qt::white); });
-    steps_.push_back({QStringLiteral("favicon.ico"), [this](const QString& path, QString& size) {
+    steps_.push_back({QStringLiteral("favicon.ico"), [this, background](const QString& path, QString& size) {
                           QList<QImage> icons;
                           for (const int side : {16, 32, 48})
-                              icons.append(logo_pictures::placed(master(), content(), QSize(side, side), 0.0, QColor()));
+                              icons.append(logo_pictures::placed(icon().picture, icon().content, QSize(side, side), faviconPadding,
+                                                                 background));
                           const QByteArray bytes = ico_file::encode(icons);
                           if (bytes.isEmpty())
                               return WriteOutcome::failure(error_number::InvalidProcedureCall, QStringLiteral("the icon could not be made"));
@@ -161,10 +213,17 @@ void BrandPack::addSteps()
     const auto placedOn = [this](const QSize& size, double padding, const QColor& colour) {
         return [=, this] { return logo_pictures::placed(master(), content(), size, padding, colour); };
     };
-    addPicture(QStringLiteral("apple-touch-icon.png"), placedOn(QSize(180, 180), iconPadding, background));
-    addPicture(QStringLiteral("icon-192.png"), placedOn(QSize(192, 192), iconPadding, background));
-    addPicture(QStringLiteral("icon-512.png"), placedOn(QSize(512, 512), iconPadding, background));
-    addPicture(QStringLiteral("social-avatar.png"), placedOn(QSize(400, 400), iconPadding, background));
+    // The icons show the mark or the initial; those that cannot be see-through get a ground that shows it.
+    const auto iconOn = [this, background](int side, bool opaque) {
+        return [=, this] {
+            const QColor ground = opaque ? logo_icon::opaqueGround(background, icon()) : background;
+            return logo_pictures::placed(icon().picture, icon().content, QSize(side, side), iconPadding, ground);
+        };
+    };
+    addPicture(QStringLiteral("apple-touch-icon.png"), iconOn(180, true));
+    addPicture(QStringLiteral("icon-192.png"), iconOn(192, false));
+    addPicture(QStringLiteral("icon-512.png"), iconOn(512, false));
+    addPicture(QStringLiteral("social-avatar.png"), iconOn(400, true));
     addPicture(QStringLiteral("social-banner.png"), placedOn(QSize(1200, 630), bannerPadding, background));
     for (const ExportFormat format : {ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Eps}) {
         steps_.push_back({QStringLiteral("logo.") + export_format::extension(format), [this, format](const QString& path, QString& size) {
@@ -172,9 +231,29 @@ void BrandPack::addSteps()
                               return logo_export::write(path, format, logo_, renderer_, ExportOptions());
                           }});
     }
+    // The fonts the pack may ship, each file once, then their licence.
+    QStringList shipped;
+    for (const BrandFont& font : fonts_) {
+        for (const FontFace& face : font.faces) {
+            if (shipped.contains(face.file))
+                continue;
+            shipped.append(face.file);
+            steps_.push_back({face.file, [source = face.source](const QString& path, QString& size) {
+                                  size = QStringLiteral("font");
+                                  return copyInto(path, source, file_limits::fontFile);
+                              }});
+        }
+        if (!font.licence.isEmpty() && !shipped.contains(font.licence)) {
+            shipped.append(font.licence);
+            steps_.push_back({font.licence, [source = font.licenceSource](const QString& path, QString& size) {
+                                  size = QStringLiteral("licence");
+                                  return copyInto(path, source, file_limits::fontLicence);
+                              }});
+        }
+    }
     steps_.push_back({pageName, [this](const QString& path, QString& size) {
                           size = QStringLiteral("page");
-                          return writeFileAtomically(path, brandPage(written_, palette(logo_), fonts(logo_)));
+                          return writeFileAtomically(path, page());
                       }});
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "canvas/logo/logo_renderer.h"
+#include "export/brand_fonts.h"
+#include "export/logo_icon.h"
 #include "export/pack_folder.h"
 #include "platform/api/atomic_file.h"
 
@@ -31,7 +33,8 @@ public:
     BrandPack(LogoDocument logo, const LogoRenderer& renderer, QString folder);
     ~BrandPack();
 
-    // The names of the files, in the order they are written; the page comes last.
+    // The names of the files every pack holds, in the order they are written;
+    // the page comes last. The fonts the pack may ship go into fonts/ before it.
     static QStringList fileNames();
     // Why a pack cannot go into path (a new folder, or one holding only a
     // previous pack, in a parent that can be written); empty when it can.
@@ -59,6 +62,7 @@ public:
     static QStringList fonts(const LogoDocument& logo);
 
 private:
+    static QStringList ownNames();
     struct Step {
         QString name;
         std::function<WriteOutcome(const QString& path, QString& size)> write;
@@ -67,8 +71,12 @@ private:
     void addPicture(const QString& name, std::function<QImage()> make);
     const QImage& master();
     QRect content();
+    const logo_icon::IconArt& icon();
+    QByteArray page();
     WriteOutcome writePicture(const QString& path, const QImage& picture, QString& size);
 
+    std::optional<logo_icon::IconArt> icon_;
+    QList<BrandFont> fonts_;
     LogoDocument logo_;
     const LogoRenderer& renderer_;
     PackFolder folder_;

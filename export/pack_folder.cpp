@@ -28,6 +28,27 @@ void removeOurs(const QString& path)
     else
         QFile::remove(path);
 }
+// What a subfolder holds that no own name ("fonts/*.ttf") covers: all of it
+// when no own name reaches into it, else the entries that are not plain files
+// matching one of them.
+QStringList foreignInSubfolder(const QFileInfo& folder, const QStringList& ownNames)
+{
+    const QString prefix = folder.fileName() + QLatin1Char('/');
+    QStringList patterns;
+    for (const QString& name : ownNames)
+        if (name.startsWith(prefix))
+            patterns.append(name.mid(prefix.size()));
+    if (patterns.isEmpty())
+        return {folder.fileName()};
+    QStringList foreign;
+    const QDir dir(folder.filePath());
+    if (!dir.isReadable())
+        return {folder.fileName()};
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+        if (entry.isSymLink() || !entry.isFile() || !QDir::match(patterns, entry.fileName()))
+            foreign.append(prefix + entry.fileName());
+    return foreign;
+}
 } // namespace
 
 PackFolder::PackFolder(const QString& target, QStringList ownNames) : ownNames_(std::move(ownNames))
@@ -57,9 +78,14 @@ QString PackFolder::foreignContent(const QString& path, const QStringList& ownNa
     if (!folder.isReadable() || !dir.isReadable())
         return QStringLiteral("the folder %1 cannot be read").arg(path);
     QStringList foreign;
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
-        if (!ownNames.contains(entry.fileName()) || entry.isSymLink() || !entry.isFile())
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (entry.isSymLink())
             foreign.append(entry.fileName());
+        else if (entry.isDir())
+            foreign.append(foreignInSubfolder(entry, ownNames));
+        else if (!ownNames.contains(entry.fileName()) || !entry.isFile())
+            foreign.append(entry.fileName());
+    }
     if (foreign.isEmpty())
         return {};
     const QString shown = foreign.size() > 3 ? QStringList(foreign.mid(0, 3)).join(QStringLiteral(", ")) + QStringLiteral(", ...")

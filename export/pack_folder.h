@@ -13,7 +13,8 @@ namespace vm {
 // anything else than a pack's files is never replaced.
 class PackFolder {
 public:
-    // ownNames: every file a pack writes; nothing else is ever removed.
+    // ownNames: every file a pack writes; nothing else is ever removed. A name
+    // with a folder ("fonts/*.ttf") covers files one folder down, wildcards allowed.
     PackFolder(const QString& target, QStringList ownNames);
     ~PackFolder(); // discards an uncommitted sibling and releases the lock
     PackFolder(const PackFolder&) = delete;

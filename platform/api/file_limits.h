@@ -14,6 +14,7 @@ constexpr qint64 recoveryLogo = logoProject; // an autosaved logo is a project
 constexpr qint64 recoveryInfo = 64 * 1024;   // an autosave's record: a path and a few fields
 constexpr qint64 recoveryLock = 4096;        // an autosave's lock: a process id
 constexpr qint64 fontFile = 64 * MiB;        // a TrueType file (large CJK fonts are about 20 MB)
+constexpr qint64 fontLicence = 1 * MiB;      // a font's licence text shipped with it (the OFL is 5 KB)
 constexpr qint64 fontMovie = 32 * MiB;       // a compiled font movie (65535 large glyphs stay well below)
 constexpr qint64 fontNameCache = 64 * MiB;   // the cached face names of the installed fonts
 constexpr qint64 templateDesign = 8 * MiB;   // one template's logo XML
