@@ -1,5 +1,6 @@
 #include "export/brand_pack.h"
 
+#include "canvas/logo/png_file.h"
 #include "export/brand_page.h"
 #include "export/export_format.h"
 #include "export/ico_file.h"
@@ -76,7 +77,11 @@ BrandPack::BrandPack(LogoDocument logo, const LogoRenderer& renderer, QString fo
     addSteps();
 }
 
-BrandPack::~BrandPack() = default;
+BrandPack::~BrandPack()
+{
+    // A packing job holds its own picture; those running finish before the pool goes.
+    packers_.clear();
+}
 
 QString BrandPack::folderProblem(const QString& path)
 {
@@ -167,23 +172,42 @@ QByteArray BrandPack::page()
     return brandPage(shown);
 }
 
-WriteOutcome BrandPack::writePicture(const QString& path, const QImage& picture, QString& size)
+WriteOutcome BrandPack::writePicture(const QString& path, const Picture& picture, QString& size)
 {
-    if (picture.isNull())
+    if (!picture.size.isValid())
         return WriteOutcome::failure(error_number::InvalidProcedureCall, QStringLiteral("the picture could not be drawn"));
-    QString problem;
-    const QByteArray bytes = logo_pictures::encode(picture, ExportFormat::Png, &problem);
+    const QByteArray bytes = picture.packed.get();
     if (bytes.isEmpty())
-        return WriteOutcome::failure(error_number::InvalidProcedureCall, problem);
-    size = sizeText(picture.size());
+        return WriteOutcome::failure(error_number::InvalidProcedureCall, QStringLiteral("cannot encode the picture as PNG"));
+    size = sizeText(picture.size);
     return writeFileAtomically(path, bytes);
 }
 
 void BrandPack::addPicture(const QString& name, std::function<QImage()> make)
 {
-    steps_.push_back({name, [this, make = std::move(make)](const QString& path, QString& size) {
-                          return writePicture(path, make(), size);
-                      }});
+    const int index = int(steps_.size());
+    pictures_[index].make = std::move(make);
+    steps_.push_back({name, [this, index](const QString& path, QString& size) { return writePicture(path, pictures_[index], size); }});
+}
+
+// The pictures of the next few steps are drawn here and packed on the pool, so
+// the cores pack while this thread writes; a stop costs at most those few.
+void BrandPack::packAhead()
+{
+    const int ahead = std::min(stepCount(), done_ + packers_.maxThreadCount() + 1);
+    for (; drawnUpTo_ < ahead; ++drawnUpTo_) {
+        const auto found = pictures_.find(drawnUpTo_);
+        if (found == pictures_.end())
+            continue;
+        Picture& picture = found->second;
+        const QImage drawn = picture.make();
+        if (drawn.isNull())
+            continue;
+        picture.size = drawn.size();
+        auto job = std::make_shared<std::packaged_task<QByteArray()>>([drawn] { return png_file::encode(drawn); });
+        picture.packed = job->get_future().share();
+        packers_.start([job] { (*job)(); });
+    }
 }
 
 void BrandPack::addSteps()
@@ -273,6 +297,7 @@ bool BrandPack::runNextStep()
             return false;
         }
     }
+    packAhead();
     const Step& step = steps_[size_t(done_)];
     const QString path = folder_.stagingPath() + QLatin1Char('/') + step.name;
     QString size;

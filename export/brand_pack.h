@@ -10,7 +10,10 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
 #include <functional>
+#include <future>
+#include <map>
 #include <optional>
 
 namespace vm {
@@ -53,7 +56,11 @@ public:
     // says stop; a stop or a failure abandons the pack.
     bool run(const std::function<bool()>& keepGoing = {});
     // Drops the files written so far; the folder stays as it was.
-    void abandon() { folder_.discard(); }
+    void abandon()
+    {
+        packers_.clear();
+        folder_.discard();
+    }
     const WriteOutcome& error() const { return error_; }
     const QList<BrandFile>& written() const { return written_; }
 
@@ -67,13 +74,20 @@ private:
         QString name;
         std::function<WriteOutcome(const QString& path, QString& size)> write;
     };
+    // A picture's step: drawn on the caller's thread, packed on the pool.
+    struct Picture {
+        std::function<QImage()> make;
+        QSize size; // once drawn
+        std::shared_future<QByteArray> packed;
+    };
     void addSteps();
     void addPicture(const QString& name, std::function<QImage()> make);
+    void packAhead();
     const QImage& master();
     QRect content();
     const logo_icon::IconArt& icon();
     QByteArray page();
-    WriteOutcome writePicture(const QString& path, const QImage& picture, QString& size);
+    WriteOutcome writePicture(const QString& path, const Picture& picture, QString& size);
 
     std::optional<logo_icon::IconArt> icon_;
     QList<BrandFont> fonts_;
@@ -86,6 +100,9 @@ private:
     QList<BrandFile> written_;
     std::optional<QImage> master_;
     std::optional<QRect> content_;
+    std::map<int, Picture> pictures_; // by step
+    QThreadPool packers_; // PNG packing only: drawing and files stay on the caller's thread
+    int drawnUpTo_ = 0;
 };
 
 } // namespace vm

@@ -1,6 +1,7 @@
 #include "export/ico_file.h"
 
-#include <QBuffer>
+#include "canvas/logo/png_file.h"
+
 #include <QtEndian>
 
 namespace vm::ico_file {
@@ -31,10 +32,8 @@ QByteArray encode(const QList<QImage>& pictures)
     for (const QImage& picture : pictures) {
         if (picture.isNull() || picture.width() > largest || picture.height() > largest)
             return {};
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!picture.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG"))
+        const QByteArray png = png_file::encode(picture);
+        if (png.isEmpty())
             return {};
         images.append(png);
     }

@@ -1,5 +1,7 @@
 #include "export/logo_pictures.h"
 
+#include "canvas/logo/png_file.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
@@ -9,8 +11,6 @@
 namespace vm::logo_pictures {
 
 namespace {
-constexpr int pngLevel = 3;
-
 QImage blank(const QSize& pixels, const QColor& background)
 {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -140,24 +140,30 @@ QByteArray encode(const QImage& picture, ExportFormat format, QString* error)
         painter.end();
         image = image.convertToFormat(QImage::Format_RGB32);
     }
+    const bool gif = format == ExportFormat::Gif;
+    if (format == ExportFormat::Png || gif) {
+        // A GIF is made by ImageMagick from a PNG it reads at once: that one only needs to be quick.
+        const QByteArray png = png_file::encode(image, gif ? png_file::Packing::Fast : png_file::Packing::Small);
+        if (png.isEmpty()) {
+            if (error)
+                *error = QStringLiteral("cannot encode the picture as PNG");
+            return {};
+        }
+        return gif ? gifFromPng(png, error) : png;
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const bool gif = format == ExportFormat::Gif;
-    QImageWriter writer(&buffer, gif ? QByteArray("png") : export_format::extension(format).toLatin1());
+    QImageWriter writer(&buffer, export_format::extension(format).toLatin1());
     if (format == ExportFormat::Jpg)
         writer.setQuality(95);
-    // Qt packs PNGs at zlib's slowest level by default; level 3 (its default
-    // fast level) makes files a little larger in a fraction of the time.
-    if (format == ExportFormat::Png || gif)
-        writer.setCompression(gif ? 0 : pngLevel);
     if (!writer.write(image)) {
         if (error)
             *error = QStringLiteral("cannot encode the picture: ") + writer.errorString();
         return {};
     }
     buffer.close();
-    return gif ? gifFromPng(bytes, error) : bytes;
+    return bytes;
 }
 
 } // namespace vm::logo_pictures

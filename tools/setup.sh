@@ -10,7 +10,7 @@ packages=(
     xvfb xauth
     imagemagick libmagick++-dev ghostscript
     poppler-utils libxml2-utils python3-yaswfp
-    libfreetype-dev fonts-dejavu-core
+    libfreetype-dev libpng-dev fonts-dejavu-core
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

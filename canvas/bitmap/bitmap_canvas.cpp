@@ -2,6 +2,7 @@
 
 #include "canvas/logo/logo_document.h"
 #include "canvas/logo/logo_renderer.h"
+#include "canvas/logo/png_file.h"
 #include "platform/api/trace.h"
 
 #include <QBuffer>
@@ -79,11 +80,16 @@ QByteArray BitmapCanvas::encode(const LogoDocument& logo, const LogoRenderer& re
     }
     if (image.isNull())
         return QByteArray();
+    if (picture != Picture::Jpg) {
+        // A picture without conversion goes to the user as it is; every other one is
+        // a work file the converter reads at once, where time matters more than bytes.
+        const bool handedOver = publish_formats::row(picture).conversion == publish_formats::Conversion::None;
+        return png_file::encode(image, handedOver ? png_file::Packing::Small : png_file::Packing::Fast);
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const bool jpeg = picture == Picture::Jpg;
-    if (!image.save(&buffer, jpeg ? "JPG" : "PNG", jpeg ? 100 : -1))
+    if (!image.save(&buffer, "JPG", 100))
         return QByteArray();
     return bytes;
 }
