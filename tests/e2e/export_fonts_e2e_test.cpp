@@ -64,7 +64,7 @@ TEST(ExportFonts, TheCommandLineDrawsEveryTemplateAndAnImportedFaceAsTheCanvasDo
 
     QByteArray script = "wait ready\n";
     for (const QString& logo : logos)
-        script += "answer openfile " + quoted(folder + logo) + "\nkey \"Ctrl+O\"\nwait 200\nanswer savefile "
+        script += "answer openfile " + quoted(folder + logo) + "\nkey \"Ctrl+O\"\nanswer savefile "
                   + quoted(folder + logo + QStringLiteral(".canvas.png")) + "\nanswer alert \"ok\"\nmenu \"mnuPublishPNG100%\"\nwait idle\n";
     const auto session = program.run(script, QString(), 300000);
     ASSERT_EQ(session.exitCode, 0) << session.shown();
