@@ -180,6 +180,7 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
     run.options.width = options.width;
     run.options.height = options.height;
     run.options.transparent = options.transparent;
+    run.options.textToPath = options.textToPath;
     if (!options.background.isEmpty())
         run.options.background = QColor(options.background);
     const ExportRunResult result = runExport(run, logo_export::resourcesFor(QCoreApplication::applicationDirPath()));

@@ -249,10 +249,13 @@ void BrandPack::addSteps()
     addPicture(QStringLiteral("icon-512.png"), iconOn(512, false));
     addPicture(QStringLiteral("social-avatar.png"), iconOn(400, true));
     addPicture(QStringLiteral("social-banner.png"), placedOn(QSize(1200, 630), bannerPadding, background));
+    // The vector files look the same on a machine without the logo's fonts.
+    ExportOptions outlined;
+    outlined.textToPath = true;
     for (const ExportFormat format : {ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Eps}) {
-        steps_.push_back({QStringLiteral("logo.") + export_format::extension(format), [this, format](const QString& path, QString& size) {
+        steps_.push_back({QStringLiteral("logo.") + export_format::extension(format), [this, format, outlined](const QString& path, QString& size) {
                               size = sizeText(logo_.stageSize) + QStringLiteral(" (vector)");
-                              return logo_export::write(path, format, logo_, renderer_, ExportOptions());
+                              return logo_export::write(path, format, logo_, renderer_, outlined);
                           }});
     }
     // The fonts the pack may ship, each file once, then their licence.

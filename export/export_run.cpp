@@ -2,6 +2,7 @@
 
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/imported_fonts.h"
+#include "canvas/logo/logo_fonts.h"
 #include "export/brand_pack.h"
 #include "platform/api/bounded_file.h"
 #include "platform/api/file_limits.h"
@@ -35,9 +36,10 @@ QString targetProblem(const QString& path)
     return {};
 }
 
-// What the renderer drew as a placeholder, one line each.
-ExportRunResult withWarnings(ExportRunResult result, const LogoRenderer& renderer)
+// The fonts drawn in the fallback, then what the renderer drew as a placeholder, one line each.
+ExportRunResult withWarnings(ExportRunResult result, const LogoRenderer& renderer, const QStringList& fontWarnings)
 {
+    result.warnings = fontWarnings;
     for (const DrawProblem& problem : renderer.problems())
         result.warnings.append(QStringLiteral("warning: ") + problem.text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     return result;
@@ -59,29 +61,32 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
         return failed(QStringLiteral("the project %1 cannot be used: %2").arg(run.project, read.error));
     const LogoDocument& logo = *read.document;
     LogoRenderer renderer(resources);
-    // Texts in the user's imported fonts come out as the canvas draws them.
+    // The shipped and the imported fonts, as the canvas draws them.
     ImportedFonts userFonts;
+    QStringList fontWarnings;
     if (!resources.dataFolder.isEmpty())
-        userFonts.load(QFileInfo(resources.dataFolder).absolutePath(),
-                       [](const QString& line) { qWarning("vantamorph: %s", qPrintable(line)); });
-    renderer.setGlyphLookup(userFonts.lookup());
+        useLogoFonts(QFileInfo(resources.dataFolder).absolutePath(), userFonts, renderer,
+                     [&fontWarnings](const QString& line) { fontWarnings.append(QStringLiteral("warning: ") + line); });
 
     if (run.brandPack) {
-        if (run.options.width || run.options.height || run.options.transparent || run.options.background.isValid())
-            return failed(QStringLiteral("--width, --height, --transparent and --background go with --export only"));
+        if (run.options.width || run.options.height || run.options.transparent || run.options.background.isValid()
+            || run.options.textToPath)
+            return failed(QStringLiteral("--width, --height, --transparent, --background and --text-to-path go with --export only"));
         if (const QString problem = BrandPack::folderProblem(run.out); !problem.isEmpty())
             return failed(problem);
         BrandPack pack(logo, renderer, run.out);
         ExportRunResult result;
         if (!pack.run())
             result = failed(QStringLiteral("the brand pack was not written: %1").arg(pack.error().reason));
-        return withWarnings(result, renderer);
+        return withWarnings(result, renderer, fontWarnings);
     }
 
     const std::optional<ExportFormat> format = export_format::fromPath(run.out);
     if (!format)
         return failed(QStringLiteral("%1: unknown extension \"%2\" (use png, jpg, gif, tiff, eps, svg or pdf)")
                           .arg(run.out, QFileInfo(run.out).suffix()));
+    if (run.options.textToPath && export_format::isRaster(*format))
+        return failed(QStringLiteral("--text-to-path goes with svg, pdf and eps files only"));
     if (const QString problem = targetProblem(run.out); !problem.isEmpty())
         return failed(problem);
     if (const QString problem = logo_export::checkOptions(logo, run.options); !problem.isEmpty())
@@ -90,7 +95,7 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
     ExportRunResult result;
     if (!written.ok)
         result = failed(QStringLiteral("%1 was not written: %2").arg(run.out, written.reason));
-    return withWarnings(result, renderer);
+    return withWarnings(result, renderer, fontWarnings);
 }
 
 } // namespace vm

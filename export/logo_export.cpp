@@ -62,11 +62,11 @@ WriteOutcome write(const QString& path, ExportFormat format, const LogoDocument&
     QString problem;
     switch (format) {
     case ExportFormat::Eps:
-        if (!vector_export::writeEps(path, logo, renderer, size, background, &problem))
+        if (!vector_export::writeEps(path, logo, renderer, size, background, options.textToPath, &problem))
             return WriteOutcome::failure(error_number::PathFileAccessError, problem);
         return {};
-    case ExportFormat::Svg: bytes = vector_export::svg(logo, renderer, size, background, title); break;
-    case ExportFormat::Pdf: bytes = vector_export::pdf(logo, renderer, size, background, title); break;
+    case ExportFormat::Svg: bytes = vector_export::svg(logo, renderer, size, background, title, options.textToPath); break;
+    case ExportFormat::Pdf: bytes = vector_export::pdf(logo, renderer, size, background, title, options.textToPath); break;
     case ExportFormat::Png:
     case ExportFormat::Jpg:
     case ExportFormat::Gif:

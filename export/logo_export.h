@@ -14,6 +14,7 @@ struct ExportOptions {
     int height = 0;
     bool transparent = false; // see-through where the stage is empty (PNG, GIF, TIFF, SVG, PDF)
     QColor background;        // invalid: the logo's own
+    bool textToPath = false;  // SVG, PDF, EPS: every text as outlines, to look the same without its fonts
 };
 
 namespace logo_export {

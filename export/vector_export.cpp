@@ -19,9 +19,14 @@ namespace {
 // reader of the file cannot be expected to have, drawn as outlines instead:
 // the user's imported fonts (the user font list names them) and any this
 // system lacks (the screen shows those in a substitute, and so does the file).
-LogoRenderer vectorRenderer(const LogoRenderer& renderer)
+// With outlines, every text.
+LogoRenderer vectorRenderer(const LogoRenderer& renderer, bool outlines)
 {
     LogoRenderer vector = renderer;
+    if (outlines) {
+        vector.setTextAsOutlines([](const QString&) { return true; });
+        return vector;
+    }
     const QString userFonts = QString::fromUtf8(
         readBoundedFile(renderer.resources().dataFolder + QStringLiteral("/Font_user.xml"), file_limits::xmlList).bytes);
     vector.setTextAsOutlines([userFonts](const QString& family) {
@@ -32,7 +37,7 @@ LogoRenderer vectorRenderer(const LogoRenderer& renderer)
 
 // The stage scaled onto page, background first.
 void paintStage(QPainter& painter, const LogoDocument& logo, const LogoRenderer& renderer, const QRectF& page,
-                const QColor& background)
+                const QColor& background, bool outlines)
 {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     if (background.isValid() && background.alpha() != 0)
@@ -42,7 +47,7 @@ void paintStage(QPainter& painter, const LogoDocument& logo, const LogoRenderer&
     painter.setClipRect(page);
     painter.translate(page.topLeft());
     painter.scale(page.width() / stage.width(), page.height() / stage.height());
-    vectorRenderer(renderer).draw(painter, logo);
+    vectorRenderer(renderer, outlines).draw(painter, logo);
     painter.restore();
 }
 
@@ -54,7 +59,7 @@ QPageLayout pageOf(const QSize& size)
 } // namespace
 
 QByteArray svg(const LogoDocument& logo, const LogoRenderer& renderer, const QSize& size, const QColor& background,
-               const QString& title)
+               const QString& title, bool outlines)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -69,13 +74,13 @@ QByteArray svg(const LogoDocument& logo, const LogoRenderer& renderer, const QSi
     QPainter painter;
     if (!painter.begin(&generator))
         return {};
-    paintStage(painter, logo, renderer, QRectF(QPointF(0, 0), QSizeF(size)), background);
+    paintStage(painter, logo, renderer, QRectF(QPointF(0, 0), QSizeF(size)), background, outlines);
     painter.end();
     return bytes;
 }
 
 QByteArray pdf(const LogoDocument& logo, const LogoRenderer& renderer, const QSize& size, const QColor& background,
-               const QString& title)
+               const QString& title, bool outlines)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -89,18 +94,18 @@ QByteArray pdf(const LogoDocument& logo, const LogoRenderer& renderer, const QSi
         QPainter painter;
         if (!painter.begin(&writer))
             return {};
-        paintStage(painter, logo, renderer, QRectF(QPointF(0, 0), QSizeF(size)), background);
+        paintStage(painter, logo, renderer, QRectF(QPointF(0, 0), QSizeF(size)), background, outlines);
         painter.end();
     }
     return bytes;
 }
 
 bool writeEps(const QString& path, const LogoDocument& logo, const LogoRenderer& renderer, const QSize& size,
-              const QColor& background, QString* error)
+              const QColor& background, bool outlines, QString* error)
 {
     EpsWriter writer;
     const bool written = writer.writeEps(path, pageOf(size), [&](QPainter& painter, const QRectF& page) {
-        paintStage(painter, logo, renderer, page, background);
+        paintStage(painter, logo, renderer, page, background, outlines);
     });
     if (!written && error)
         *error = writer.lastError();

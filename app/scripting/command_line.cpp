@@ -42,6 +42,10 @@ CommandLine parseCommandLine(const QStringList& arguments)
             result.transparent = true;
             continue;
         }
+        if (option == QLatin1String("--text-to-path") && !hasValue) {
+            result.textToPath = true;
+            continue;
+        }
         if (option == QLatin1String("--width") || option == QLatin1String("--height")) {
             if (!hasValue && index + 1 < arguments.size())
                 value = arguments[++index];
@@ -102,9 +106,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return fail(QStringLiteral("--export and --brand-pack need --out"));
     if (!result.outPath.isEmpty() && !result.exporting())
         return fail(QStringLiteral("--out needs --export or --brand-pack"));
-    const bool pictureOptions = result.width || result.height || result.transparent || !result.background.isEmpty();
+    const bool pictureOptions = result.width || result.height || result.transparent || !result.background.isEmpty() || result.textToPath;
     if (pictureOptions && result.exportProject.isEmpty())
-        return fail(QStringLiteral("--width, --height, --transparent and --background need --export"));
+        return fail(QStringLiteral("--width, --height, --transparent, --background and --text-to-path need --export"));
     if (!result.background.isEmpty() && !QColor::isValidColorName(result.background))
         return fail(QStringLiteral("--background: unknown colour \"") + result.background + QLatin1Char('"'));
     if (result.transparent && !result.background.isEmpty())
@@ -124,7 +128,8 @@ QString commandLineUsage(const QString& program)
     return QStringLiteral("usage: ") + name
            + QStringLiteral(" [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]\n")
            + QStringLiteral("       ") + name
-           + QStringLiteral(" --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]\n")
+           + QStringLiteral(" --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]\n"
+                             "         [--text-to-path]\n")
            + QStringLiteral("       ") + name + QStringLiteral(" --brand-pack LOGO.vmp --out FOLDER\n")
            + QStringLiteral("  --script FILE      run FILE headless, answering from it, and write a transcript\n"
                             "  --transcript OUT   write the transcript to OUT instead of stdout\n"
@@ -144,6 +149,10 @@ QString commandLineUsage(const QString& program)
                             "                     largest size inside both\n"
                             "  --transparent      leave the empty stage see-through (png, gif, tiff, svg, pdf)\n"
                             "  --background COLOR draw the stage on COLOR (#rrggbb or a name) instead of its own\n"
+                            "  --text-to-path     svg, pdf and eps: every text as outlines, so the file looks the\n"
+                            "                     same where its fonts are missing (the text is then no longer\n"
+                            "                     editable); without it texts stay text and a pdf or eps embeds\n"
+                            "                     their fonts. The brand pack's vector files are always outlines\n"
                             "Exit status: 0 when written; 1 when the project, target or sizes are wrong or writing\n"
                             "failed (nothing is created or changed by bad input); 2 for unknown options.\n"
                             "A picture or symbol that cannot be read is drawn as a grey placeholder, as on the\n"

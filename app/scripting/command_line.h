@@ -27,6 +27,7 @@ struct CommandLine {
     int width = 0;  // 0: not given
     int height = 0;
     bool transparent = false;
+    bool textToPath = false; // svg, pdf, eps: every text as outlines
     QString background; // a colour name, empty for the logo's own
 
     bool ok() const { return error.isEmpty(); }

@@ -4,6 +4,7 @@
 #include "platform/api/page_printer.h"
 #include "canvas/editor/editor_widget.h"
 #include "canvas/logo/logo_xml.h"
+#include "canvas/logo/logo_fonts.h"
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas/wizard/wizard_logo.h"
 #include "platform/api/trace.h"
@@ -53,8 +54,7 @@ void ReferenceCanvas::movieLoaded()
     editor_->renderer().setResources({root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")});
     if (clipArt_)
         *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
-    shippedFamilies_ = registerShippedFonts(root + QStringLiteral("/fonts"));
-    // The fonts imported in earlier runs.
+    // The shipped fonts and those imported in earlier runs.
     loadUserFonts();
     shippedTemplates_ = root + QStringLiteral("/templates");
     if (widget_)
@@ -245,12 +245,10 @@ void ReferenceCanvas::loadUserFonts()
 {
     if (root_.isEmpty())
         return;
-    userFonts_.load(root_, [this](const QString& line) {
+    shippedFamilies_ = useLogoFonts(root_, userFonts_, editor_->renderer(), [this](const QString& line) {
         qWarning("vantamorph: %s", qPrintable(line));
         trace_.write(line);
     });
-    // Texts laid out with the fonts loaded before are laid out again.
-    editor_->renderer().setGlyphLookup(userFonts_.lookup());
 }
 
 QStringList ReferenceCanvas::fontFamilies() const

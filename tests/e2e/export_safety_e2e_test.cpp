@@ -90,9 +90,9 @@ TEST_F(ExportSafety, APackFolderAlwaysHoldsOneWholePack)
         const QSize png = QImage(folder + QStringLiteral("/logo.png")).size();
         const QByteArray page = readFile(folder + QStringLiteral("/brand-pack.html"));
         const int files = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size();
-        if (files == 16 && svg.contains("First") && png == QSize(500, 400) && page.contains("500x400"))
+        if (files == 16 && svg.contains("viewBox=\"0 0 500 400\"") && png == QSize(500, 400) && page.contains("500x400"))
             return QStringLiteral("first");
-        if (files == 16 && svg.contains("Second") && png == QSize(300, 100) && page.contains("300x100"))
+        if (files == 16 && svg.contains("viewBox=\"0 0 300 100\"") && png == QSize(300, 100) && page.contains("300x100"))
             return QStringLiteral("second");
         return QStringLiteral("a mix of %1 files").arg(files);
     };

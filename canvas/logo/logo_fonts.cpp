@@ -1,0 +1,17 @@
+#include "canvas/logo/logo_fonts.h"
+
+#include "canvas/logo/shipped_fonts.h"
+
+namespace vm {
+
+QStringList useLogoFonts(const QString& root, ImportedFonts& imported, LogoRenderer& renderer,
+                         const std::function<void(const QString& line)>& log)
+{
+    const QStringList shipped = registerShippedFonts(root + QStringLiteral("/fonts"));
+    imported.load(root, log);
+    // Texts laid out with the fonts loaded before are laid out again.
+    renderer.setGlyphLookup(imported.lookup());
+    return shipped;
+}
+
+} // namespace vm
