@@ -2,6 +2,7 @@
 #include "platform/api/print_window_texts.h"
 #include "print/os_version.h"
 #include "print/print_names.h"
+#include "shell/temp_folder.h"
 #include "print_fixture.h"
 #include "tests/support/scoped_variable.h"
 
@@ -241,14 +242,15 @@ TEST_F(Automation, ThePromptOfTheSystemLanguageGetsTheTarget)
     locale.name = "Deutsch (Deutschland)";
     locale.code = "de";
     const auto& table = print_texts::promptTable();
-    EXPECT_EQ(tickOnPrompt(table.at(4)), std::optional<QString>(root.path() + "/temp/tmpEPS/logo.eps"));
+    EXPECT_EQ(tickOnPrompt(table.at(4)), std::optional<QString>(workFolderOf(host->state) + "/logo.eps"));
     EXPECT_EQ(tickOnPrompt(table.at(0)), std::nullopt); // "Print to File" on a German system is left alone
     // Every language and territory, and one outside the table: PrintEndToEnd.
 }
 
 TEST_F(Automation, TheTargetFollowsTheFormatAndTheWorkFolder)
 {
-    EXPECT_EQ(printToFileTarget(host->state, publish), root.path() + "/temp/tmpEPS/logo.eps");
+    EXPECT_EQ(printToFileTarget(host->state, publish),
+              root.path() + "/temp/tmpEPS/" + QString::number(QCoreApplication::applicationPid()) + "/logo.eps");
     host->state.keepTempFolder = true;
     EXPECT_EQ(printToFileTarget(host->state, publish), programFolder + "/bin/VmEPS/logo.eps");
     publish.vectorEps = true;
