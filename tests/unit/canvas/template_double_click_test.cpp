@@ -2,6 +2,7 @@
 // the view raises both "activated" and "doubleClicked" for it.
 #include "canvas/editor/editor_widget.h"
 #include "canvas/gallery/template_gallery.h"
+#include "canvas/gallery/template_thumbnails.h"
 #include "canvas/logo/shipped_fonts.h"
 #include "canvas_test_support.h"
 #include "shell/views/main_window_view.h"
