@@ -47,7 +47,11 @@ TEST_F(TemplateDoubleClickTest, OneDoubleClickUsesTheClickedDesignOnce)
     const LogoTemplate* clicked = gallery->thumbnails().templateAt(1);
     ASSERT_NE(clicked, nullptr);
     const LogoDocument expected = clicked->logo;
-    QTest::mouseDClick(designs->viewport(), Qt::LeftButton, {}, designs->visualRect(second).center());
+    // What the window system delivers for a double click: a click, then the double click and its release.
+    const QPoint centre = designs->visualRect(second).center();
+    QTest::mouseClick(designs->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(designs->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(designs->viewport(), Qt::LeftButton, {}, centre);
     settle(20);
     EXPECT_FALSE(gallery->isVisible());
     EXPECT_EQ(drawCalls(), 1);
