@@ -1,5 +1,7 @@
 #include "artwork/picture_crop.h"
 
+#include "artwork/unused_name.h"
+
 #include "protocol/field_separator.h"
 #include "platform/api/path_style.h"
 #include "platform/api/process_runner.h"
@@ -83,15 +85,18 @@ void PictureCrop::SaveCropedImage(const QString& argument)
         const QString earlierName = state.currentImageName;
         QString source;
         QString target;
+        QString cropAgainName;
         if (!request.source.isEmpty()) {
             const QTime now = clock_().time();
-            state.currentImageName = QString::number(now.hour()) + QString::number(now.minute())
-                                     + QString::number(now.second()) + request.source;
+            const QString folder = state.installRoot + QStringLiteral("LogoImages") + path_style::separator;
+            state.currentImageName = unusedName(folder, QString::number(now.hour()) + QString::number(now.minute())
+                                                            + QString::number(now.second()) + request.source);
             source = state.imageFolder + request.source;
-            target = state.installRoot + QStringLiteral("LogoImages") + path_style::separator + state.currentImageName;
+            target = folder + state.currentImageName;
         } else {
             source = state.imageFolder + state.currentImageName;
-            target = state.imageFolder + QStringLiteral("CI") + state.currentImageName;
+            cropAgainName = unusedName(state.imageFolder, QStringLiteral("CI") + state.currentImageName);
+            target = state.imageFolder + cropAgainName;
         }
         const FileStamp before(target);
         const bool started = converter_.runProcess(cropCommand(state.programFolder, request, source, target, request.source.isEmpty()),
@@ -105,7 +110,7 @@ void PictureCrop::SaveCropedImage(const QString& argument)
                                QStringLiteral("The converter did not write %1 from %2").arg(target, source));
         }
         if (request.source.isEmpty())
-            state.currentImageName = QStringLiteral("CI") + state.currentImageName;
+            state.currentImageName = cropAgainName;
     });
     if (!ran) {
         host_.messages.Alert(failureMessage, &host_.mainForm);

@@ -1,5 +1,7 @@
 #include "artwork/picture_upload.h"
 
+#include "artwork/unused_name.h"
+
 #include "platform/api/atomic_file.h"
 #include "platform/api/bounded_file.h"
 #include "platform/api/file_limits.h"
@@ -84,10 +86,11 @@ void PictureUpload::BrowseImage()
             tell(dialogs, typeMessage);
             return;
         }
-        if (!writeFileAtomically(state.imageFolder + name, picture).ok)
+        const QString unused = unusedName(state.imageFolder, name);
+        if (!writeFileAtomically(state.imageFolder + unused, picture).ok)
             return;
-        state.currentImageName = name;
-        host_.toFlash(QStringLiteral("resultimage"), name);
+        state.currentImageName = unused;
+        host_.toFlash(QStringLiteral("resultimage"), unused);
     } catch (...) {
     }
 }

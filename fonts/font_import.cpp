@@ -14,17 +14,63 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <cstdio>
+#include <optional>
+#include <sys/stat.h>
 
 namespace vm {
 
 namespace {
 
-// Puts the new movie in place of the old in one step.
-bool replace(const QString& from, const QString& to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
+// What the compiler left at a path, to tell whether it wrote anything there:
+// it replaces a movie by renaming a new file over it.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 size = 0;
+    timespec modified{};
+
+    static FileStamp of(const QString& path)
+    {
+        FileStamp stamp;
+        struct stat status {};
+        if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+            return stamp;
+        return {true, status.st_dev, status.st_ino, qint64(status.st_size), status.st_mtim};
+    }
+    bool operator==(const FileStamp& other) const
+    {
+        return exists == other.exists && device == other.device && inode == other.inode && size == other.size
+               && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+// The movies and lists as they were before an import, put back whole when a
+// later step fails, so an import changes all of them or none.
+class PreviousFiles {
+public:
+    // "" when the file (or its absence) is kept; the reason when it cannot be read back.
+    QString keep(const QString& path, qint64 limit)
+    {
+        BoundedRead read = readBoundedFile(path, limit);
+        if (!read.ok() && read.failure != ReadFailure::Missing)
+            return read.reason;
+        kept_.append({path, read.ok() ? std::optional<QByteArray>(std::move(read.bytes)) : std::nullopt});
+        return QString();
+    }
+    void putBack() const
+    {
+        for (const auto& [path, bytes] : kept_) {
+            if (bytes)
+                writeFileAtomically(path, *bytes);
+            else
+                QFile::remove(path);
+        }
+    }
+
+private:
+    QList<std::pair<QString, std::optional<QByteArray>>> kept_;
+};
 } // namespace
 
 FontImport::FontImport(const FontSeams& host, UserFontScan& scan, ProcessRunner& compiler)
@@ -48,7 +94,8 @@ QString FontImport::compile(const QString& descriptionName, const QString& text,
         if (!written.ok)
             return written.reason;
     }
-    QFile::remove(movie);
+    // The compiler writes the movie whole or leaves what was there untouched.
+    const FileStamp before = FileStamp::of(movie);
     const QString commandLine = quotedArgument(host_.state.programFolder + path_style::separator + QStringLiteral("swfmill")
                                        + path_style::executableSuffix)
                                 + QStringLiteral(" simple ") + quotedArgument(flash + descriptionName + QStringLiteral(".xml"))
@@ -58,7 +105,7 @@ QString FontImport::compile(const QString& descriptionName, const QString& text,
         return QStringLiteral("the font compiler could not run");
     if (status > 0)
         return QStringLiteral("the font compiler stopped with status %1").arg(status);
-    if (QFileInfo(movie).size() <= 0)
+    if (QFileInfo(movie).size() <= 0 || FileStamp::of(movie) == before)
         return QStringLiteral("the font compiler wrote no movie");
     return QString();
 }
@@ -76,55 +123,49 @@ void FontImport::importSelectedFont(const QString& argument)
         refuse(faceName, font.reason,
                font.failure == ReadFailure::Missing ? error_number::FileNotFound : error_number::PathFileAccessError);
 
-    // Each movie is compiled under a name of its own first (movie names never
-    // start with a dot). The import movie reads the library movie by its real
-    // name, so the new library takes its place before the import is compiled;
-    // the previous one is kept aside and comes back if the import fails.
+    // The library movie is compiled first: the import movie reads it by its name.
     const QString flash = host_.state.installRoot + QStringLiteral("flash") + path_style::separator;
+    const QString datasrc = host_.state.installRoot + QStringLiteral("datasrc") + path_style::separator;
     QDir().mkpath(flash);
     const QString base = fontMovieBaseName(faceName);
     const QString library = flash + base + QStringLiteral(".swf");
     const QString import = flash + base + QStringLiteral("_lib.swf");
-    const QString newLibrary = flash + QLatin1Char('.') + base + QStringLiteral(".swf");
-    const QString newImport = flash + QLatin1Char('.') + base + QStringLiteral("_lib.swf");
-    const QString previousLibrary = newLibrary + QStringLiteral(".previous");
-    QString why = compile(QStringLiteral("test"), fontLibraryDescription(faceName, fontFile), newLibrary);
-    const bool hadLibrary = QFileInfo::exists(library);
-    if (why.isEmpty() && ((hadLibrary && !replace(library, previousLibrary)) || !replace(newLibrary, library)))
-        why = QStringLiteral("its movie could not be put in the flash folder");
-    if (why.isEmpty())
-        why = compile(QStringLiteral("test_lib"), fontImportDescription(faceName), newImport);
-    if (why.isEmpty() && !replace(newImport, import))
-        why = QStringLiteral("its movie could not be put in the flash folder");
-    if (!why.isEmpty()) {
-        if (QFileInfo::exists(previousLibrary))
-            replace(previousLibrary, library);
-        else if (!hadLibrary)
-            QFile::remove(library);
-        QFile::remove(newLibrary);
-        QFile::remove(newImport);
-        refuse(faceName, why, error_number::PathFileAccessError);
+    PreviousFiles previous;
+    for (const auto& [path, limit] : {std::pair{library, file_limits::fontMovie}, std::pair{import, file_limits::fontMovie},
+                                      std::pair{datasrc + QStringLiteral("Font_user.txt"), file_limits::xmlList},
+                                      std::pair{datasrc + QStringLiteral("Font_user.xml"), file_limits::xmlList}}) {
+        if (const QString why = previous.keep(path, limit); !why.isEmpty())
+            refuse(faceName, QStringLiteral("the earlier %1 could not be kept: %2").arg(QFileInfo(path).fileName(), why),
+                   error_number::PathFileAccessError);
     }
-    QFile::remove(previousLibrary);
+    QString why = compile(QStringLiteral("test"), fontLibraryDescription(faceName, fontFile), library);
+    if (why.isEmpty())
+        why = compile(QStringLiteral("test_lib"), fontImportDescription(faceName), import);
+    int errorNumber = error_number::PathFileAccessError;
+    if (why.isEmpty() && fields.size() >= 2) {
+        const WriteOutcome written = writeUserFontList(fields[1]);
+        why = written.reason;
+        errorNumber = written.errorNumber;
+    }
+    if (!why.isEmpty()) {
+        previous.putBack();
+        refuse(faceName, why, errorNumber);
+    }
     if (fields.size() < 2)
         throw RunTimeError(error_number::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    WriteUserFontXML(fields[1]);
+    host_.toFlash(QStringLiteral("loaduserfonts"), QStringLiteral("True"));
 }
 
-void FontImport::WriteUserFontXML(const QString& text)
+WriteOutcome FontImport::writeUserFontList(const QString& text)
 {
     const QString datasrc = host_.state.installRoot + QStringLiteral("datasrc") + path_style::separator;
     QDir().mkpath(datasrc);
     const QByteArray bytes = text.toUtf8();
     for (const QString& file : {QStringLiteral("Font_user.txt"), QStringLiteral("Font_user.xml")}) {
-        const WriteOutcome written = writeFileAtomically(datasrc + file, bytes);
-        if (!written.ok) {
-            host_.messages.Alert(QStringLiteral("The font list could not be saved: %1").arg(written.reason),
-                                 &host_.mainForm);
-            throw RunTimeError(written.errorNumber, written.reason);
-        }
+        if (WriteOutcome written = writeFileAtomically(datasrc + file, bytes); !written.ok)
+            return WriteOutcome::failure(written.errorNumber, QStringLiteral("the font list could not be saved: ") + written.reason);
     }
-    host_.toFlash(QStringLiteral("loaduserfonts"), QStringLiteral("True"));
+    return {};
 }
 
 } // namespace vm

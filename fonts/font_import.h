@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fonts/font_seams.h"
+#include "platform/api/atomic_file.h"
 #include <QString>
 
 namespace vm {
@@ -19,12 +20,13 @@ public:
 
     // argument: face name, "æ", the canvas's new user font list.
     void importSelectedFont(const QString& argument);
-    void WriteUserFontXML(const QString& text);
 
 private:
-    // The movie described by text compiled into movie (a temporary name in
-    // the flash folder); the reason when it was not, "" when it was.
+    // The movie described by text compiled into movie in the flash folder;
+    // the reason when it was not, "" when it was.
     QString compile(const QString& descriptionName, const QString& text, const QString& movie);
+    // The canvas's user font list stored in datasrc, both of its files.
+    WriteOutcome writeUserFontList(const QString& text);
     [[noreturn]] void refuse(const QString& faceName, const QString& why, int errorNumber);
 
     FontSeams host_;

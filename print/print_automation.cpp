@@ -3,6 +3,7 @@
 #include "platform/api/print_window_texts.h"
 #include "print/os_version.h"
 #include "print/print_names.h"
+#include "shell/temp_folder.h"
 
 #include <QCoreApplication>
 
@@ -29,8 +30,7 @@ QString printToFileTarget(const HostState& state, const PrintTargetState& publis
     if (state.keepTempFolder)
         return state.programFolder + path_style::separator + QStringLiteral("bin") + path_style::separator
                + QStringLiteral("VmEPS") + path_style::separator + publish.printedEpsName;
-    return state.tempRoot + path_style::separator + QStringLiteral("tmpEPS") + path_style::separator
-           + publish.printedEpsName;
+    return workFolderOf(state) + path_style::separator + publish.printedEpsName;
 }
 
 PrintAutomation::PrintAutomation(const PrintSeams& host, SystemLocale& locale, std::function<PrintTargetState()> publishState)

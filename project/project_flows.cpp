@@ -135,6 +135,7 @@ void ProjectFlows::mnuSaveAs()
 
 void ProjectFlows::dropWaitingWork()
 {
+    newAfterSave_ = false;
     host_.state.openAfterSave = false;
     host_.state.publishAfterSave = false;
 }
@@ -191,6 +192,8 @@ bool ProjectFlows::SaveIt(const QString& data)
             OpenLogoProject(QStringLiteral("result open"), state.pendingOpenPath, QString());
             state.openAfterSave = false;
         }
+        if (std::exchange(newAfterSave_, false))
+            ShowNew();
         return true;
     });
 }
@@ -253,11 +256,14 @@ void ProjectFlows::mnuNewProject()
             switch (host_.messages.MessageBoxYNCancel(caption(QStringLiteral("msgYNSaveLogoPrj")), &host_.mainForm)) {
             case 1: {
                 QString target = state.currentProjectFile;
+                newAfterSave_ = true;
                 mnuSave(target);
                 // ShowNew1 reads it: the notice and the second request follow.
                 state.isDirty = true;
                 if (state.saveNotCancelled)
                     ShowNew1();
+                else
+                    newAfterSave_ = false;
                 break;
             }
             case 0:
@@ -284,7 +290,9 @@ void ProjectFlows::ShowNew1()
         QString target = state.currentProjectFile;
         mnuSave(target);
     }
-    OpenLogoProject(QStringLiteral("show new"), newLogo, newLogo);
+    // The new logo waits for the save's answer, as an open does: a failed save keeps the logo.
+    if (!newAfterSave_)
+        OpenLogoProject(QStringLiteral("show new"), newLogo, newLogo);
 }
 
 void ProjectFlows::mnuOpenProject()

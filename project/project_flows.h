@@ -70,6 +70,8 @@ private:
     ProjectSeams host_;
     RecentFiles recent_;
     std::optional<BeforeOpen> beforeOpen_;
+    // New was answered Yes: the new logo follows the save's answer.
+    bool newAfterSave_ = false;
 };
 
 } // namespace vm

@@ -1,6 +1,7 @@
 #include "publish/save_logo_form.h"
 
 #include "platform/api/path_style.h"
+#include "shell/temp_folder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -99,7 +100,7 @@ bool SaveLogoForm::publish()
     statement([&] {
         deleteLeftover(state.programFolder + sep + QStringLiteral("bin") + sep + QStringLiteral("VmEPS") + sep + PrintedEpsName);
         if (!state.keepTempFolder)
-            deleteLeftover(state.tempRoot + sep + QStringLiteral("tmpEPS") + sep + PrintedEpsName);
+            deleteLeftover(workFolderOf(state) + sep + PrintedEpsName);
     });
     const QString target = TargetFolder + TargetFileName;
     if (QFileInfo::exists(target)) {

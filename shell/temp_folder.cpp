@@ -1,5 +1,6 @@
 #include "shell/temp_folder.h"
 
+#include "platform/api/own_process.h"
 #include "platform/api/path_style.h"
 #include "platform/api/system_dialogs.h"
 #include "platform/api/system_services.h"
@@ -7,6 +8,7 @@
 #include "shell/log/error_trap.h"
 #include "shell/menu_items.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -44,9 +46,19 @@ TempFolder::TempFolder(HostState& state, OsFacts& os, Rights& rights, ErrorTrap&
 {
 }
 
+QString sharedWorkFolderOf(const HostState& state)
+{
+    return state.tempRoot + path_style::separator + workFolderName;
+}
+
+QString workFolderOf(const HostState& state)
+{
+    return sharedWorkFolderOf(state) + path_style::separator + QString::number(QCoreApplication::applicationPid());
+}
+
 QString TempFolder::workFolder() const
 {
-    return state_.tempRoot + path_style::separator + workFolderName;
+    return workFolderOf(state_);
 }
 
 void TempFolder::PrepareTempFolder()
@@ -83,8 +95,23 @@ void TempFolder::ensureWorkFolder()
 void TempFolder::DeleteTempFolder()
 {
     trap_.run(QStringLiteral("mdlForAll\\DeleteTempFolder"), [&] {
-        if (!state_.keepTempFolder && QFileInfo::exists(workFolder()))
+        if (state_.keepTempFolder)
+            return;
+        if (QFileInfo::exists(workFolder()))
             removeFolder(workFolder());
+        // Folders left by copies that ended without cleaning (a crash, a kill).
+        // Only real folders named by a process id: a link or anything else
+        // here is not ours to remove.
+        const QString shared = sharedWorkFolderOf(state_);
+        if (QFileInfo(shared).isSymLink())
+            return;
+        const QDir::Filters folders = QDir::Dirs | QDir::NoSymLinks | QDir::Hidden | QDir::NoDotAndDotDot;
+        for (const QString& name : QDir(shared).entryList(folders)) {
+            bool number = false;
+            const qint64 pid = name.toLongLong(&number);
+            if (number && name == QString::number(pid) && !isOwnRunningProcess(pid))
+                removeFolder(shared + path_style::separator + name);
+        }
     });
 }
 

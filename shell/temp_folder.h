@@ -10,14 +10,20 @@ class Rights;
 class SystemDialogs;
 struct HostState;
 
-// The work folder TempRoot/tmpEPS used while publishing and printing, and the
-// start-up check of the menu library.
+// The work folder used while publishing and printing, and the start-up check
+// of the menu library. TempRoot/tmpEPS is the user's; each running copy works
+// in a folder of its own inside it, named by its process id, so one copy's
+// end never removes another's work.
+QString sharedWorkFolderOf(const HostState& state);
+QString workFolderOf(const HostState& state);
+
 class TempFolder {
 public:
     TempFolder(HostState& state, OsFacts& os, Rights& rights, ErrorTrap& trap);
 
     void PrepareTempFolder();
-    // Only when the program really ends: a cancelled close keeps it.
+    // Only when the program really ends: a cancelled close keeps it. Removes
+    // this copy's folder and those of copies no longer running.
     void DeleteTempFolder();
     // Made again when missing, before anything is printed into it.
     void ensureWorkFolder();

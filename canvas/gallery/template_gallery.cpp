@@ -95,8 +95,8 @@ TemplateGallery::TemplateGallery(const LogoRenderer& renderer, QWidget* parent)
     setTabOrder(use_, cancel_);
 
     connect(categories_, &QListWidget::currentRowChanged, this, [this] { categoryChanged(); });
+    // A double click activates the item as well: listening to both would use the design twice.
     connect(designs_, &QListView::activated, this, [this] { useCurrent(); });
-    connect(designs_, &QListView::doubleClicked, this, [this] { useCurrent(); });
     connect(use_, &QPushButton::clicked, this, [this] { useCurrent(); });
     connect(cancel_, &QPushButton::clicked, this, [this] {
         if (onCancelled)

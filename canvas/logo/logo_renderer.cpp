@@ -6,6 +6,7 @@
 #include "canvas/logo/soft_shadow.h"
 
 #include <QFontMetricsF>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
@@ -341,10 +342,15 @@ QSvgRenderer* LogoRenderer::symbolRenderer(const QString& path, const QColor& co
 
 const LoadedPicture& LogoRenderer::picture(const QString& fileName) const
 {
+    // A picture uploaded again under the same name is a new file: it is read again.
+    const QFileInfo file(resources_.imageFolder + QLatin1Char('/') + fileName);
+    const QString stamp = isPlainFileName(fileName) ? QString::number(file.size()) + QLatin1Char(' ')
+                                                           + QString::number(file.lastModified().toMSecsSinceEpoch())
+                                                     : QString();
     auto found = pictures_.find(fileName);
-    if (found == pictures_.end())
-        found = pictures_.insert(fileName, loadPictureFile(resources_.imageFolder, fileName));
-    return *found;
+    if (found == pictures_.end() || found->stamp != stamp)
+        found = pictures_.insert(fileName, {loadPictureFile(resources_.imageFolder, fileName), stamp});
+    return found->picture;
 }
 
 void LogoRenderer::notePlaceholder(const LogoElement& element, const QString& reason) const

@@ -85,7 +85,12 @@ private:
     mutable QHash<QString, TextLayout> layouts_;
     mutable QHash<QString, std::shared_ptr<QSvgRenderer>> symbols_; // by path and colour
     mutable QHash<QString, LoadedSymbol> symbolFiles_;             // by path: read once for all colours
-    mutable QHash<QString, LoadedPicture> pictures_;
+    // By name, with the size and time of the file read, so that a changed file is read again.
+    struct StampedPicture {
+        LoadedPicture picture;
+        QString stamp;
+    };
+    mutable QHash<QString, StampedPicture> pictures_;
     mutable QList<DrawProblem> problems_;
     mutable QSet<QString> problemKeys_;
 };

@@ -6,7 +6,6 @@
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/logo_fonts.h"
 #include "canvas/logo/shipped_fonts.h"
-#include "canvas/wizard/wizard_logo.h"
 #include "platform/api/trace.h"
 
 #include <QDir>
@@ -172,9 +171,12 @@ void ReferenceCanvas::registerCommands()
     on("recover open", [this](const QString& argument) { recoverFile(argument); });
     on("Open New Template", [this](const QString&) { openTemplates(); });
     on("drawtemplate", [this](const QString&) {
+        // Only a design the user chose replaces the logo; a late or repeated call changes nothing.
+        if (!chosenTemplate_)
+            return;
         // A new logo, not an edit of the old one: nothing to undo, nothing unsaved yet.
         loading_ = true;
-        editor_->load(chosenTemplate_.value_or(wizardLogo(QString(), QString(), wizardStyles().value(0))));
+        editor_->load(*chosenTemplate_);
         loading_ = false;
         lastPath_ = QStringLiteral("New");
         chosenTemplate_.reset();
@@ -358,6 +360,9 @@ void ReferenceCanvas::finishWizard(const LogoDocument& logo, bool publish)
 
 void ReferenceCanvas::chooseTemplate(const LogoDocument& logo)
 {
+    // One choice per opening of the gallery: a second signal for the same click is not another choice.
+    if (!galleryOpen_)
+        return;
     chosenTemplate_ = logo;
     galleryOpen_ = false;
     if (widget_)

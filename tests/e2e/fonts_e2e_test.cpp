@@ -82,6 +82,13 @@ TEST(FontsSession, AnInstalledFontIsImportedAndPublishedInItsOwnShapes)
     const QStringList runs = matching(lines, QStringLiteral("run "));
     ASSERT_EQ(runs.size(), 2) << result.shown();
     EXPECT_TRUE(runs[0].endsWith(QStringLiteral(" -> 0")) && runs[1].endsWith(QStringLiteral(" -> 0"))) << runs[1].toStdString();
+    // Straight into the movies' own names, each line as the transcript quotes it.
+    const auto ran = [&](const QString& description, const QString& movie) {
+        const QString line = "\"" + program.programFolder() + "/swfmill\" simple \"" + flash + description + "\" \"" + flash + movie + "\"";
+        return QStringLiteral("run \"") + QString(line).replace(QLatin1Char('"'), QStringLiteral("\\\"")) + "\" cwd=";
+    };
+    EXPECT_TRUE(runs[0].startsWith(ran("test.xml", "Lato.swf"))) << runs[0].toStdString();
+    EXPECT_TRUE(runs[1].startsWith(ran("test_lib.xml", "Lato_lib.swf"))) << runs[1].toStdString();
     EXPECT_TRUE(readFile(flash + QStringLiteral("Lato.swf")).startsWith("FWS"));
     const QByteArray importMovie = readFile(flash + QStringLiteral("Lato_lib.swf"));
     EXPECT_TRUE(importMovie.startsWith("FWS") && importMovie.contains("Lato.swf"));

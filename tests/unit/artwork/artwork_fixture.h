@@ -16,13 +16,14 @@ struct FakeCropConverter : ProcessRunner {
     QStringList commandLines;
     QStringList folders;
     bool produce = true;
+    Qt::GlobalColor colour = Qt::green;
     bool runProcess(const QString& line, const QString& folder, int, int, int) override
     {
         commandLines.append(line);
         folders.append(folder);
         if (produce) {
             QImage picture(8, 8, QImage::Format_RGB32);
-            picture.fill(Qt::green);
+            picture.fill(colour);
             picture.save(splitCommandLine(line).last(), "PNG");
         }
         return true;

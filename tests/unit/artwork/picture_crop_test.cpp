@@ -86,6 +86,28 @@ TEST_F(PictureCropTest, AFileTheConverterDidNotWriteIsReportedAndNotSent)
     EXPECT_EQ(alerts().size(), 3);
 }
 
+// 1:23:4 and 12:3:4 give the same digits: the later crop gets a counter and
+// the earlier one, which a saved logo may use, stays as it was.
+TEST_F(PictureCropTest, ACropNeverReplacesAnEarlierPictureOfTheSameName)
+{
+    now = QDateTime(QDate(2026, 12, 5), QTime(1, 23, 4));
+    crop(QStringLiteral("0") + ae + "0" + ae + "10" + ae + "10" + ae + "pic.png" + ae + "100");
+    const QByteArray earlier = readFile(imageFolder() + QStringLiteral("1234pic.png"));
+    ASSERT_FALSE(earlier.isEmpty());
+    fakeConverter.colour = Qt::blue;
+    now = QDateTime(QDate(2026, 12, 5), QTime(12, 3, 4));
+    crop(QStringLiteral("0") + ae + "0" + ae + "10" + ae + "10" + ae + "pic.png" + ae + "100");
+    // Cropped again twice: each result is a file of its own.
+    crop(QStringLiteral("0") + ae + "0" + ae + "5" + ae + "5" + ae + "" + ae + "100");
+    host->state.currentImageName = QStringLiteral("1234pic-2.png");
+    crop(QStringLiteral("0") + ae + "0" + ae + "5" + ae + "5" + ae + "" + ae + "100");
+    EXPECT_EQ(sentCommands(), QStringList({"cropedimage|1234pic.png", "cropedimage|1234pic-2.png",
+                                           "cropedimage|CI1234pic-2.png", "cropedimage|CI1234pic-2-2.png"}));
+    EXPECT_EQ(readFile(imageFolder() + QStringLiteral("1234pic.png")), earlier);
+    EXPECT_NE(readFile(imageFolder() + QStringLiteral("1234pic-2.png")), earlier);
+    EXPECT_TRUE(alerts().isEmpty());
+}
+
 // The real converter under the raster-only policy.
 class RealCropTest : public ResourcesFixture {
 protected:

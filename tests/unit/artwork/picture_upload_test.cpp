@@ -64,12 +64,15 @@ TEST_F(PictureUploadTest, APictureIsCopiedUnderItsTimeStampedNameAndTheProjectSt
     EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("/logos/open.vmp"));
     EXPECT_TRUE(messages().isEmpty());
 
-    // The same file again within the second replaces the first copy.
+    // The same name again within the second is a copy of its own: the first stays.
     const QByteArray gif = gifPicture;
     offer(QStringLiteral("photo.JPG"), gif);
     browse();
-    EXPECT_EQ(readFile(imageFolder() + name), gif);
-    EXPECT_EQ(uploaded(), QStringList({name}));
+    const QString second = QStringLiteral("512202618273photo-2.JPG");
+    EXPECT_EQ(sentCommands().last(), "resultimage|" + second);
+    EXPECT_EQ(readFile(imageFolder() + name), jpeg);
+    EXPECT_EQ(readFile(imageFolder() + second), gif);
+    EXPECT_EQ(uploaded(), QStringList({second, name}));
 
     // PNG content is accepted as well.
     now = now.addSecs(1);

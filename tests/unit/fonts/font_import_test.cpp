@@ -27,8 +27,8 @@ TEST_F(FontImportTest, BothMoviesAreCompiledFromTheirDescriptionsAndTheListIsSto
     const QString compilerPath = quoteCommandLineArgument(programFolder + QStringLiteral("/swfmill"), true);
     const QString flashFolder = root.path() + QStringLiteral("/flash/");
     EXPECT_EQ(compiler.commandLines,
-              (QStringList{compilerPath + " simple \"" + flashFolder + "test.xml\" \"" + flashFolder + ".Lato.swf\"",
-                           compilerPath + " simple \"" + flashFolder + "test_lib.xml\" \"" + flashFolder + ".Lato_lib.swf\""}));
+              (QStringList{compilerPath + " simple \"" + flashFolder + "test.xml\" \"" + flashFolder + "Lato.swf\"",
+                           compilerPath + " simple \"" + flashFolder + "test_lib.xml\" \"" + flashFolder + "Lato_lib.swf\""}));
     EXPECT_EQ(compiler.folders, (QStringList{flashFolder, flashFolder}));
     const QByteArray library = fontLibraryDescription(QStringLiteral("Lato"), fontFile(QStringLiteral("lato.ttf"))).toUtf8();
     EXPECT_EQ(readFile(flash(QStringLiteral("test.txt"))), library);
@@ -97,6 +97,23 @@ TEST_F(FontImportTest, AFailedCompileOrUnknownFaceKeepsThePreviousMoviesAndListA
     EXPECT_EQ(hiddenFiles(), QStringList());
     EXPECT_EQ(canvasCommands().count(QStringLiteral("loaduserfonts|True")), 0);
     EXPECT_EQ(errorLog().count("frmMain\\skwFlash"), 2) << errorLog().toStdString();
+
+    // Both movies compiled, but the second file of the list cannot be written (read-only):
+    // the new movies go, the earlier ones and the list come back, and the user
+    // reads the same form of message.
+    writeFile(datasrc(QStringLiteral("Font_user.txt")), "old text list");
+    QFile::setPermissions(datasrc(QStringLiteral("Font_user.xml")), QFileDevice::ReadOwner);
+    canvasSays(QStringLiteral("importfonts"), QStringLiteral("Lato") + ae + listText);
+    EXPECT_EQ(compiler.commandLines.size(), 2);
+    ASSERT_EQ(alerts().size(), 3);
+    EXPECT_TRUE(alerts()[2].startsWith(QStringLiteral("The font Lato could not be imported: the font list could not be saved: ")))
+        << alerts()[2].toStdString();
+    EXPECT_EQ(readFile(flash(QStringLiteral("Lato.swf"))), "old library");
+    EXPECT_EQ(readFile(flash(QStringLiteral("Lato_lib.swf"))), "old import");
+    EXPECT_EQ(readFile(datasrc(QStringLiteral("Font_user.txt"))), "old text list");
+    EXPECT_EQ(readFile(datasrc(QStringLiteral("Font_user.xml"))), "old list");
+    EXPECT_EQ(hiddenFiles(), QStringList());
+    EXPECT_EQ(canvasCommands().count(QStringLiteral("loaduserfonts|True")), 0);
 }
 
 TEST_F(FontImportTest, TheFontListWaitsForASlowScanAndIsSentOnceWhenItEnds)

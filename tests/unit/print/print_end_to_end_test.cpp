@@ -1,5 +1,6 @@
 #include "platform/printing/system_page_printer.h"
 #include "print_fixture.h"
+#include "shell/temp_folder.h"
 #include "tests/support/scoped_variable.h"
 #include "tests/unit/canvas/canvas_test_support.h"
 
@@ -30,7 +31,7 @@ protected:
         ASSERT_TRUE(helper.waitForFinished(10000));
         ASSERT_EQ(helper.exitCode(), 0);
         PrinterSetup(seams().print(), services).SelectPrinter("Vantamorph");
-        QDir().mkpath(host->state.tempRoot + "/tmpEPS");
+        QDir().mkpath(workFolderOf(host->state));
         // Every window the print shows, as the automation sees it.
         watcher.setInterval(1);
         QObject::connect(&watcher, &QTimer::timeout, [this] {
@@ -149,7 +150,7 @@ TEST_F(PrintEndToEnd, ACancelledPromptWritesNothingAndOtherDriversCannotPrint)
     });
     user.start();
     EXPECT_FALSE(printer.printWithDialog("Logo", paintLogo));
-    EXPECT_TRUE(QDir(host->state.tempRoot + "/tmpEPS").isEmpty());
+    EXPECT_TRUE(QDir(workFolderOf(host->state)).isEmpty());
 
     spooler.setDefaultPrinter("Office");
     EXPECT_FALSE(printer.printWithDialog("Logo", paintLogo));

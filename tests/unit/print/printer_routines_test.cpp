@@ -2,6 +2,7 @@
 #include "platform/api/print_window_texts.h"
 #include "print/os_version.h"
 #include "print/print_names.h"
+#include "shell/temp_folder.h"
 #include "print_fixture.h"
 #include "tests/support/scoped_variable.h"
 
@@ -197,7 +198,8 @@ TEST_F(Automation, CloseThenClickConfirmsThePrintDialog)
 
 TEST_F(Automation, TheTargetFollowsTheFormatAndTheWorkFolder)
 {
-    EXPECT_EQ(printToFileTarget(host->state, publish), root.path() + "/temp/tmpEPS/logo.eps");
+    EXPECT_EQ(printToFileTarget(host->state, publish),
+              root.path() + "/temp/tmpEPS/" + QString::number(QCoreApplication::applicationPid()) + "/logo.eps");
     host->state.keepTempFolder = true;
     EXPECT_EQ(printToFileTarget(host->state, publish), programFolder + "/bin/VmEPS/logo.eps");
     publish.vectorEps = true;

@@ -206,11 +206,27 @@ TEST_F(ProjectFlowsTest, NewQuestions)
     EXPECT_EQ(sentCommands(), QStringList({newCommand}));
     EXPECT_FALSE(host->state.isDirty);
 
+    // Yes: the new logo waits for the save's answer. A save that fails keeps
+    // the logo, and nothing is dropped later by an unrelated save.
     withFile();
     dirty();
     forms.clicks = {QStringLiteral("cmdYes")};
     canvasSays(QStringLiteral("show new"), QString());
+    EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing), saveCommand(existing)}));
+    QFile::setPermissions(existing, QFileDevice::ReadOwner);
+    canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo>new</logo>"));
+    QFile::setPermissions(existing, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo>new</logo>"));
+    EXPECT_EQ(sentCommands().count(newCommand), 0);
+    EXPECT_EQ(host->state.currentProjectFile, existing);
+
+    dirty();
+    baseline = canvas.received().size();
+    forms.clicks = {QStringLiteral("cmdYes")};
+    canvasSays(QStringLiteral("show new"), QString());
+    canvasSays(QStringLiteral("show save"), existing + ae + QStringLiteral("<logo>newer</logo>"));
     EXPECT_EQ(sentCommands(), QStringList({saveCommand(existing), saveCommand(existing), newCommand}));
+    EXPECT_EQ(readFile(existing), QByteArray("<logo>newer</logo>"));
     EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
 }
 

@@ -1,4 +1,5 @@
 #include "platform/api/path_style.h"
+#include "shell/temp_folder.h"
 #include "tests/unit/shell/host_fixture.h"
 
 namespace vm::test {
@@ -92,7 +93,8 @@ TEST_F(StartupTest, WindowKeepsItsMinimumSizeAndTheCanvasFollowsIt)
 TEST_F(StartupTest, ClosingWithoutChangesEndsTheProgramAndRemovesTheWorkFolder)
 {
     startToReady();
-    const QString work = os.documents + QStringLiteral("/tmpEPS");
+    const QString work = workFolderOf(host->state);
+    EXPECT_EQ(work, os.documents + QStringLiteral("/tmpEPS/") + QString::number(QCoreApplication::applicationPid()));
     EXPECT_TRUE(QFileInfo(work).isDir());
     writeFile(work + QStringLiteral("/left.eps"), "x");
     QFile::setPermissions(work + QStringLiteral("/left.eps"), QFileDevice::ReadOwner);
@@ -135,7 +137,7 @@ TEST_F(StartupTest, WorkFolderChoices)
     folder.PrepareTempFolder();
     EXPECT_FALSE(host->state.keepTempFolder);
     EXPECT_EQ(host->state.tempRoot, root.path() + QStringLiteral("/home"));
-    EXPECT_TRUE(QFileInfo(root.path() + QStringLiteral("/home/tmpEPS")).isDir());
+    EXPECT_TRUE(QFileInfo(workFolderOf(host->state)).isDir());
 
     os.variables.clear();
     os.temp = root.path() + QStringLiteral("/tmp");
@@ -150,7 +152,7 @@ TEST_F(StartupTest, WorkFolderChoices)
     // Deleted meanwhile: made again before a publish prints into it.
     QDir(root.path() + QStringLiteral("/tmp/tmpEPS")).removeRecursively();
     folder.ensureWorkFolder();
-    EXPECT_TRUE(QFileInfo(root.path() + QStringLiteral("/tmp/tmpEPS")).isDir());
+    EXPECT_TRUE(QFileInfo(workFolderOf(host->state)).isDir());
 }
 
 } // namespace
