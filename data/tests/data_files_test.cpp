@@ -269,6 +269,8 @@ TEST(HelpPage, IsSelfContainedAndItsContentsLinksResolve) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Listing the tests at build time happens without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);  // image format plugins and the font database need the application
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

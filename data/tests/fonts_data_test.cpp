@@ -65,7 +65,9 @@ TEST(ShippedFonts, EveryManifestFamilyIsStagedWithItsLicenceAndNothingElse)
         ++kinds[entry.kind];
         EXPECT_TRUE(registered.contains(entry.family)) << "no staged file has this family name";
         EXPECT_TRUE(entry.licence.startsWith(QLatin1String("OFL-")) || entry.licence == QLatin1String("Apache-2.0"));
-        const QFileInfo licence(kFonts + QLatin1Char('/') + vm::familyLicenceName(entry.family));
+        // The name the brand pack looks for beside the faces: licenses/<Family without spaces>-LICENSE.txt.
+        const QFileInfo licence(kFonts + QStringLiteral("/licenses/") + QString(entry.family).remove(QLatin1Char(' '))
+                                + QStringLiteral("-LICENSE.txt"));
         EXPECT_TRUE(licence.isFile() && licence.size() > 500) << licence.filePath().toStdString();
     }
     // A file whose family the manifest does not know would show in the font box under a
