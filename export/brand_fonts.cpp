@@ -5,6 +5,7 @@
 #include "platform/api/file_limits.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRawFont>
 
 namespace vm::brand_fonts {
@@ -42,6 +43,11 @@ bool belongsTo(const QString& fileFamily, const QString& family)
     return fileFamily.compare(family, Qt::CaseInsensitive) == 0
            || fileFamily.startsWith(family + QLatin1Char(' '), Qt::CaseInsensitive);
 }
+bool hasLicence(const QDir& folder, const QString& name)
+{
+    const QFileInfo licence(folder.filePath(name));
+    return licence.isFile() && licence.size() <= file_limits::fontLicence;
+}
 } // namespace
 
 QList<BrandFont> find(const LogoDocument& logo, const QString& fontsFolder)
@@ -51,28 +57,37 @@ QList<BrandFont> find(const LogoDocument& logo, const QString& fontsFolder)
     if (fonts.isEmpty() || fontsFolder.isEmpty())
         return fonts;
     const QDir folder(fontsFolder);
-    const BoundedRead licence = readBoundedFile(folder.filePath(licenceName), file_limits::fontLicence);
-    if (!licence.ok())
-        return fonts;
-    const QString licenceText = QString::fromUtf8(licence.bytes);
+    const BoundedRead sharedLicence = readBoundedFile(folder.filePath(licenceName), file_limits::fontLicence);
+    const QString sharedText = sharedLicence.ok() ? QString::fromUtf8(sharedLicence.bytes) : QString();
     for (const QString& name : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files, QDir::Name)) {
-        if (!licenceText.contains(name))
-            continue;
+        const bool inShared = !sharedText.isEmpty() && sharedText.contains(name);
         const BoundedRead file = readBoundedFile(folder.filePath(name), file_limits::fontFile);
         if (!file.ok())
             continue;
         const QRawFont face(file.bytes, 16);
         if (!face.isValid())
             continue;
+        // A face the shared licence does not name ships only with its family's own licence.
+        const QString ownLicence = familyLicenceName(face.familyName());
+        if (!inShared && !hasLicence(folder, ownLicence))
+            continue;
+        const QString licence = inShared ? licenceName : ownLicence;
         for (BrandFont& font : fonts) {
             if (!belongsTo(face.familyName(), font.family))
                 continue;
             font.faces.append({folder.filePath(name), packFolder + QLatin1Char('/') + name, face.weight(), face.style() != QFont::StyleNormal});
-            font.licence = packFolder + QLatin1Char('/') + licenceName;
-            font.licenceSource = folder.filePath(licenceName);
+            font.licence = packFolder + QLatin1Char('/') + QFileInfo(licence).fileName();
+            font.licenceSource = folder.filePath(licence);
         }
     }
     return fonts;
+}
+
+QString familyLicenceName(const QString& family)
+{
+    QString name = family;
+    name.remove(QLatin1Char(' '));
+    return QStringLiteral("licenses/") + name + QStringLiteral("-LICENSE.txt");
 }
 
 } // namespace vm::brand_fonts

@@ -21,7 +21,7 @@ struct BrandFont {
     QString sample;        // one of the logo's texts in this family
     bool bold = false, italic = false; // the sample's style
     QList<FontFace> faces; // empty when the pack cannot ship the family
-    QString licence;       // in the pack, with the faces: "fonts/OFL.txt"
+    QString licence;       // in the pack, with the faces: "fonts/OFL.txt" or "fonts/Cabin-LICENSE.txt"
     QString licenceSource; // the program's own copy
 };
 
@@ -30,9 +30,13 @@ namespace brand_fonts {
 inline const QString packFolder = QStringLiteral("fonts");
 
 // The families the logo's texts use, in the order met. A family is shipped
-// when the program's fonts folder holds its files and the licence beside them
-// (OFL.txt, the SIL Open Font License, which allows it) names each file.
+// when the program's fonts folder holds its files and a licence that allows it:
+// OFL.txt beside them naming each file, or the family's own licence file
+// (familyLicenceName), which the pack carries as fonts/<Family>-LICENSE.txt.
 QList<BrandFont> find(const LogoDocument& logo, const QString& fontsFolder);
+
+// A family's own licence below the fonts folder: "licenses/RobotoSlab-LICENSE.txt".
+QString familyLicenceName(const QString& family);
 
 } // namespace brand_fonts
 } // namespace vm

@@ -105,7 +105,8 @@ QString BrandPack::folderProblem(const QString& path)
 QStringList BrandPack::ownNames()
 {
     const QString fonts = brand_fonts::packFolder + QLatin1Char('/');
-    return fileNames() << fonts + QStringLiteral("*.ttf") << fonts + QStringLiteral("*.otf") << fonts + QStringLiteral("OFL.txt");
+    return fileNames() << fonts + QStringLiteral("*.ttf") << fonts + QStringLiteral("*.otf") << fonts + QStringLiteral("OFL.txt")
+                       << fonts + QStringLiteral("*-LICENSE.txt");
 }
 
 QStringList BrandPack::fileNames()

@@ -13,6 +13,13 @@ packages=(
     libfreetype-dev libpng-dev fonts-dejavu-core
 )
 
+# The Debian packages of the font families the program folder ships (third column).
+font_manifest="$(dirname "${BASH_SOURCE[0]}")/../data/fonts/manifest.txt"
+while IFS='|' read -r _ _ package _; do
+    package=${package//[[:space:]]/}
+    [[ -n $package ]] && packages+=("$package")
+done < <(grep -v '^[[:space:]]*#' "$font_manifest" | grep '|')
+
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "setup: not a Debian system; install these packages (or their equivalents) yourself:" >&2
     echo "  ${packages[*]}" >&2

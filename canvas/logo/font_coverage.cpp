@@ -25,9 +25,12 @@ QString familyForText(const QString& text, const QString& preferred, bool serif)
 {
     if (familyCovers(preferred, text))
         return preferred;
-    // Families with wide coverage: shipped first, then the ones every machine has.
-    static const QStringList sans = {QStringLiteral("DejaVu Sans")};
-    static const QStringList serifs = {QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans")};
+    // Families with Latin Extended-A (Polish), Greek and Cyrillic letters: shipped ones
+    // first, which look designed beside the logo fonts, then the ones every machine has.
+    static const QStringList sans = {QStringLiteral("Inter"), QStringLiteral("Linux Biolinum O"),
+                                     QStringLiteral("DejaVu Sans")};
+    static const QStringList serifs = {QStringLiteral("Vollkorn"), QStringLiteral("Linux Libertine O"),
+                                       QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans")};
     for (const QString& family : serif ? serifs : sans)
         if (familyCovers(family, text))
             return family;

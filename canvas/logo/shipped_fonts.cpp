@@ -18,7 +18,10 @@ QStringList registerShippedFonts(const QString& folder)
         auto found = registered.constFind(path);
         if (found == registered.constEnd()) {
             const int id = QFontDatabase::addApplicationFont(path);
-            found = registered.insert(path, id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id));
+            // A file can answer to several names (its family, then older names such as
+            // "EB Garamond 12"); the first is the one people choose it by.
+            const QStringList names = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+            found = registered.insert(path, names.isEmpty() ? QStringList() : QStringList{names.first()});
         }
         for (const QString& family : *found)
             if (!families.contains(family))

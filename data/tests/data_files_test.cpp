@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -269,7 +269,9 @@ TEST(HelpPage, IsSelfContainedAndItsContentsLinksResolve) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);  // image format plugins are found through the application
+    // Listing the tests at build time happens without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);  // image format plugins and the font database need the application
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
