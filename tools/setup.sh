@@ -11,6 +11,7 @@ packages=(
     imagemagick libmagick++-dev ghostscript
     poppler-utils libxml2-utils python3-yaswfp
     libfreetype-dev libpng-dev fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
