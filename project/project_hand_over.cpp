@@ -32,7 +32,7 @@ bool ProjectHandOver::take(const QString& request)
     const QString path = request.mid(SplashForm::openProjectRequest.size());
     if (path.isEmpty())
         return false;
-    host_.platform.windows.setForeground(host_.mainForm.window);
+    // The copy that asks brings this window to the front itself.
     waiting_.append(path);
     if (ready_)
         openWhenFree();
