@@ -60,10 +60,10 @@ set(CPACK_DEBIAN_FILE_NAME ${VM_PACKAGE_NAME}_${PROJECT_VERSION}_amd64.deb)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "logo designer
- Vantamorph puts texts, clip-art symbols and pictures together on a canvas,
- saves the design as a project and publishes it as PNG, JPG, GIF, TIFF, EPS,
- SVG or PDF at exact sizes, as a whole brand pack, or prints it.")
+# The summary comes from CPACK_PACKAGE_DESCRIPTION_SUMMARY; CPack indents these lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vantamorph puts texts, clip-art symbols and pictures together on a canvas,
+saves the design as a project and publishes it as PNG, JPG, GIF, TIFF, EPS,
+SVG or PDF at exact sizes, as a whole brand pack, or prints it.")
 # Shared libraries are found by dpkg-shlibdeps; the tools the program runs are
 # named here: the converter (ImageMagick), Ghostscript for EPS and PDF, the
 # desktop's opener for links and the help page, and the Qt image plugins for TIFF.
@@ -72,6 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "imagemagick, ghostscript, xdg-utils, qt6-image
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "poppler-utils, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# tools/package.sh builds first; packaging then installs without building the tests again.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 # Only what cmake --install lays out, never the build's own tools.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/")
 include(CPack)
