@@ -77,6 +77,7 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     Program program({platform, canvases.editing, canvases.bitmap,
                      {machine.processes, machine.spooler, machine.locale, machine.osVersion},
                      machine.rasterConverter, canvases.currentLogo(), programFolder});
+    program.host().state.commandLineProject = options.projectPath;
     // A launch measurement ends at once: it has nothing to autosave or restore.
     program.buildSubsystems(!options.quitWhenReady);
     registerHostViews(forms, program.host(), canvases.editing.view());
@@ -141,6 +142,7 @@ int runScript(QApplication& app, const CommandLine& options)
                      rasterConverter, currentLogo, programFolder});
     // The session hears the program is ready before any subsystem does.
     ScriptSession session(program.host(), *canvas, *bitmap, answers, transcript, *statements);
+    program.host().state.commandLineProject = options.projectPath;
     program.buildSubsystems(true);
     // A session's transcript shows the font list in the same place on every run.
     program.userFonts().scan.waitAtMainWindowLoad = true;
@@ -224,6 +226,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantamorph"));
+    // Desktops match the windows to the installed entry (its icon, its name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantamorph"));
     // Windows come and go during start-up (the splash); only the host ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     return options.scripted() ? runScript(app, options) : runWithScreen(app, options);

@@ -16,7 +16,8 @@ const QString newLogo = QStringLiteral("New");
 
 const QString ProjectFlows::projectFilter = QStringLiteral("Vantamorph Logos (*.vmp)| *.vmp");
 
-ProjectFlows::ProjectFlows(const ProjectSeams& host) : host_(host), recent_(host, *this)
+ProjectFlows::ProjectFlows(const ProjectSeams& host)
+    : host_(host), recent_(host, *this), handOver_(host, [this](const QString& path) { openProject(path); })
 {
     registerRoutes();
 }
@@ -308,29 +309,45 @@ void ProjectFlows::mnuOpenProject()
         const QString chosen = host_.platform.dialogs.openFile(request);
         if (chosen.size() < 2)
             return;
-        // A pipe, a folder or a device is refused here with its cause; the
-        // canvas still says it of a file that is not there.
-        if (const BoundedRead check = project_file::checkProject(chosen);
-            !check.ok() && check.failure != ReadFailure::Missing) {
-            host_.messages.Alert(project_file::cannotOpenMessage(check), &host_.mainForm);
+        openChosen(chosen);
+    });
+}
+
+void ProjectFlows::openProject(const QString& path)
+{
+    host_.trap.run(QStringLiteral("frmMain\\mnuOpenProject"), [&] {
+        HostState& state = host_.state;
+        state.openAfterSave = false;
+        state.saveNotCancelled = true;
+        openChosen(path);
+    });
+}
+
+void ProjectFlows::openChosen(const QString& chosen)
+{
+    HostState& state = host_.state;
+    // A pipe, a folder or a device is refused here with its cause; the
+    // canvas still says it of a file that is not there.
+    if (const BoundedRead check = project_file::checkProject(chosen);
+        !check.ok() && check.failure != ReadFailure::Missing) {
+        host_.messages.Alert(project_file::cannotOpenMessage(check), &host_.mainForm);
+        return;
+    }
+    state.pendingOpenPath = chosen;
+    if (state.isDirty
+        && host_.messages.MessageBoxYN(caption(QStringLiteral("msgYNSaveLogoPrj")), &host_.mainForm)) {
+        state.openAfterSave = true;
+        QString target = state.currentProjectFile;
+        mnuSave(target);
+        ShowOpenPrj();
+        if (!state.saveNotCancelled) {
+            // The save was cancelled: the open is abandoned, not done unsaved.
+            state.openAfterSave = false;
             return;
         }
-        state.pendingOpenPath = chosen;
-        if (state.isDirty
-            && host_.messages.MessageBoxYN(caption(QStringLiteral("msgYNSaveLogoPrj")), &host_.mainForm)) {
-            state.openAfterSave = true;
-            QString target = state.currentProjectFile;
-            mnuSave(target);
-            ShowOpenPrj();
-            if (!state.saveNotCancelled) {
-                // The save was cancelled: the open is abandoned, not done unsaved.
-                state.openAfterSave = false;
-                return;
-            }
-        }
-        if (!state.openAfterSave)
-            OpenLogoProject(QStringLiteral("result open"), state.pendingOpenPath, QString());
-    });
+    }
+    if (!state.openAfterSave)
+        OpenLogoProject(QStringLiteral("result open"), state.pendingOpenPath, QString());
 }
 
 void ProjectFlows::ShowOpenPrj()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/project_hand_over.h"
 #include "project/project_seams.h"
 #include "project/recent_files.h"
 
@@ -31,6 +32,9 @@ public:
     void ShowNew();
     void ShowNew1();
     void mnuOpenProject();
+    // Opens path as Open Project does after its dialog: the refusal of what
+    // cannot be a project, the save question, the recent files.
+    void openProject(const QString& path);
     void ShowOpenPrj();
     void closeQuestion();
     void exitQuestion();
@@ -46,6 +50,7 @@ public:
 
 private:
     void registerRoutes();
+    void openChosen(const QString& chosen);
     FileDialogRequest saveDialog(const QString& title) const;
     QString caption(const QString& key);
     void showSaving();
@@ -69,6 +74,7 @@ private:
 
     ProjectSeams host_;
     RecentFiles recent_;
+    ProjectHandOver handOver_;
     std::optional<BeforeOpen> beforeOpen_;
     // New was answered Yes: the new logo follows the save's answer.
     bool newAfterSave_ = false;

@@ -24,6 +24,9 @@ struct HostState {
     QString pendingOpenPath;
     bool publishAfterSave = false;
     QString requestedSavePath; // the path of the last "show save" request, to split the answer after it
+    // A project named on the command line: opened once the menus are ready, or
+    // handed to a copy of the program that is already running.
+    QString commandLineProject;
 
     // Publishing
     bool quickPublishing = false;

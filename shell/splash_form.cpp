@@ -35,6 +35,11 @@ bool SplashForm::FindRunningInstance()
     const WindowHandle other = windows.findWindow(QString(), MainForm::caption);
     if (other == 0)
         return false;
+    // The running copy opens the project this one was started with; a copy
+    // that does not take it leaves this one to run and open it itself.
+    const QString project = host_.state.commandLineProject;
+    if (!project.isEmpty() && !windows.sendData(other, openProjectRequest + project))
+        return false;
     if (windows.isIconic(other))
         windows.showWindow(other, show_command::Restore);
     windows.setForeground(other);

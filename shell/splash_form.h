@@ -14,6 +14,8 @@ class Host;
 class SplashForm : public Form {
 public:
     static constexpr int tickMilliseconds = 50;
+    // The text one copy hands another to open a project: this, then the path.
+    static inline const QString openProjectRequest = QStringLiteral("open project ");
 
     explicit SplashForm(Host& host);
 

@@ -11,6 +11,7 @@ packages=(
     imagemagick libmagick++-dev ghostscript
     poppler-utils libxml2-utils python3-yaswfp
     libfreetype-dev libpng-dev fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 # The Debian packages of the font families the program folder ships (third column).

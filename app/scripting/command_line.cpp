@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -20,8 +21,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.error = message;
         return result;
     };
+    bool optionsEnded = false;
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         QString option = arguments[index];
+        // A project to open, as a file manager passes it; "--" ends the options.
+        if (optionsEnded || !option.startsWith(QLatin1Char('-'))) {
+            if (!result.projectPath.isEmpty())
+                return fail(QStringLiteral("only one project can be opened: ") + option);
+            if (option.isEmpty())
+                return fail(QStringLiteral("the project's name is empty"));
+            result.projectPath = QDir::cleanPath(QDir::current().absoluteFilePath(option));
+            continue;
+        }
+        if (option == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
         QString value;
         bool hasValue = false;
         // Both "--script FILE" and "--script=FILE".
@@ -102,6 +117,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return fail(QStringLiteral("--export and --brand-pack cannot be used together"));
     if (result.exporting() && (result.scripted() || result.quitWhenReady))
         return fail(QStringLiteral("--export and --brand-pack run without --script and --quit-when-ready"));
+    if (result.exporting() && !result.projectPath.isEmpty())
+        return fail(QStringLiteral("--export and --brand-pack name their project after the option, not on its own"));
     if (result.exporting() && result.outPath.isEmpty())
         return fail(QStringLiteral("--export and --brand-pack need --out"));
     if (!result.outPath.isEmpty() && !result.exporting())
@@ -125,13 +142,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
 QString commandLineUsage(const QString& program)
 {
     const QString name = program.isEmpty() ? QStringLiteral("vantamorph") : QFileInfo(program).fileName();
-    return QStringLiteral("usage: ") + name
-           + QStringLiteral(" [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]\n")
+    return QStringLiteral("usage: ") + name + QStringLiteral(" [PROJECT.vmp]\n")
+           + QStringLiteral("       ") + name
+           + QStringLiteral(" [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]\n"
+                            "         [PROJECT.vmp]\n")
            + QStringLiteral("       ") + name
            + QStringLiteral(" --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]\n"
                              "         [--text-to-path]\n")
            + QStringLiteral("       ") + name + QStringLiteral(" --brand-pack LOGO.vmp --out FOLDER\n")
-           + QStringLiteral("  --script FILE      run FILE headless, answering from it, and write a transcript\n"
+           + QStringLiteral("  PROJECT.vmp        open this project once the program has started, as Open Project\n"
+                            "                     does; when a copy of the program already runs on this desktop,\n"
+                            "                     that copy opens it\n"
+                            "  --script FILE      run FILE headless, answering from it, and write a transcript\n"
                             "  --transcript OUT   write the transcript to OUT instead of stdout\n"
                             "  --canvas KIND      the canvas of a scripted session: scripted (default) or reference\n"
                             "  --desktop NAME     the desktop whose copies of the program see each other\n"

@@ -6,7 +6,7 @@
 namespace vm {
 
 // What the program was started with:
-//   vantamorph [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready]
+//   vantamorph [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready] [PROJECT.vmp]
 //   vantamorph --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]
 //   vantamorph --brand-pack LOGO.vmp --out FOLDER
 struct CommandLine {
@@ -15,6 +15,7 @@ struct CommandLine {
     QString scriptPath;     // empty: a normal run with a screen
     QString transcriptPath; // empty: the transcript goes to stdout
     QString desktopName;    // whose windows this copy sees as "other copies"
+    QString projectPath;    // a project to open once the menus are ready (absolute); empty: none
     bool referenceCanvas = false; // scripted: the real editing and bitmap canvases instead of the scripted one
     bool helpRequested = false;
     bool quitWhenReady = false; // end once the menus are ready

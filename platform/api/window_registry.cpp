@@ -7,6 +7,8 @@ const QString requestIsIconic = QStringLiteral("isiconic");
 const QString requestShowPrefix = QStringLiteral("show ");
 const QString requestForeground = QStringLiteral("foreground");
 const QString requestClass = QStringLiteral("class");
+// The text travels as base64, so line breaks in it never end the request line.
+const QString requestDataPrefix = QStringLiteral("data ");
 } // namespace
 
 WindowRegistry::~WindowRegistry()
@@ -97,6 +99,13 @@ QString WindowRegistry::answerRemote(WindowHandle window, const QString& what)
     if (what == requestForeground) {
         setForeground(window);
         return QStringLiteral("ok");
+    }
+    if (what.startsWith(requestDataPrefix)) {
+        const auto decoded = QByteArray::fromBase64Encoding(what.mid(requestDataPrefix.size()).toLatin1(),
+                                                            QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded)
+            return QStringLiteral("unknown");
+        return sendData(window, QString::fromUtf8(*decoded)) ? QStringLiteral("ok") : QStringLiteral("refused");
     }
     return QStringLiteral("unknown");
 }
@@ -197,6 +206,26 @@ void WindowRegistry::sendClick(WindowHandle window)
 {
     if (Record* record = find(window); record && record->peer)
         record->peer->click();
+}
+
+bool WindowRegistry::sendData(WindowHandle window, const QString& data)
+{
+    if (isRemote(window))
+        return desktop_
+               && desktop_->request(remoteTitle(window), requestDataPrefix + QString::fromLatin1(data.toUtf8().toBase64()))
+                      == QLatin1String("ok");
+    const Record* record = find(window);
+    if (!record || !record->dataHandler)
+        return false;
+    // A copy: the handler may change the registry.
+    const auto handler = record->dataHandler;
+    return handler(data);
+}
+
+void WindowRegistry::onData(WindowHandle window, std::function<bool(const QString&)> handler)
+{
+    if (Record* record = find(window))
+        record->dataHandler = std::move(handler);
 }
 
 bool WindowRegistry::isIconic(WindowHandle window) const

@@ -99,6 +99,11 @@ public:
     void setText(WindowHandle window, const QString& text); // WM_SETTEXT
     void sendClose(WindowHandle window);                     // WM_CLOSE
     void sendClick(WindowHandle window);                     // BM_CLICK
+    // WM_COPYDATA: hands text to a window of this copy or of another one on the
+    // desktop; true only when the window took it.
+    bool sendData(WindowHandle window, const QString& data);
+    // What the window does with text handed to it: true when it takes it.
+    void onData(WindowHandle window, std::function<bool(const QString&)> handler);
 
     bool isIconic(WindowHandle window) const;
     void showWindow(WindowHandle window, int command);
@@ -132,6 +137,7 @@ private:
         bool enabled = true;
         bool published = false;
         QString publishedTitle; // the title the desktop knows it by
+        std::function<bool(const QString&)> dataHandler;
     };
     static constexpr WindowHandle remoteBit = WindowHandle(1) << 62;
 

@@ -130,6 +130,42 @@ TEST(WindowRegistry, RemoteWindowIsDrivenInTheRegistryThatOwnsIt)
     EXPECT_EQ(peer.shown.size(), 2u);
 }
 
+TEST(WindowRegistry, HandedTextReachesTheWindowThatTakesItHereOrInAnotherCopy)
+{
+    MemoryDesktop desktop;
+    WindowRegistry owner(&desktop);
+    WindowRegistry other(&desktop);
+    const WindowHandle main = owner.create("VantamorphMain", "Vantamorph");
+    owner.publish(main);
+    const WindowHandle remote = other.findWindow("", "Vantamorph");
+    ASSERT_TRUE(WindowRegistry::isRemote(remote));
+
+    // No handler yet: nobody takes it, neither here nor from the other copy.
+    EXPECT_FALSE(owner.sendData(main, "open project /a.vmp"));
+    EXPECT_FALSE(other.sendData(remote, "open project /a.vmp"));
+
+    QStringList taken;
+    owner.onData(main, [&](const QString& data) {
+        taken.append(data);
+        return !data.startsWith("refuse");
+    });
+    // Line breaks, quotes and non-ASCII survive the one-line request.
+    const QStringList texts = {"open project /a.vmp", "open project /tmp/two\nlines \"q\"/Café æ.vmp", ""};
+    for (const QString& text : texts) {
+        EXPECT_TRUE(other.sendData(remote, text)) << text.toStdString();
+        EXPECT_EQ(taken.last(), text);
+    }
+    EXPECT_TRUE(owner.sendData(main, "local"));
+    EXPECT_FALSE(other.sendData(remote, "refuse this"));
+    EXPECT_EQ(taken.size(), texts.size() + 2);
+
+    // A request that is not base64 is refused before any handler sees it.
+    EXPECT_EQ(desktop.request("Vantamorph", "data ***"), "unknown");
+    EXPECT_EQ(taken.size(), texts.size() + 2);
+    owner.destroy(main);
+    EXPECT_FALSE(other.sendData(remote, "open project /a.vmp"));
+}
+
 TEST(WindowRegistry, PublishedWindowFollowsItsTitleUntilTheRegistryGoes)
 {
     MemoryDesktop desktop;

@@ -249,6 +249,12 @@ TEST_F(ProjectFlowsTest, OpenQuestions)
         [&] { dialogs.fileAnswers.enqueue(other); host->mainMenu.route(QStringLiteral("mnuOpenProject")); },
         [&] { dialogs.fileAnswers.enqueue(other); canvasSays(QStringLiteral("show open"), QString()); },
         [&] { host->mainMenu.route(recentEntryOf(other)); },
+        // Another copy, started from the file manager, hands the project over.
+        [&] {
+            EXPECT_TRUE(windows.sendData(host->mainForm.window, SplashForm::openProjectRequest + other));
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        },
     };
     for (const auto& open : opens) {
         withFile();
@@ -278,6 +284,56 @@ TEST_F(ProjectFlowsTest, OpenQuestions)
         EXPECT_TRUE(flows->SaveIt(existing + ae + QStringLiteral("<logo/>")));
         EXPECT_TRUE(sentCommands().isEmpty());
     }
+}
+
+// A project named on the command line, in a program started afresh.
+class StartedWithAProject : public ProjectFixture {
+protected:
+    QStringList startWith(const QString& path)
+    {
+        makeHost();
+        flows = std::make_unique<ProjectFlows>(seams().project());
+        host->state.commandLineProject = path;
+        startToReady();
+        runUntil([&] { return !canvasCommands().filter(QStringLiteral("result open|")).isEmpty(); }, 1000);
+        return canvasCommands().filter(QStringLiteral("result open|"));
+    }
+};
+
+TEST_F(StartedWithAProject, OpensOnceTheMenusAreReadyAndOnlyOnce)
+{
+    const QString logo = project(QStringLiteral("logo.vmp"));
+    writeFile(logo, "<logo/>");
+    EXPECT_EQ(startWith(logo), QStringList{QStringLiteral("result open|") + logo + ae + QStringLiteral("null")});
+    EXPECT_EQ(host->state.currentProjectFile, logo);
+    EXPECT_EQ(recentMenu().value(0), QStringLiteral("mnuFile1=") + logo);
+    EXPECT_TRUE(readFile(configPath()).contains(logo.toUtf8()));
+
+    // The canvas enables the menus again after each of its windows: no second open.
+    canvasSays(QStringLiteral("fmactivemenu"), QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(canvasCommands().filter(QStringLiteral("result open|")).size(), 1);
+}
+
+TEST_F(StartedWithAProject, WhatCannotBeAProjectIsRefusedAsOpenProjectRefusesIt)
+{
+    // A missing file goes to the canvas, which says it is not there (and the open is undone).
+    const QString missing = project(QStringLiteral("missing.vmp"));
+    EXPECT_EQ(startWith(missing).size(), 1);
+    canvasSays(QStringLiteral("openrefused"), missing);
+    EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
+    EXPECT_TRUE(recentMenu().filter(missing).isEmpty());
+}
+
+TEST_F(StartedWithAProject, AFolderIsRefusedWithItsCauseAndNothingOpens)
+{
+    const QString folder = project(QStringLiteral("folder.vmp"));
+    QDir().mkpath(folder);
+    EXPECT_TRUE(startWith(folder).isEmpty());
+    ASSERT_FALSE(forms.shown.isEmpty());
+    EXPECT_EQ(forms.shown.last().form, QStringLiteral("frmAlert"));
+    EXPECT_TRUE(forms.shown.last().message.contains(QStringLiteral("cannot be opened")));
+    EXPECT_EQ(host->state.currentProjectFile, QStringLiteral("New"));
 }
 
 TEST_F(ProjectFlowsTest, CloseAndExitQuestions)

@@ -1,5 +1,6 @@
 #include "app/scripting/command_line.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace vm {
@@ -29,7 +30,7 @@ TEST(CommandLine, ReadsTheSessionOptionsAndRefusesOthers)
     EXPECT_EQ(parse({"--script", "a.vms", "--desktop", "shared"}).desktopName, QStringLiteral("shared"));
 
     for (const QStringList& bad : QList<QStringList>{{"--scrip", "a"},
-                                                     {"a.vms"},
+                                                     {"a.vmp", "b.vmp"},
                                                      {"--script"},
                                                      {"--script="},
                                                      {"--transcript", "out.txt"},
@@ -37,6 +38,38 @@ TEST(CommandLine, ReadsTheSessionOptionsAndRefusesOthers)
         const CommandLine result = parse(bad);
         EXPECT_FALSE(result.ok()) << bad.join(' ').toStdString();
     }
+}
+
+TEST(CommandLine, AProjectOnItsOwnIsOpenedAtStartWithAnAbsolutePath)
+{
+    const QString here = QDir::currentPath();
+    const QList<QPair<QStringList, QString>> opened = {
+        {{"logo.vmp"}, here + "/logo.vmp"},
+        {{"/home/u/My Logos/logo.vmp"}, "/home/u/My Logos/logo.vmp"},
+        {{"sub/../logo.vmp"}, here + "/logo.vmp"},
+        {{"--", "--odd-name.vmp"}, here + "/--odd-name.vmp"},
+        {{"--script", "a.vms", "logo.vmp"}, here + "/logo.vmp"},
+        {{"logo.vmp", "--desktop", "d"}, here + "/logo.vmp"},
+    };
+    for (const auto& [arguments, project] : opened) {
+        const CommandLine options = parse(arguments);
+        ASSERT_TRUE(options.ok()) << arguments.join(' ').toStdString() << ": " << options.error.toStdString();
+        EXPECT_EQ(options.projectPath, project) << arguments.join(' ').toStdString();
+    }
+    EXPECT_TRUE(parse({}).projectPath.isEmpty());
+
+    const QList<QPair<QStringList, const char*>> refused = {
+        {{"a.vmp", "b.vmp"}, "only one project"},
+        {{"--export", "a.vmp", "--out", "a.png", "b.vmp"}, "--export"},
+        {{"--", ""}, "empty"},
+        {{"-"}, "unknown option"},
+    };
+    for (const auto& [arguments, named] : refused) {
+        const CommandLine options = parse(arguments);
+        EXPECT_FALSE(options.ok()) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(options.error.contains(QLatin1String(named))) << options.error.toStdString();
+    }
+    EXPECT_TRUE(commandLineUsage(QString()).startsWith(QStringLiteral("usage: vantamorph [PROJECT.vmp]\n")));
 }
 
 TEST(CommandLine, ReadsExportRunsAndRefusesWhatCannotBeExported)

@@ -53,6 +53,28 @@ TEST_F(StartupTest, AnotherCopyIsRestoredFocusedAndThisOneEnds)
     EXPECT_TRUE(trace.matching(QStringLiteral("movie")).isEmpty());
 }
 
+// The parameter: whether the running copy takes the project this one was started with.
+class StartupWithAProject : public HostFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StartupWithAProject, TheRunningCopyOpensItUnlessItRefusesThenThisCopyRunsAndOpensIt)
+{
+    const bool otherTakesIt = GetParam();
+    const WindowHandle other = windows.create(QStringLiteral("OtherProgramClass"), QStringLiteral("Vantamorph 7.0    "));
+    QStringList handed;
+    windows.onData(other, [&](const QString& data) {
+        handed.append(data);
+        return otherTakesIt;
+    });
+    makeHost();
+    host->state.commandLineProject = QStringLiteral("/home/u/logo.vmp");
+    startToReady();
+    EXPECT_EQ(handed, QStringList{SplashForm::openProjectRequest + QStringLiteral("/home/u/logo.vmp")});
+    EXPECT_EQ(process.ended(), otherTakesIt);
+    EXPECT_EQ(host->mainForm.window != 0, !otherTakesIt);
+}
+
+INSTANTIATE_TEST_SUITE_P(RunningCopyAnswers, StartupWithAProject, ::testing::Bool());
+
 TEST_F(StartupTest, ACaptionWithoutTheTrailingBlanksIsNoRunningCopy)
 {
     windows.create(QStringLiteral("OtherProgramClass"), QStringLiteral("Vantamorph 7.0"));
