@@ -157,3 +157,38 @@ TEST_F(StartupTest, WorkFolderChoices)
 
 } // namespace
 } // namespace vm::test
+
+namespace vm::test {
+namespace {
+
+// An install the program may not write: the error log goes to the user's
+// state folder, and a place of the user's that cannot be made is told once
+// the menus are ready (alert and log), never passed over.
+TEST_F(StartupTest, AReadOnlyInstallLogsToTheUsersPlacesAndTellsWhatCouldNotBeMade)
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), root.path() + QStringLiteral("/home"));
+    const QString blocked = root.path() + QStringLiteral("/blocked");
+    writeFile(blocked, "a file where the data folder should be");
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), blocked);
+    UserPlaces places(programFolder, false, environment);
+    ASSERT_FALSE(places.prepare().isEmpty());
+    host = std::make_unique<Host>(platform, canvas, bitmap, programFolder, places);
+    startToReady();
+
+    QString alert;
+    for (const auto& entry : forms.shown)
+        if (entry.message.contains(QStringLiteral("cannot keep your files")))
+            alert = entry.message;
+    EXPECT_TRUE(alert.contains(blocked + QStringLiteral("/vantamorph/LogoImages"))) << alert.toStdString();
+    const QByteArray log = readFile(root.path() + QStringLiteral("/home/.local/state/vantamorph/Error.log"));
+    EXPECT_TRUE(log.contains("frmMain\\UserPlaces")) << log.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(programFolder + QStringLiteral("/Error.log")));
+    // Reported once, however often the canvas enables the menus again.
+    canvasSays(QStringLiteral("fmactivemenu"), QString());
+    EXPECT_EQ(log.count("frmMain\\UserPlaces"), 3);
+    EXPECT_EQ(readFile(root.path() + QStringLiteral("/home/.local/state/vantamorph/Error.log")).count("frmMain\\UserPlaces"), 3);
+}
+
+} // namespace
+} // namespace vm::test
