@@ -104,7 +104,7 @@ void ClipArtKeywords::AddKeyword(const QString& argument)
             const pugi::xml_node keywordNode = symbol.first_child().next_sibling();
             if (!keywordNode)
                 throw RunTimeError(error_number::ObjectVariableNotSet,
-                                   QStringLiteral("The symbol %1 in %2 has no keyword list").arg(identifier, listPath));
+                                   QStringLiteral("The symbol %1 in %2 has no keyword list").arg(identifier, places.dataFile(relative)));
             setNodeText(keywordNode, appendKeyword(nodeText(keywordNode), keyword));
             QString why;
             const QString listPath = places.writableDataFile(relative, &why);

@@ -167,8 +167,9 @@ TEST(ReadOnlyInstall, AnOrdinaryUserSavesPublishesUploadsAndImportsWithNothingWr
     photo.fill(Qt::red);
     ASSERT_TRUE(photo.save(home + "/photo.png", "PNG"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf"), home + "/windows/Fonts/Lato-Regular.TTF"));
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_TRUE(run(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("nobody:nogroup"), home}));
+    }
     const QString project = home + "/out/logo.vmp";
     const QString png = home + "/out/logo.png";
     const QString fontList = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><userfonts><font name=\"Lato\"/></userfonts>");

@@ -72,10 +72,11 @@ TEST(UserPlaces, WritableProgramFolderKeepsTheClassicLayoutAndOtherUsersFolderIs
     EXPECT_EQ(QDir(install.program()).entryList(QDir::Files | QDir::Hidden), QStringList{"App.Config"});
 
     // Root ignores permission bits, so the tree is given away instead; as a user it is made read-only.
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(QFile::encodeName(install.program()).constData(), 65534, 65534), 0);
-    else
+    } else {
         QFile::setPermissions(install.program(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
     EXPECT_TRUE(UserPlaces::discover(install.program(), install.environment()).perUser());
     EXPECT_FALSE(UserPlaces::canWriteIn(install.program()));
     EXPECT_FALSE(UserPlaces::canWriteIn(install.folder.path() + "/missing"));
