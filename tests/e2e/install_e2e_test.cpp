@@ -12,23 +12,37 @@ namespace {
 
 const QString ae = QStringLiteral("\u00e6");
 
+bool succeeds(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
+{
+    QProcess process;
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
 // Lays the program out below destdir as an install with prefix /usr does:
 // usr/lib/vantamorph/ (the install root, program folder Vantamorph/ in it) and
-// usr/bin/vantamorph, a relative link to the executable. Returns why not, empty on success.
-// Once `cmake --install` installs the program, this becomes:
-//   cmake --install VM_BUILD_DIR --prefix /usr   with DESTDIR=destdir
+// usr/bin/vantamorph, a relative link to the executable. Until the build has
+// install rules, the portable folder is copied into that place.
+constexpr bool installWithCMake = false;
 QString installInto(const QString& destdir)
 {
-    const QString lib = destdir + QStringLiteral("/usr/lib/vantamorph");
-    QDir().mkpath(destdir + QStringLiteral("/usr/bin"));
+    if (installWithCMake) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DESTDIR", destdir);
+        return succeeds(VM_CMAKE, {"--install", VM_BUILD_DIR, "--prefix", "/usr"}, environment)
+                   ? QString()
+                   : QStringLiteral("cmake --install failed");
+    }
+    const QString lib = destdir + "/usr/lib/vantamorph";
+    QDir().mkpath(destdir + "/usr/bin");
     QDir().mkpath(QFileInfo(lib).absolutePath());
-    QProcess copy;
-    copy.start(QStringLiteral("cp"), {QStringLiteral("-a"), QStringLiteral(VM_DIST_DIR), lib});
-    if (!copy.waitForFinished(60000) || copy.exitCode() != 0)
-        return QStringLiteral("cannot copy the program: ") + QString::fromLocal8Bit(copy.readAllStandardError());
-    // A portable folder that has run keeps its history and log; an install ships neither log nor work files.
-    QFile::remove(lib + QStringLiteral("/Vantamorph/Error.log"));
-    if (!QFile::link(QStringLiteral("../lib/vantamorph/Vantamorph/vantamorph"), destdir + QStringLiteral("/usr/bin/vantamorph")))
+    if (!succeeds("cp", {"-a", VM_DIST_DIR, lib}))
+        return QStringLiteral("cannot copy the program into ") + lib;
+    // An install ships no error log of the build's runs.
+    QFile::remove(lib + "/Vantamorph/Error.log");
+    if (!QFile::link("../lib/vantamorph/Vantamorph/vantamorph", destdir + "/usr/bin/vantamorph"))
         return QStringLiteral("cannot link usr/bin/vantamorph");
     return QString();
 }
@@ -54,69 +68,38 @@ QMap<QString, QByteArray> treeFingerprint(const QString& folder)
     return entries;
 }
 
-bool run(const QString& program, const QStringList& arguments, QString* output = nullptr)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    const bool ok = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    if (output)
-        *output = QString::fromLocal8Bit(process.readAll());
-    return ok;
-}
-
 // The installed program in a temporary DESTDIR, made read-only, and a home
-// of its own for the user who runs it: nobody when the tests run as root.
+// of its own (nobody's when the tests run as root) for the user who runs it.
 class ReadOnlyInstall {
 public:
+    // Why the sessions cannot run; empty when they can.
     QString prepare()
     {
-        if (!folder_.isValid())
-            return QStringLiteral("no temporary folder");
         QFile::setPermissions(folder_.path(), QFile::permissions(folder_.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther);
         if (const QString why = installInto(destdir()); !why.isEmpty())
             return why;
-        for (const QString& folder : {home() + "/tmp", home() + "/run", home() + "/windows/Fonts", home() + "/out"})
-            QDir().mkpath(folder);
+        for (const char* folder : {"/tmp", "/run", "/windows/Fonts", "/out"})
+            QDir().mkpath(home() + QLatin1String(folder));
         QFile::setPermissions(home() + "/run", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME",
                                  "VANTAMORPH_SPOOLER_DIR", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QLatin1String(name));
         // Only HOME: the program finds its places by the XDG defaults below it.
-        environment.insert(QStringLiteral("HOME"), home());
-        environment.insert(QStringLiteral("TMPDIR"), home() + "/tmp");
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home() + "/run");
-        environment.insert(QStringLiteral("windir"), home() + "/windows");
-        if (!run(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a-w"), destdir()}))
+        environment.insert("HOME", home());
+        environment.insert("TMPDIR", home() + "/tmp");
+        environment.insert("XDG_RUNTIME_DIR", home() + "/run");
+        environment.insert("windir", home() + "/windows");
+        if (!succeeds("chmod", {"-R", "a-w", destdir()}))
             return QStringLiteral("cannot make the installed tree read-only");
-        if (::geteuid() != 0)
-            return QString();
-
-        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-        if (!::getpwnam("nobody") || !::getgrnam("nogroup") || setpriv.isEmpty())
-            return QStringLiteral("running as root without a nobody user, a nogroup group or setpriv to become nobody");
-        for (QDir above(folder_.path()); above.cdUp();) {
-            struct stat facts {};
-            if (::stat(QFile::encodeName(above.path()).constData(), &facts) != 0 || !(facts.st_mode & S_IXOTH))
-                return QStringLiteral("nobody cannot reach %1 (set TMPDIR to a folder open to others)").arg(above.path());
-            if (above.isRoot())
-                break;
-        }
-        QString why;
-        if (!run(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("nobody:nogroup"), home()}, &why))
-            return QStringLiteral("cannot give the home to nobody: ") + why;
-        environment.insert(QStringLiteral("USER"), QStringLiteral("nobody"));
-        environment.insert(QStringLiteral("LOGNAME"), QStringLiteral("nobody"));
-        launcher = {setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
-                    QStringLiteral("--")};
-        return QString();
+        return ::geteuid() == 0 ? dropRootToNobody(folder_.path(), environment, launcher) : QString();
     }
+    // Gives the home (and what the test put there) to the user the sessions run as.
+    bool handHomeOver() const { return ::geteuid() != 0 || succeeds("chown", {"-R", "nobody:nogroup", home()}); }
 
     ~ReadOnlyInstall()
     {
         // The temporary folder must be removable again.
-        run(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("u+w"), folder_.path()});
+        succeeds("chmod", {"-R", "u+w", folder_.path()});
     }
 
     QString destdir() const { return folder_.path() + QStringLiteral("/destdir"); }
@@ -144,7 +127,7 @@ public:
         return result;
     }
 
-    QProcessEnvironment environment;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QStringList launcher;
 
 private:
@@ -167,9 +150,7 @@ TEST(ReadOnlyInstall, AnOrdinaryUserSavesPublishesUploadsAndImportsWithNothingWr
     photo.fill(Qt::red);
     ASSERT_TRUE(photo.save(home + "/photo.png", "PNG"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(VM_SOURCE_DIR "/data/fonts/Lato-Regular.ttf"), home + "/windows/Fonts/Lato-Regular.TTF"));
-    if (::geteuid() == 0) {
-        ASSERT_TRUE(run(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("nobody:nogroup"), home}));
-    }
+    ASSERT_TRUE(install.handHomeOver());
     const QString project = home + "/out/logo.vmp";
     const QString png = home + "/out/logo.png";
     const QString fontList = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><userfonts><font name=\"Lato\"/></userfonts>");
