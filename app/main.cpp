@@ -39,14 +39,25 @@ namespace vm {
 namespace {
 
 const QString canvasControl = QStringLiteral("skwFlash");
+
+// Decided once per run: the program folder, or the user's places when it cannot be written.
+// Whatever could not be made is said on stderr here and shown once the menus are ready.
+UserPlaces discoverPlaces()
+{
+    UserPlaces places = UserPlaces::discover(QCoreApplication::applicationDirPath());
+    for (const QString& problem : places.prepare())
+        std::fprintf(stderr, "vantamorph: %s\n", qPrintable(problem));
+    return places;
+}
 const QString bitmapControl = QStringLiteral("ShockwaveFlash1");
 
 // The editing canvas and the bitmap canvas that draws its pictures.
 struct RealCanvases {
-    RealCanvases(Trace& trace, PagePrinter& printer)
+    RealCanvases(Trace& trace, PagePrinter& printer, const UserPlaces& places)
         : editing(canvasControl, trace, &printer), bitmap(bitmapControl, trace, editing)
     {
         editing.setBitmapCanvas(&bitmap);
+        editing.setUserPlaces(places);
     }
 
     CurrentLogo currentLogo()
@@ -61,6 +72,7 @@ struct RealCanvases {
 int runWithScreen(QApplication& app, const CommandLine& options)
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
+    const UserPlaces places = discoverPlaces();
     MachineServices machine(programFolder);
     Trace noTranscript;
     LocalDesktopChannel desktop(options.desktopName);
@@ -72,11 +84,11 @@ int runWithScreen(QApplication& app, const CommandLine& options)
     Platform platform{windows, forms, dialogs, machine.os, machine.rights, shell, machine.network, process, noTranscript};
     QtModalWindowView printWindows(machine.spooler);
     SystemPagePrinter pagePrinter(windows, machine.spooler, machine.locale, &printWindows);
-    RealCanvases canvases(noTranscript, pagePrinter);
+    RealCanvases canvases(noTranscript, pagePrinter, places);
 
     Program program({platform, canvases.editing, canvases.bitmap,
                      {machine.processes, machine.spooler, machine.locale, machine.osVersion},
-                     machine.rasterConverter, canvases.currentLogo(), programFolder});
+                     machine.rasterConverter, canvases.currentLogo(), programFolder, places});
     program.host().state.commandLineProject = options.projectPath;
     // A launch measurement ends at once: it has nothing to autosave or restore.
     program.buildSubsystems(!options.quitWhenReady);
@@ -105,6 +117,7 @@ int runScript(QApplication& app, const CommandLine& options)
         return CommandLine::usageExitCode;
     }
     const QString programFolder = QCoreApplication::applicationDirPath();
+    const UserPlaces places = discoverPlaces();
     MachineServices machine(programFolder);
     AnswerQueue answers;
     LocalDesktopChannel desktop(options.desktopName);
@@ -126,7 +139,7 @@ int runScript(QApplication& app, const CommandLine& options)
     MoviePlayer* canvas = nullptr;
     MoviePlayer* bitmap = nullptr;
     if (options.referenceCanvas) {
-        real = std::make_unique<RealCanvases>(transcript, pagePrinter);
+        real = std::make_unique<RealCanvases>(transcript, pagePrinter, places);
         canvas = &real->editing;
         bitmap = &real->bitmap;
     } else {
@@ -139,7 +152,7 @@ int runScript(QApplication& app, const CommandLine& options)
     const CurrentLogo currentLogo = real ? real->currentLogo() : CurrentLogo([] { return CanvasLogo(); });
 
     Program program({platform, *canvas, *bitmap, {processes, machine.spooler, machine.locale, machine.osVersion},
-                     rasterConverter, currentLogo, programFolder});
+                     rasterConverter, currentLogo, programFolder, places});
     // The session hears the program is ready before any subsystem does.
     ScriptSession session(program.host(), *canvas, *bitmap, answers, transcript, *statements);
     program.host().state.commandLineProject = options.projectPath;
@@ -185,7 +198,9 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
     run.options.textToPath = options.textToPath;
     if (!options.background.isEmpty())
         run.options.background = QColor(options.background);
-    const ExportRunResult result = runExport(run, logo_export::resourcesFor(QCoreApplication::applicationDirPath()));
+    // An export only reads: the user's places are looked at, never made.
+    const ExportRunResult result =
+        runExport(run, logo_export::resourcesFor(UserPlaces::discover(QCoreApplication::applicationDirPath())));
     for (const QString& warning : result.warnings)
         std::fprintf(stderr, "vantamorph: %s\n", qPrintable(warning));
     if (!result.message.isEmpty())

@@ -80,18 +80,18 @@ void ClipArtKeywords::AddKeyword(const QString& argument)
     const QString identifier = first < 0 ? QString() : argument.mid(first + 1, second < 0 ? -1 : second - first - 1);
     const QString keyword = second < 0 ? QString() : argument.mid(second + 1);
 
-    const QString& installRoot = host_.state.installRoot;
+    // The user's copies of the catalogue and its lists come first; a change goes to the user's copy.
+    const UserPlaces& places = host_.state.places;
     const QString& sep = path_style::separator;
     pugi::xml_document catalogue;
-    loadOrFail(catalogue, installRoot + QStringLiteral("datasrc") + sep + QStringLiteral("VM_Logos.xml"));
+    loadOrFail(catalogue, places.dataFile(QStringLiteral("VM_Logos.xml")));
     for (const pugi::xml_node& categoryNode : catalogue.document_element().children("Category")) {
         if (QString::fromUtf8(categoryNode.first_attribute().value()) != category)
             continue;
         for (const pugi::xml_node& listNode : categoryNode.children()) {
-            const QString listPath = installRoot + QStringLiteral("datasrc") + sep + QStringLiteral("ClipArts") + sep
-                                     + category + sep + nodeText(listNode);
+            const QString relative = QStringLiteral("ClipArts") + sep + category + sep + nodeText(listNode);
             pugi::xml_document list;
-            loadOrFail(list, listPath);
+            loadOrFail(list, places.dataFile(relative));
             pugi::xml_node symbol;
             for (const pugi::xml_node& candidate : list.document_element().children()) {
                 if (nodeText(candidate.first_child()) == identifier) {
@@ -104,9 +104,20 @@ void ClipArtKeywords::AddKeyword(const QString& argument)
             const pugi::xml_node keywordNode = symbol.first_child().next_sibling();
             if (!keywordNode)
                 throw RunTimeError(error_number::ObjectVariableNotSet,
-                                   QStringLiteral("The symbol %1 in %2 has no keyword list").arg(identifier, listPath));
+                                   QStringLiteral("The symbol %1 in %2 has no keyword list").arg(identifier, places.dataFile(relative)));
             setNodeText(keywordNode, appendKeyword(nodeText(keywordNode), keyword));
-            saveOrFail(list, listPath);
+            QString why;
+            const QString listPath = places.writableDataFile(relative, &why);
+            try {
+                if (listPath.isEmpty())
+                    throw RunTimeError(error_number::PathFileAccessError, why);
+                saveOrFail(list, listPath);
+            } catch (const RunTimeError& failure) {
+                const QString where = listPath.isEmpty() ? QString() : listPath + QStringLiteral(": ");
+                host_.messages.Alert(QStringLiteral("The keyword could not be added: %1%2").arg(where, failure.description()),
+                                     &host_.mainForm);
+                throw;
+            }
             host_.toFlash(QStringLiteral("result keyword"), listPath);
             host_.messages.Alert(QStringLiteral("Keyword has been added successfully."), &host_.mainForm);
         }

@@ -45,7 +45,7 @@ PictureCrop::PictureCrop(const ArtworkSeams& host, ProcessRunner& converter, std
     : host_(host), converter_(converter), clock_(std::move(clock))
 {
     host_.dispatcher.on(QStringLiteral("cropimage"), [this](const QString& argument) {
-        host_.state.imageFolder = host_.state.installRoot + QStringLiteral("LogoImages") + path_style::separator;
+        host_.state.imageFolder = host_.state.places.imageFolder() + path_style::separator;
         SaveCropedImage(argument);
     });
 }
@@ -88,7 +88,7 @@ void PictureCrop::SaveCropedImage(const QString& argument)
         QString cropAgainName;
         if (!request.source.isEmpty()) {
             const QTime now = clock_().time();
-            const QString folder = state.installRoot + QStringLiteral("LogoImages") + path_style::separator;
+            const QString folder = state.places.imageFolder() + path_style::separator;
             state.currentImageName = unusedName(folder, QString::number(now.hour()) + QString::number(now.minute())
                                                             + QString::number(now.second()) + request.source);
             source = state.imageFolder + request.source;
@@ -113,7 +113,11 @@ void PictureCrop::SaveCropedImage(const QString& argument)
             state.currentImageName = cropAgainName;
     });
     if (!ran) {
-        host_.messages.Alert(failureMessage, &host_.mainForm);
+        // A folder that cannot be written is named, so the user knows where the crop should have gone.
+        const QString folder = state.places.imageFolder();
+        const bool unwritable = !QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable();
+        host_.messages.Alert(unwritable ? failureMessage + QStringLiteral(" %1 cannot be written.").arg(folder) : failureMessage,
+                             &host_.mainForm);
         return;
     }
     host_.toFlash(QStringLiteral("cropedimage"), state.currentImageName);

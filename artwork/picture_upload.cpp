@@ -54,7 +54,7 @@ bool PictureUpload::isRasterPicture(const QByteArray& head)
 
 void PictureUpload::BrowseImage()
 {
-    // A failure here (a copy that is refused) leaves quietly: the canvas simply gets no picture.
+    // A failure here leaves the canvas without a picture; the user is told why.
     try {
         SystemDialogs& dialogs = host_.platform.dialogs;
         FileDialogRequest request;
@@ -65,7 +65,7 @@ void PictureUpload::BrowseImage()
             return;
         const QString name = timeStampedName(clock_(), QFileInfo(chosen).fileName());
         HostState& state = host_.state;
-        state.imageFolder = state.installRoot + QStringLiteral("LogoImages") + path_style::separator;
+        state.imageFolder = state.places.imageFolder() + path_style::separator;
         const bool exists = QFileInfo(chosen).isFile();
         if (!exists)
             tell(dialogs, QStringLiteral("File does not exists."));
@@ -87,8 +87,11 @@ void PictureUpload::BrowseImage()
             return;
         }
         const QString unused = unusedName(state.imageFolder, name);
-        if (!writeFileAtomically(state.imageFolder + unused, picture).ok)
+        // A copy that cannot be written is told, with where, and leaves the canvas without a picture.
+        if (const WriteOutcome written = writeFileAtomically(state.imageFolder + unused, picture); !written.ok) {
+            tell(dialogs, QStringLiteral("The picture could not be copied to %1: %2").arg(state.imageFolder + unused, written.reason));
             return;
+        }
         state.currentImageName = unused;
         host_.toFlash(QStringLiteral("resultimage"), unused);
     } catch (...) {

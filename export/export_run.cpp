@@ -65,8 +65,10 @@ ExportRunResult runExport(const ExportRun& run, const LogoResources& resources)
     ImportedFonts userFonts;
     QStringList fontWarnings;
     if (!resources.dataFolder.isEmpty())
-        useLogoFonts(QFileInfo(resources.dataFolder).absolutePath(), userFonts, renderer,
-                     [&fontWarnings](const QString& line) { fontWarnings.append(QStringLiteral("warning: ") + line); });
+        useLogoFonts(
+            QFileInfo(resources.dataFolder).absolutePath(), userFonts, renderer,
+            [&fontWarnings](const QString& line) { fontWarnings.append(QStringLiteral("warning: ") + line); },
+            resources.userRoot);
 
     if (run.brandPack) {
         if (run.options.width || run.options.height || run.options.transparent || run.options.background.isValid()

@@ -16,6 +16,11 @@ LogoResources resourcesFor(const QString& programFolder)
     return {root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")};
 }
 
+LogoResources resourcesFor(const UserPlaces& places)
+{
+    return {places.shippedDataFolder(), places.imageFolder(), places.userRoot()};
+}
+
 QString checkOptions(const LogoDocument& logo, const ExportOptions& options)
 {
     const auto sideProblem = [](const char* name, int value) {

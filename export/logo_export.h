@@ -3,6 +3,7 @@
 #include "canvas/logo/logo_renderer.h"
 #include "export/export_format.h"
 #include "platform/api/atomic_file.h"
+#include "platform/api/user_places.h"
 
 #include <QColor>
 
@@ -21,6 +22,8 @@ namespace logo_export {
 
 // Where the program folder's logos find their symbols and pictures.
 LogoResources resourcesFor(const QString& programFolder);
+// The same for an install whose user files are kept in the user's places.
+LogoResources resourcesFor(const UserPlaces& places);
 
 // What is wrong with these options, in one line; empty when they are fine.
 QString checkOptions(const LogoDocument& logo, const ExportOptions& options);

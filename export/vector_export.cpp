@@ -2,6 +2,7 @@
 
 #include "platform/api/bounded_file.h"
 #include "platform/api/file_limits.h"
+#include "platform/api/user_places.h"
 #include "platform/printing/eps_writer.h"
 
 #include <QBuffer>
@@ -28,7 +29,9 @@ LogoRenderer vectorRenderer(const LogoRenderer& renderer, bool outlines)
         return vector;
     }
     const QString userFonts = QString::fromUtf8(
-        readBoundedFile(renderer.resources().dataFolder + QStringLiteral("/Font_user.xml"), file_limits::xmlList).bytes);
+        readBoundedFile(overlaidFile(renderer.resources().userDataFolder(), renderer.resources().dataFolder,
+                                     QStringLiteral("Font_user.xml")),
+                        file_limits::xmlList).bytes);
     vector.setTextAsOutlines([userFonts](const QString& family) {
         return !QFontDatabase::hasFamily(family) || (!family.isEmpty() && userFonts.contains(family, Qt::CaseInsensitive));
     });

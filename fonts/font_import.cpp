@@ -87,7 +87,7 @@ void FontImport::refuse(const QString& faceName, const QString& why, int errorNu
 
 QString FontImport::compile(const QString& descriptionName, const QString& text, const QString& movie)
 {
-    const QString flash = host_.state.installRoot + QStringLiteral("flash") + path_style::separator;
+    const QString flash = host_.state.places.flashFolder() + path_style::separator;
     const QByteArray bytes = text.toUtf8();
     for (const QString& extension : {QStringLiteral(".txt"), QStringLiteral(".xml")}) {
         const WriteOutcome written = writeFileAtomically(flash + descriptionName + extension, bytes);
@@ -124,8 +124,8 @@ void FontImport::importSelectedFont(const QString& argument)
                font.failure == ReadFailure::Missing ? error_number::FileNotFound : error_number::PathFileAccessError);
 
     // The library movie is compiled first: the import movie reads it by its name.
-    const QString flash = host_.state.installRoot + QStringLiteral("flash") + path_style::separator;
-    const QString datasrc = host_.state.installRoot + QStringLiteral("datasrc") + path_style::separator;
+    const QString flash = host_.state.places.flashFolder() + path_style::separator;
+    const QString datasrc = host_.state.places.dataFolder() + path_style::separator;
     QDir().mkpath(flash);
     const QString base = fontMovieBaseName(faceName);
     const QString library = flash + base + QStringLiteral(".swf");
@@ -158,7 +158,7 @@ void FontImport::importSelectedFont(const QString& argument)
 
 WriteOutcome FontImport::writeUserFontList(const QString& text)
 {
-    const QString datasrc = host_.state.installRoot + QStringLiteral("datasrc") + path_style::separator;
+    const QString datasrc = host_.state.places.dataFolder() + path_style::separator;
     QDir().mkpath(datasrc);
     const QByteArray bytes = text.toUtf8();
     for (const QString& file : {QStringLiteral("Font_user.txt"), QStringLiteral("Font_user.xml")}) {

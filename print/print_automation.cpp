@@ -28,8 +28,8 @@ QString printToFileTarget(const HostState& state, const PrintTargetState& publis
     if (publish.vectorEps)
         return publish.targetFolder + publish.targetFileName;
     if (state.keepTempFolder)
-        return state.programFolder + path_style::separator + QStringLiteral("bin") + path_style::separator
-               + QStringLiteral("VmEPS") + path_style::separator + publish.printedEpsName;
+        return workBinFolderOf(state) + path_style::separator + QStringLiteral("VmEPS") + path_style::separator
+               + publish.printedEpsName;
     return workFolderOf(state) + path_style::separator + publish.printedEpsName;
 }
 

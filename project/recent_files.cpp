@@ -40,7 +40,7 @@ RecentFiles::RecentFiles(const ProjectSeams& host, ProjectFlows& flows) : host_(
 
 QString RecentFiles::configPath() const
 {
-    return host_.state.programFolder + path_style::separator + QStringLiteral("App.Config");
+    return host_.state.places.configFile();
 }
 
 void RecentFiles::load(project_file::ParsedXml& config) const

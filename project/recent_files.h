@@ -10,7 +10,8 @@ namespace vm {
 
 class ProjectFlows;
 
-// The recent-file history: App.Config in the program folder holds the slots
+// The recent-file history: App.Config (in the program folder, or the user's
+// configuration folder when it is read-only) holds the slots
 // (the FilePath children of its first LogoHistory element, most recent
 // first, "Nothing" for an empty one); the submenu under mnuRecent is a view
 // of it, rebuilt after every change. The slot count is the file's own: we

@@ -6,6 +6,7 @@
 #include "publish/convert_commands.h"
 #include "publish/picture_files.h"
 #include "publish/save_logo_form.h"
+#include "shell/temp_folder.h"
 
 #include <QFileInfo>
 
@@ -25,7 +26,7 @@ QuickPublish::QuickPublish(const PublishSeams& host, PrintServices& services, Sa
 
 QString QuickPublish::binFile(const QString& name) const
 {
-    return host_.state.programFolder + path_style::separator + QStringLiteral("bin") + path_style::separator + name;
+    return workBinFolderOf(host_.state) + path_style::separator + name;
 }
 
 void QuickPublish::mnuPublishLogoSub(const QString& key)

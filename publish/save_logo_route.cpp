@@ -98,7 +98,7 @@ bool SaveLogoForm::publish()
         RequestedFormat = choice.keyword;
     });
     statement([&] {
-        deleteLeftover(state.programFolder + sep + QStringLiteral("bin") + sep + QStringLiteral("VmEPS") + sep + PrintedEpsName);
+        deleteLeftover(workBinFolderOf(state) + sep + QStringLiteral("VmEPS") + sep + PrintedEpsName);
         if (!state.keepTempFolder)
             deleteLeftover(workFolderOf(state) + sep + PrintedEpsName);
     });

@@ -3,7 +3,11 @@
 #include "protocol/canvas_commands.h"
 #include "protocol/player_control.h"
 #include "platform/api/path_style.h"
+#include "platform/api/run_time_error.h"
 #include "shell/menu_tree.h"
+
+#include <memory>
+#include <utility>
 
 namespace vm {
 
@@ -12,11 +16,17 @@ QString imagePath(const QString& programFolder, const QString& file)
 {
     return programFolder + path_style::separator + QStringLiteral("Images") + path_style::separator + file;
 }
+
+UserPlaces placesFor(const QString& programFolder, const UserPlaces& given)
+{
+    return given.programFolder().isEmpty() ? UserPlaces(programFolder, true) : given;
+}
 } // namespace
 
-Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCanvas_, const QString& programFolder)
+Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCanvas_, const QString& programFolder,
+           const UserPlaces& places)
     : platform(platform_),
-      errorLog(programFolder, platform_.trace), trap(errorLog),
+      errorLog(placesFor(programFolder, places).logFolder(), platform_.trace), trap(errorLog),
       language(programFolder, trap, platform_.dialogs), messages(platform_.forms, language, trap, state),
       canvasLink(canvas_, trap, platform_.trace), dispatcher(trap), bitmapCanvasLink(bitmapCanvas_),
       bitmapDispatcher(trap, QStringLiteral("frmMain\\ShockwaveFlash1"), canvas_commands::bitmap()),
@@ -30,6 +40,7 @@ Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCan
       mainForm(*this), mainMenu(*this), splashForm(*this)
 {
     state.programFolder = programFolder;
+    state.places = placesFor(programFolder, places);
     messages.setMainForm(&mainForm);
     menuItems.onClick([this](int id) { mainMenu.SmartMenu_Click(id); });
     canvas_.onCommand([this](const QString& command, const QString& argument) { dispatcher.receive(command, argument); });
@@ -40,6 +51,7 @@ Host::Host(Platform& platform_, PlayerControl& canvas_, PlayerControl& bitmapCan
 
 void Host::start()
 {
+    reportPlaceProblems();
     if (lifeCycle.has(LifeCycle::starting))
         trap.run(QStringLiteral("frmSplash\\Form_Initialize"), [this] { lifeCycle.raise(LifeCycle::starting); });
     platform.forms.showModeless(splashForm, nullptr);
@@ -53,6 +65,22 @@ void Host::endProgram()
     // cancelled leaves it for the publishes still to come.
     tempFolder.DeleteTempFolder();
     platform.process.endProcess(0);
+}
+
+void Host::reportPlaceProblems()
+{
+    const QStringList problems = state.places.problems();
+    if (problems.isEmpty())
+        return;
+    auto told = std::make_shared<bool>(false);
+    lifeCycle.on(LifeCycle::ready, [this, problems, told] {
+        if (std::exchange(*told, true))
+            return;
+        for (const QString& problem : problems)
+            trap.report(QStringLiteral("frmMain\\UserPlaces"), RunTimeError(error_number::PathFileAccessError, problem));
+        messages.Alert(QStringLiteral("Vantamorph cannot keep your files where it should:\n") + problems.join(QLatin1Char('\n')),
+                       &mainForm);
+    });
 }
 
 void Host::registerShellCommands()

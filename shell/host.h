@@ -31,7 +31,9 @@ class PlayerControl;
 // canvas command table and the life cycle.
 class Host {
 public:
-    Host(Platform& platform, PlayerControl& canvas, PlayerControl& bitmapCanvas, const QString& programFolder);
+    // places: where the program writes; a portable program folder when not given.
+    Host(Platform& platform, PlayerControl& canvas, PlayerControl& bitmapCanvas, const QString& programFolder,
+         const UserPlaces& places = UserPlaces());
 
     // Shows the start-up window; its timer takes it from there.
     void start();
@@ -67,6 +69,8 @@ public:
 
 private:
     void registerShellCommands();
+    // Tells the user, once the menus are ready, which of their own places could not be made.
+    void reportPlaceProblems();
 };
 
 } // namespace vm

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/api/user_places.h"
+
 #include <QString>
 
 namespace vm {
@@ -10,6 +12,7 @@ struct HostState {
     // Folders
     QString programFolder;  // the folder of the executable, no trailing separator
     QString installRoot;    // programFolder cut after its last separator
+    UserPlaces places;      // where the program's own files are written (beside it, or the user's)
     QString tempRoot;       // parent of the work folder "tmpEPS"
     bool keepTempFolder = false;
     QString imageFolder;    // set by the canvas's crop request

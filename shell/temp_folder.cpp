@@ -56,6 +56,15 @@ QString workFolderOf(const HostState& state)
     return sharedWorkFolderOf(state) + path_style::separator + QString::number(QCoreApplication::applicationPid());
 }
 
+QString workBinFolderOf(const HostState& state)
+{
+    if (!state.places.perUser())
+        return state.programFolder + path_style::separator + QStringLiteral("bin");
+    const QString folder = state.tempRoot.isEmpty() ? state.places.workBinFolder() : workFolderOf(state);
+    QDir().mkpath(folder + path_style::separator + QStringLiteral("VmEPS"));
+    return folder;
+}
+
 QString TempFolder::workFolder() const
 {
     return workFolderOf(state_);

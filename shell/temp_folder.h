@@ -16,6 +16,10 @@ struct HostState;
 // end never removes another's work.
 QString sharedWorkFolderOf(const HostState& state);
 QString workFolderOf(const HostState& state);
+// Where publishing keeps its work files (sample.png, VmEPS/): the program
+// folder's bin/, or, when the program folder is read-only, this copy's work
+// folder (the user's cache when there is none); made when missing.
+QString workBinFolderOf(const HostState& state);
 
 class TempFolder {
 public:

@@ -16,7 +16,7 @@ QString fontNameCacheFile()
 } // namespace
 
 Program::Program(const ProgramParts& parts)
-    : parts_(parts), host_(parts.platform, parts.canvas, parts.bitmapCanvas, parts.programFolder), seams_(host_)
+    : parts_(parts), host_(parts.platform, parts.canvas, parts.bitmapCanvas, parts.programFolder, parts.places), seams_(host_)
 {
 }
 

@@ -28,6 +28,7 @@ struct ProgramParts {
     ProcessRunner& rasterConverter;
     CurrentLogo currentLogo;
     QString programFolder;
+    UserPlaces places = UserPlaces(); // where the program writes; a portable folder when not given
 };
 
 // The host and every subsystem, wired the same way in every run. The host

@@ -224,6 +224,12 @@ void ScriptSession::dumpState()
     text("InstallRoot", state.installRoot);
     boolean("QuickPublishing", state.quickPublishing);
     boolean("FontListSent", state.fontListSent);
+    // Only an install the program may not write has places of the user's own to show.
+    if (const UserPlaces& places = state.places; places.perUser()) {
+        text("UserConfig", places.configFile());
+        text("UserLog", places.logFolder());
+        text("UserData", places.userRoot());
+    }
 }
 
 void ScriptSession::finish()

@@ -3,6 +3,7 @@
 #include "canvas/logo/logo_renderer.h"
 #include "platform/api/bounded_file.h"
 #include "platform/api/file_limits.h"
+#include "platform/api/user_places.h"
 
 #include <pugixml.hpp>
 
@@ -50,11 +51,11 @@ QStringList searchTermsOf(const ClipArtSymbol& symbol)
 }
 } // namespace
 
-ClipArtCatalogue ClipArtCatalogue::load(const QString& dataFolder)
+ClipArtCatalogue ClipArtCatalogue::load(const QString& dataFolder, const QString& userDataFolder)
 {
     ClipArtCatalogue catalogue;
     pugi::xml_document index;
-    if (!loadDocument(index, dataFolder + QStringLiteral("/VM_Logos.xml")))
+    if (!loadDocument(index, overlaidFile(userDataFolder, dataFolder, QStringLiteral("VM_Logos.xml"))))
         return catalogue;
     for (const pugi::xml_node& categoryNode : index.document_element().children("Category")) {
         ClipArtCategory category;
@@ -67,7 +68,7 @@ ClipArtCatalogue ClipArtCatalogue::load(const QString& dataFolder)
                 continue;
             const QString folder = QStringLiteral("ClipArts/") + category.name + QLatin1Char('/');
             pugi::xml_document list;
-            if (!loadDocument(list, dataFolder + QLatin1Char('/') + folder + listName))
+            if (!loadDocument(list, overlaidFile(userDataFolder, dataFolder, folder + listName)))
                 continue;
             for (const pugi::xml_node& symbolNode : list.document_element().children()) {
                 if (symbolNode.type() != pugi::node_element)

@@ -26,7 +26,8 @@ struct ClipArtCategory {
 // identifier, comma-separated keywords and SVG file. Unreadable parts are left out.
 class ClipArtCatalogue {
 public:
-    static ClipArtCatalogue load(const QString& dataFolder);
+    // userDataFolder's copies of the index and the lists, when it has them, are read instead.
+    static ClipArtCatalogue load(const QString& dataFolder, const QString& userDataFolder = QString());
 
     const QList<ClipArtCategory>& categories() const { return categories_; }
     int symbolCount() const;

@@ -6,6 +6,7 @@
 #include "fonts/movies/font_movie_descriptions.h"
 #include "platform/api/bounded_file.h"
 #include "platform/api/file_limits.h"
+#include "platform/api/user_places.h"
 
 #include <QFont>
 #include <QRawFont>
@@ -43,12 +44,13 @@ const QString ImportedFonts::fallbackFamily = defaultTextFamily();
 
 ImportedFonts::ImportedFonts() : faces_(std::make_shared<Faces>()) {}
 
-void ImportedFonts::load(const QString& root, const std::function<void(const QString& line)>& log)
+void ImportedFonts::load(const QString& root, const std::function<void(const QString& line)>& log, const QString& userRoot)
 {
-    names_ = listedFaces(root + QStringLiteral("/datasrc/Font_user.xml"), log);
+    names_ = listedFaces(overlaidFile(userRoot, root, QStringLiteral("datasrc/Font_user.xml")), log);
     faces_->byFamily.clear();
     for (const QString& name : names_) {
-        const QString movie = root + QStringLiteral("/flash/") + fontMovieBaseName(name) + QStringLiteral(".swf");
+        const QString movie =
+            overlaidFile(userRoot, root, QStringLiteral("flash/") + fontMovieBaseName(name) + QStringLiteral(".swf"));
         const FontMovieRead read = readFontMovieFile(movie);
         if (!read.face && log)
             log(QStringLiteral("user font \"%1\" is drawn in %2: %3").arg(name, fallbackFamily, read.error));

@@ -20,9 +20,10 @@ public:
 
     ImportedFonts();
 
-    // Reads the list and the movies below root (the folder above flash/);
-    // faces listed before are forgotten.
-    void load(const QString& root, const std::function<void(const QString& line)>& log);
+    // Reads the list and the movies below root (the folder above flash/),
+    // userRoot's copies first when given; faces listed before are forgotten.
+    void load(const QString& root, const std::function<void(const QString& line)>& log,
+              const QString& userRoot = QString());
 
     // Every face of the list, in its order, each once.
     const QStringList& names() const { return names_; }

@@ -5,10 +5,10 @@
 namespace vm {
 
 QStringList useLogoFonts(const QString& root, ImportedFonts& imported, LogoRenderer& renderer,
-                         const std::function<void(const QString& line)>& log)
+                         const std::function<void(const QString& line)>& log, const QString& userRoot)
 {
     const QStringList shipped = registerShippedFonts(root + QStringLiteral("/fonts"));
-    imported.load(root, log);
+    imported.load(root, log, userRoot);
     // Texts laid out with the fonts loaded before are laid out again.
     renderer.setGlyphLookup(imported.lookup());
     return shipped;

@@ -15,7 +15,8 @@ namespace vm {
 // imported, read from their movies into imported and handed to the renderer.
 // Call it again after an import; the shipped files are registered once.
 // Returns the shipped families; log hears each imported face drawn in the fallback.
+// userRoot: the user's folder laid over root (see LogoResources), empty for none.
 QStringList useLogoFonts(const QString& root, ImportedFonts& imported, LogoRenderer& renderer,
-                         const std::function<void(const QString& line)>& log);
+                         const std::function<void(const QString& line)>& log, const QString& userRoot = QString());
 
 } // namespace vm

@@ -22,6 +22,12 @@ namespace vm {
 struct LogoResources {
     QString dataFolder;  // datasrc: symbol paths are relative to it
     QString imageFolder; // LogoImages: picture names are relative to it
+    // The user's folder laid over the install root (its datasrc/ and flash/ are
+    // read before the shipped ones); empty when the program folder is written.
+    QString userRoot = QString();
+
+    // The user's datasrc laid over dataFolder; empty for none.
+    QString userDataFolder() const { return userRoot.isEmpty() ? QString() : userRoot + QStringLiteral("/datasrc"); }
 };
 
 // The one way a logo is drawn: on the screen, to an image, to a printer.

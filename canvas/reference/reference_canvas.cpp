@@ -50,9 +50,13 @@ void ReferenceCanvas::movieLoaded()
     // The catalogue and pictures sit beside the movie's folder: <root>/flash/LogoMain.swf.
     const QString root = QFileInfo(QFileInfo(movie()).absolutePath()).absolutePath();
     root_ = root;
-    editor_->renderer().setResources({root + QStringLiteral("/datasrc"), root + QStringLiteral("/LogoImages")});
+    // A read-only install keeps the user's pictures, lists and font movies in the user's places.
+    const bool perUser = places_.perUser();
+    editor_->renderer().setResources({root + QStringLiteral("/datasrc"),
+                                      perUser ? places_.imageFolder() : root + QStringLiteral("/LogoImages"),
+                                      places_.userRoot()});
     if (clipArt_)
-        *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
+        *clipArt_ = loadClipArt();
     // The shipped fonts and those imported in earlier runs.
     loadUserFonts();
     shippedTemplates_ = root + QStringLiteral("/templates");
@@ -116,7 +120,7 @@ void ReferenceCanvas::registerCommands()
     on("result keyword", [this](const QString&) {
         if (!clipArt_)
             return;
-        *clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
+        *clipArt_ = loadClipArt();
         if (widget_)
             widget_->clipArtChanged();
     });
@@ -243,14 +247,23 @@ void ReferenceCanvas::print()
     });
 }
 
+ClipArtCatalogue ReferenceCanvas::loadClipArt() const
+{
+    const LogoResources& resources = editor_->renderer().resources();
+    return ClipArtCatalogue::load(resources.dataFolder, resources.userDataFolder());
+}
+
 void ReferenceCanvas::loadUserFonts()
 {
     if (root_.isEmpty())
         return;
-    shippedFamilies_ = useLogoFonts(root_, userFonts_, editor_->renderer(), [this](const QString& line) {
-        qWarning("vantamorph: %s", qPrintable(line));
-        trace_.write(line);
-    });
+    shippedFamilies_ = useLogoFonts(
+        root_, userFonts_, editor_->renderer(),
+        [this](const QString& line) {
+            qWarning("vantamorph: %s", qPrintable(line));
+            trace_.write(line);
+        },
+        places_.userRoot());
 }
 
 QStringList ReferenceCanvas::fontFamilies() const
@@ -335,7 +348,7 @@ void ReferenceCanvas::requestKeyword(const QString& category, const QString& id,
 const ClipArtCatalogue& ReferenceCanvas::clipArtCatalogue()
 {
     if (!clipArt_)
-        clipArt_ = ClipArtCatalogue::load(editor_->renderer().resources().dataFolder);
+        clipArt_ = loadClipArt();
     return *clipArt_;
 }
 

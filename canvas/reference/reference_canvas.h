@@ -8,6 +8,7 @@
 #include "canvas/logo/template_library.h"
 #include "canvas/outbox/command_outbox.h"
 #include "canvas/player/movie_player.h"
+#include "platform/api/user_places.h"
 
 #include <QHash>
 #include <QPointF>
@@ -37,6 +38,8 @@ public:
     const LogoRenderer& logoRenderer() const override { return editor_->renderer(); }
     // The player that draws the raster pictures; without one they are not available.
     void setBitmapCanvas(BitmapCanvas* bitmap) { bitmap_ = bitmap; }
+    // Where the user's pictures, clip-art lists and font movies are; before the movie loads.
+    void setUserPlaces(const UserPlaces& places) { places_ = places; }
 
     // Where a published page puts the stage: points from the page's top-left
     // corner, one point per stage pixel, so the host's crop cuts exactly the stage.
@@ -98,6 +101,7 @@ private:
     void recoverFile(const QString& argument);
     void print();
     void loadUserFonts();
+    ClipArtCatalogue loadClipArt() const;
     void publishPicture(BitmapCanvas::Picture picture);
     void publishPrinted(bool vector);
     QString savedLogo() const;
@@ -112,6 +116,7 @@ private:
     QString language_;
     QString userFontList_;
     QString root_;
+    UserPlaces places_;
     QStringList shippedFamilies_;
     ImportedFonts userFonts_;
     QString importing_; // the face asked for, set in the selected texts once it loads

@@ -28,14 +28,14 @@ QString withoutTimeZone(QString format)
 }
 } // namespace
 
-ErrorLog::ErrorLog(QString programFolder, Trace& trace, QLocale locale, Clock clock)
-    : programFolder_(std::move(programFolder)), trace_(trace), locale_(std::move(locale)), clock_(std::move(clock))
+ErrorLog::ErrorLog(QString folder, Trace& trace, QLocale locale, Clock clock)
+    : folder_(std::move(folder)), trace_(trace), locale_(std::move(locale)), clock_(std::move(clock))
 {
 }
 
 QString ErrorLog::path() const
 {
-    return programFolder_ + path_style::separator + QStringLiteral("Error.log");
+    return folder_ + path_style::separator + QStringLiteral("Error.log");
 }
 
 QString ErrorLog::formatTimestamp(const QDateTime& when, const QLocale& locale)

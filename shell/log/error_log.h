@@ -9,14 +9,15 @@ namespace vm {
 
 class Trace;
 
-// Error.log in the program folder: every trapped failure is appended as a
+// Error.log in folder (the program folder, or the user's state folder when the
+// program folder is read-only): every trapped failure is appended as a
 // six-line entry. The log is for support; a log that cannot be written is
 // skipped and never stops the program.
 class ErrorLog {
 public:
     using Clock = std::function<QDateTime()>;
 
-    ErrorLog(QString programFolder, Trace& trace, QLocale locale = QLocale::system(),
+    ErrorLog(QString folder, Trace& trace, QLocale locale = QLocale::system(),
              Clock clock = &QDateTime::currentDateTime);
 
     void write(int number, const QString& description, const QString& label) noexcept;
@@ -30,7 +31,7 @@ public:
                                const QString& label);
 
 private:
-    QString programFolder_;
+    QString folder_;
     Trace& trace_;
     QLocale locale_;
     Clock clock_;

@@ -212,6 +212,29 @@ inline void useRealCanvasAndOwnPrinter(InstalledProgram& program)
     installOwnPrinter(program);
 }
 
+// For tests running as root: a launcher that runs the program as nobody
+// (setpriv), and the user names in its environment. Returns why that cannot
+// be, empty when it can: nobody, nogroup and setpriv must exist, and every
+// folder above folder must be searchable by others.
+inline QString dropRootToNobody(const QString& folder, QProcessEnvironment& environment, QStringList& launcher)
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (!::getpwnam("nobody") || !::getgrnam("nogroup") || setpriv.isEmpty())
+        return QStringLiteral("no nobody user, nogroup group or setpriv to drop root with");
+    for (QDir above(folder); above.cdUp();) {
+        struct stat facts {};
+        if (::stat(QFile::encodeName(above.path()).constData(), &facts) != 0 || !(facts.st_mode & S_IXOTH))
+            return QStringLiteral("nobody cannot reach %1 (set TMPDIR to a folder open to others)").arg(above.path());
+        if (above.isRoot())
+            break;
+    }
+    environment.insert(QStringLiteral("USER"), QStringLiteral("nobody"));
+    environment.insert(QStringLiteral("LOGNAME"), QStringLiteral("nobody"));
+    launcher = {setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                QStringLiteral("--clear-groups"), QStringLiteral("--")};
+    return QString();
+}
+
 // From here on every session of this program runs as an ordinary user: under
 // root, as nobody (setpriv), owning the whole copy; otherwise as the user
 // running the tests. Either way with a home of its own (HOME and the XDG
@@ -232,29 +255,13 @@ inline QString runAsOrdinaryUser(InstalledProgram& program)
     environment.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
     if (::geteuid() != 0)
         return QString();
-
-    const passwd* nobody = ::getpwnam("nobody");
-    const group* nogroup = ::getgrnam("nogroup");
-    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-    if (!nobody || !nogroup || setpriv.isEmpty())
-        return QStringLiteral("no nobody user, nogroup group or setpriv to drop root with");
-    // nobody must be able to reach the copy: every folder above it searchable by others.
-    for (QDir above(root); above.cdUp();) {
-        struct stat facts {};
-        if (::stat(QFile::encodeName(above.path()).constData(), &facts) != 0 || !(facts.st_mode & S_IXOTH))
-            return QStringLiteral("nobody cannot reach %1 (set TMPDIR to a folder open to others)").arg(above.path());
-        if (above.isRoot())
-            break;
-    }
+    if (const QString why = dropRootToNobody(root, environment, program.launcher); !why.isEmpty())
+        return why;
     QProcess chown;
     chown.start(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("--no-dereference"),
                                           QStringLiteral("nobody:nogroup"), root});
     if (!chown.waitForFinished(60000) || chown.exitCode() != 0)
         return QStringLiteral("cannot give the copy to nobody: ") + QString::fromLocal8Bit(chown.readAllStandardError());
-    environment.insert(QStringLiteral("USER"), QStringLiteral("nobody"));
-    environment.insert(QStringLiteral("LOGNAME"), QStringLiteral("nobody"));
-    program.launcher = {setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                        QStringLiteral("--clear-groups"), QStringLiteral("--")};
     return QString();
 }
 

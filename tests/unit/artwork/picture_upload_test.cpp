@@ -113,7 +113,7 @@ TEST_F(PictureUploadTest, AMissingFileOrACancelCopiesNothing)
     EXPECT_TRUE(host->state.currentImageName.isEmpty());
 }
 
-TEST_F(PictureUploadTest, ARefusedCopyLeavesQuietly)
+TEST_F(PictureUploadTest, ARefusedCopyIsToldWithWhereAndGivesTheCanvasNothing)
 {
     offer(QStringLiteral("logo.png"), picture("PNG"));
     // The picture folder is a file: nothing can be copied into it, whoever the user is.
@@ -121,7 +121,8 @@ TEST_F(PictureUploadTest, ARefusedCopyLeavesQuietly)
     writeFile(root.path() + QStringLiteral("/LogoImages"), "not a folder");
     browse();
     EXPECT_TRUE(sentCommands().isEmpty());
-    EXPECT_TRUE(messages().isEmpty());
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().first().contains(root.path() + QStringLiteral("/LogoImages/"))) << messages().first().toStdString();
     EXPECT_TRUE(loggedLabels().isEmpty());
     EXPECT_TRUE(host->state.currentImageName.isEmpty());
 }

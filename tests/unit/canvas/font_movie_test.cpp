@@ -251,6 +251,29 @@ TEST_F(FontMovieTest, ListedMoviesLoadAndDrawLikeQtDrawsTheFontFileAndBadOnesFal
     EXPECT_FALSE(lookup(QStringLiteral("Lato Movie"), 20, false, false));
 }
 
+// A read-only install: the user's list and movies (in the user's own root) come
+// before the shipped ones; a shipped movie still serves a face the user lists.
+TEST_F(FontMovieTest, TheUsersListAndMoviesAreReadBeforeTheShippedOnes)
+{
+    QTemporaryDir shipped, user;
+    const QString movie = folder->path() + QStringLiteral("/Lato Movie.swf");
+    ASSERT_TRUE(QDir().mkpath(shipped.path() + QStringLiteral("/flash")) && QDir().mkpath(user.path() + QStringLiteral("/flash")));
+    writeText(shipped.path() + QStringLiteral("/datasrc/Font_user.xml"), listOf({"Shipped Only"}).toUtf8());
+    ASSERT_TRUE(QFile::copy(movie, user.path() + QStringLiteral("/flash/Lato Movie.swf")));
+    ASSERT_TRUE(QFile::copy(movie, shipped.path() + QStringLiteral("/flash/Old Movie.swf")));
+
+    ImportedFonts fonts;
+    fonts.load(shipped.path(), {}, user.path());
+    EXPECT_EQ(fonts.names(), QStringList({"Shipped Only"})) << "no user list yet: the shipped one";
+    writeText(user.path() + QStringLiteral("/datasrc/Font_user.xml"), listOf({"Lato Movie", "Old Movie"}).toUtf8());
+    fonts.load(shipped.path(), {}, user.path());
+    EXPECT_EQ(fonts.names(), QStringList({"Lato Movie", "Old Movie"}));
+    EXPECT_EQ(fonts.loadedFamilies(), QStringList({"Lato Movie", "Old Movie"}));
+    // Without the user's root the user's files are not seen.
+    fonts.load(shipped.path(), {});
+    EXPECT_EQ(fonts.names(), QStringList({"Shipped Only"}));
+}
+
 class FontBoxTest : public LoadedCanvasTest {};
 
 TEST_F(FontBoxTest, ImportListRaisesImportfontsAndTheReloadPutsTheFaceInTheBoxAndTheText)

@@ -2,6 +2,9 @@
 #include "canvas/logo/logo_xml.h"
 #include "canvas_test_support.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -191,6 +194,26 @@ TEST(ClipArtCatalogue, TheLibraryIsFoundByNamesKeywordsAndCategories)
     EXPECT_EQ(catalogue.find(QStringLiteral("ClipArts/Commerce/coffee.svg"))->category, QStringLiteral("Commerce"));
     EXPECT_EQ(catalogue.find(QStringLiteral("ClipArts/none.svg")), nullptr);
     EXPECT_EQ(ClipArtCatalogue::load(QStringLiteral("/nonexistent")).symbolCount(), 0);
+}
+
+// A list the user changed (kept in the user's datasrc) replaces the shipped
+// one; the other lists and the symbols' paths stay the shipped ones.
+TEST(ClipArtCatalogue, TheUsersCopyOfAListIsReadInsteadOfTheShippedOne)
+{
+    QTemporaryDir user;
+    QDir().mkpath(user.path() + QStringLiteral("/ClipArts/Nature"));
+    QFile list(user.path() + QStringLiteral("/ClipArts/Nature/Nature.xml"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("<Symbols><Symbol><Id>leaf</Id><Keywords>leaf,autumnal</Keywords><File>leaf.svg</File></Symbol></Symbols>");
+    list.close();
+
+    const ClipArtCatalogue shipped = ClipArtCatalogue::load(sourceDataFolder(), QString());
+    const ClipArtCatalogue overlaid = ClipArtCatalogue::load(sourceDataFolder(), user.path());
+    EXPECT_TRUE(shipped.search(QStringLiteral("autumnal")).isEmpty());
+    ASSERT_EQ(overlaid.search(QStringLiteral("autumnal")).size(), 1);
+    EXPECT_EQ(overlaid.search(QStringLiteral("autumnal")).first()->path, QStringLiteral("ClipArts/Nature/leaf.svg"));
+    EXPECT_TRUE(overlaid.search(QStringLiteral("mountain"), QStringLiteral("Nature")).isEmpty()); // the user's list is whole
+    EXPECT_EQ(overlaid.symbolCount(), shipped.symbolCount() - 5);
 }
 
 } // namespace

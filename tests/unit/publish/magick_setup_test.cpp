@@ -1,5 +1,7 @@
 #include "publish/magick_setup.h"
 
+#include "artwork/raster_policy.h"
+
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -43,6 +45,19 @@ TEST(MagickSetupTest, ConverterAndInPlaceConversionReadPostScript)
 
     EXPECT_FALSE(MagickSetup::convertInPlace({folder.path() + QStringLiteral("/none.png"), target}).isEmpty());
     EXPECT_EQ(QImage(target).size(), QSize(50, 40));
+}
+
+// The program folder ships both converter policies as the start would write
+// them, so a read-only install uses them in place and never writes at start.
+TEST(MagickSetupTest, TheShippedPoliciesAreTheOnesTheStartWouldWrite)
+{
+    const QString program = QStringLiteral(VM_PROGRAM_DIR);
+    for (const auto& [folder, wanted] : {std::pair{program + "/bin/config", MagickSetup::policyXml()},
+                                         std::pair{raster_policy::folder(program), raster_policy::policyXml()}}) {
+        QFile shipped(folder + "/ImageMagick/policy.xml");
+        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << folder.toStdString();
+        EXPECT_EQ(shipped.readAll(), wanted.toUtf8()) << folder.toStdString();
+    }
 }
 
 } // namespace

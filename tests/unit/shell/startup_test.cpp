@@ -179,3 +179,33 @@ TEST_F(StartupTest, WorkFolderChoices)
 
 } // namespace
 } // namespace vm::test
+
+namespace vm::test {
+namespace {
+
+// An install the program may not write: the error log goes to the user's
+// state folder, and a place that cannot be made is told once (alert and log).
+TEST_F(StartupTest, AReadOnlyInstallLogsToTheUsersPlacesAndTellsWhatCouldNotBeMade)
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), root.path() + QStringLiteral("/home"));
+    const QString blocked = root.path() + QStringLiteral("/blocked");
+    writeFile(blocked, "a file where the data folder should be");
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), blocked);
+    writeFile(programFolder + QStringLiteral("/App.Config"), "<AppConfig/>");
+    UserPlaces places(programFolder, false, environment);
+    places.prepare();
+    host = std::make_unique<Host>(platform, canvas, bitmap, programFolder, places);
+    startToReady();
+    canvasSays(QStringLiteral("fmactivemenu"), QString()); // the menus enabled again: no second report
+
+    const QStringList alerts = forms.shownForms().filter(QStringLiteral("frmAlert"));
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(forms.shown[forms.shownForms().indexOf(alerts.first())].message.contains(blocked + "/vantamorph/LogoImages"));
+    const QByteArray log = readFile(root.path() + QStringLiteral("/home/.local/state/vantamorph/Error.log"));
+    EXPECT_EQ(log.count("frmMain\\UserPlaces"), 3) << log.toStdString(); // pictures, lists, font movies
+    EXPECT_FALSE(QFileInfo::exists(programFolder + QStringLiteral("/Error.log")));
+}
+
+} // namespace
+} // namespace vm::test
