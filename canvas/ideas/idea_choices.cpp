@@ -101,7 +101,7 @@ std::vector<const LayoutFamily*> layoutsFor(const QString& name)
     std::vector<const LayoutFamily*> chosen;
     const qsizetype length = name.simplified().size();
     for (const LayoutFamily& family : layoutFamilies())
-        if (family.maxNameLength == 0 || length <= family.maxNameLength)
+        if ((family.maxNameLength == 0 || length <= family.maxNameLength) && length >= family.minNameLength)
             chosen.push_back(&family);
     return chosen;
 }

@@ -72,6 +72,15 @@ Block markBlock(const Design& design, double side, const QColor& colour)
 {
     if (!design.symbol.isEmpty())
         return symbolBlock(design.symbol, side, colour);
+    if (design.shortName()) {
+        static const ShapeType shapes[] = {ShapeType::Ellipse, ShapeType::Polygon, ShapeType::Star,
+                                           ShapeType::RoundedRectangle};
+        const ShapeType type = shapes[design.variant % 4];
+        Block shape = shapeBlock(type, QSizeF(side * 0.8, side * 0.8), colour, {}, 0, role::badge);
+        shape.elements.front().points = 4;
+        shape.elements.front().innerRatio = 0.42;
+        return shape;
+    }
     // No fitting symbol: the initials in a ring, never an unrelated picture.
     const double stroke = std::max(2.0, side * 0.045);
     Block ring = shapeBlock(ShapeType::Ellipse, QSizeF(side, side), Qt::transparent, colour, stroke);

@@ -18,6 +18,9 @@ struct Design {
     Palette palette;
     QString symbol; // catalogue path; empty: the layout draws a monogram or a shape instead
     int variant = 0; // a small free choice (which shape, which side), 0..
+
+    // A name of a few letters is its own monogram: marks then avoid repeating it.
+    bool shortName() const { return name.size() <= 3 && !name.contains(QLatin1Char(' ')); }
 };
 
 // The colour of a filled badge and of the words on it: the accent with paper or
@@ -37,7 +40,8 @@ Block nameBlock(const Design& design, double width, double maxFont, const QColor
 // The tagline fitted to width, at most fontSize; empty when there is none.
 Block taglineBlock(const Design& design, double width, double fontSize, const QColor& colour,
                    TextAlignment alignment = TextAlignment::Centre);
-// The symbol (square), or the initials when there is no symbol.
+// The symbol (square), or the initials in a ring when there is no symbol (a plain
+// geometric mark for a short name, which would only repeat itself).
 Block markBlock(const Design& design, double side, const QColor& colour);
 Block symbolBlock(const QString& path, double side, const QColor& colour);
 Block initialsBlock(const Design& design, const QSizeF& room, const QColor& colour);

@@ -13,6 +13,7 @@ struct LayoutFamily {
     Block (*build)(const Design& design);
     bool showsSymbol = true;  // draws the design's symbol when it has one
     int maxNameLength = 0;    // longer names are left to other families; 0: any length
+    int minNameLength = 1;    // shorter names are left to other families
 };
 
 // Every family, in a fixed order.

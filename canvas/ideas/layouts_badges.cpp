@@ -13,7 +13,7 @@ const QString shieldPath = QStringLiteral("ClipArts/Security & Warnings/shield.s
 // The mark and the name inside a round badge of diameter side, in colour.
 Block badgeInside(const Design& design, double side, const QColor& colour, double markShare)
 {
-    Block name = nameBlock(design, side * 0.68, side * 0.16, colour);
+    Block name = nameBlock(design, side * 0.7, side * (design.shortName() ? 0.42 : 0.19), colour);
     if (!design.symbol.isEmpty() && markShare > 0) {
         Block mark = symbolBlock(design.symbol, side * markShare, colour);
         return stacked({mark, name}, {side * 0.05});
@@ -28,7 +28,7 @@ Block circleBadge(const Design& design)
     const double side = 300;
     Block badge = shapeBlock(ShapeType::Ellipse, QSizeF(side, side), colours.fill);
     Block inside = badgeInside(design, side, colours.text, 0.26);
-    Block tagline = taglineBlock(design, 400, 22, design.palette.ink);
+    Block tagline = taglineBlock(design, 400, 25, design.palette.ink);
     return stacked({overlaid(badge, inside), tagline}, {18});
 }
 
@@ -42,7 +42,7 @@ Block sealBadge(const Design& design)
     // A thin ring inside the seal's edge, in the words' colour.
     Block ring = shapeBlock(ShapeType::Ellipse, QSizeF(side * 0.76, side * 0.76), Qt::transparent, colours.text, 3);
     Block inside = badgeInside(design, side * 0.8, colours.text, 0.24);
-    Block tagline = taglineBlock(design, 400, 22, design.palette.ink);
+    Block tagline = taglineBlock(design, 400, 25, design.palette.ink);
     return stacked({overlaid(overlaid(seal, ring), inside), tagline}, {18});
 }
 
@@ -53,11 +53,16 @@ Block shieldEmblem(const Design& design)
     Block shield = symbolBlock(shieldPath, side, colours.fill);
     shield.elements.front().name = role::badge;
     // The shield's flat top holds the mark; its widest part the name.
+    if (design.shortName() && design.symbol.isEmpty()) {
+        // The name is the emblem's monogram.
+        Block emblem = overlaid(shield, nameBlock(design, side * 0.5, side * 0.36, colours.text), QPointF(0, -side * 0.08));
+        return stacked({emblem, taglineBlock(design, 380, 24, design.palette.ink)}, {16});
+    }
     Block mark = design.symbol.isEmpty() ? initialsBlock(design, QSizeF(side * 0.42, side * 0.26), colours.text)
                                          : symbolBlock(design.symbol, side * 0.3, colours.text);
     Block emblem = overlaid(shield, mark, QPointF(0, -side * 0.12));
     Block name = nameBlock(design, 420, 56, design.palette.ink);
-    Block tagline = taglineBlock(design, 380, 21, design.palette.ink);
+    Block tagline = taglineBlock(design, 380, 24, design.palette.ink);
     return stacked({emblem, name, tagline}, {16, 8});
 }
 
@@ -65,7 +70,8 @@ Block ribbonBanner(const Design& design)
 {
     const FillColours colours = badgeColours(design.palette);
     Block name = nameBlock(design, 330, 54, colours.text);
-    const QSizeF band(name.bounds.width() + 56, name.bounds.height() + 26);
+    const double bandHeight = name.bounds.height() + 26;
+    const QSizeF band(std::max(name.bounds.width() + 56, bandHeight * 3), bandHeight);
     Block ribbon = shapeBlock(ShapeType::Rectangle, band, colours.fill);
     // The ribbon's ends fold back behind the band, in the ink.
     const QColor tailColour = colours.fill == design.palette.ink ? design.palette.accent : design.palette.ink;
@@ -85,7 +91,7 @@ Block ribbonBanner(const Design& design)
     if (!design.symbol.isEmpty())
         parts.push_back(symbolBlock(design.symbol, 96, markColour(design.palette)));
     parts.push_back(banner);
-    parts.push_back(taglineBlock(design, 380, 21, design.palette.ink));
+    parts.push_back(taglineBlock(design, 380, 24, design.palette.ink));
     return stacked(parts, design.symbol.isEmpty() ? std::vector<double>{16} : std::vector<double>{16, 16});
 }
 
@@ -128,7 +134,7 @@ Block curvedAroundMark(const Design& design)
     outer.elements.insert(outer.elements.end(), mark.elements.begin(), mark.elements.end());
     if (curvedTagline || design.tagline.trimmed().isEmpty())
         return outer;
-    return stacked({outer, taglineBlock(design, 400, 21, ink)}, {16});
+    return stacked({outer, taglineBlock(design, 400, 24, ink)}, {16});
 }
 
 } // namespace vm::ideas

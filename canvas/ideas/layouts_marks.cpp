@@ -22,7 +22,7 @@ Block symbolAbove(const Design& design)
     const QColor ink = design.palette.ink;
     Block mark = markBlock(design, 120, markColour(design.palette));
     Block name = nameBlock(design, width, 70, ink);
-    Block tagline = taglineBlock(design, width * 0.85, 22, ink);
+    Block tagline = taglineBlock(design, width * 0.85, 25, ink);
     return stacked({mark, name, tagline}, {20, 10});
 }
 
@@ -49,13 +49,17 @@ Block appIcon(const Design& design)
     const double side = 130;
     Block tile = shapeBlock(ShapeType::RoundedRectangle, QSizeF(side, side), colours.fill);
     tile.elements.front().cornerRadius = side * 0.24;
+    if (design.shortName() && design.symbol.isEmpty())
+        return stacked({overlaid(tile, nameBlock(design, side * 0.66, side * 0.6, colours.text)),
+                        taglineBlock(design, width * 0.85, 25, design.palette.ink)},
+                       {18});
     Block inner = design.symbol.isEmpty() ? initialsBlock(design, QSizeF(side * 0.62, side * 0.5), colours.text)
                                           : symbolBlock(design.symbol, side * 0.62, colours.text);
     Block icon = overlaid(tile, inner);
     // A long name reads better under the tile than beside it.
     if (design.name.size() > 16 || design.variant % 2)
         return stacked({icon, nameBlock(design, width, 60, design.palette.ink),
-                        taglineBlock(design, width * 0.85, 21, design.palette.ink)},
+                        taglineBlock(design, width * 0.85, 24, design.palette.ink)},
                        {18, 8});
     return sideBySide({icon, wordsLeft(design, 280, 58)}, 26);
 }
@@ -75,13 +79,19 @@ Block monogram(const Design& design)
         letters = accent;
         break;
     }
+    if (design.shortName())
+        return stacked({overlaid(shape, nameBlock(design, side * 0.62, side * 0.5,
+                                                  design.variant % 3 == 2 ? design.palette.ink : letters)),
+                        taglineBlock(design, width * 0.85, 25, design.palette.ink)},
+                       {20});
     Block mark = overlaid(shape, initialsBlock(design, QSizeF(side * 0.6, side * 0.45), letters));
     TextStyle spaced = design.nameStyle;
     Design words = design;
     // Under a monogram the name is set small and open, as a signature line.
-    words.nameStyle.spacing = std::max(spaced.spacing, 6.0);
+    if (!spaced.italic)
+        words.nameStyle.spacing = std::max(spaced.spacing, 6.0);
     Block name = nameBlock(words, width, 44, design.palette.ink);
-    Block tagline = taglineBlock(design, width * 0.85, 19, design.palette.ink);
+    Block tagline = taglineBlock(design, width * 0.85, 22, design.palette.ink);
     return stacked({mark, name, tagline}, {22, 8});
 }
 

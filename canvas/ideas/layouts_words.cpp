@@ -23,7 +23,7 @@ Block wordmarkWithRule(const Design& design)
     const QColor ink = design.palette.ink;
     Block name = nameBlock(design, width, 84, ink);
     Block rule = ruleBlock(name.bounds.width(), 3, markColour(design.palette));
-    Block tagline = taglineBlock(design, name.bounds.width() * 1.1, 22, ink);
+    Block tagline = taglineBlock(design, name.bounds.width() * 1.1, 25, ink);
     std::vector<double> gaps{14, 12};
     return stacked({name, rule, tagline}, gaps);
 }
@@ -33,7 +33,7 @@ Block wordmarkUnderlined(const Design& design)
     const QColor ink = design.palette.ink;
     Block name = nameBlock(design, width, 84, ink);
     Block bar = ruleBlock(std::max(40.0, name.bounds.width() * 0.22), 8, markColour(design.palette));
-    Block tagline = taglineBlock(design, width * 0.9, 22, ink);
+    Block tagline = taglineBlock(design, width * 0.9, 25, ink);
     std::vector<double> gaps{12, 16};
     std::vector<Block> blocks = withSmallMark(design, {name, bar, tagline}, gaps);
     return stacked(blocks, gaps);
@@ -69,7 +69,7 @@ Block framedName(const Design& design)
 {
     const QColor ink = design.palette.ink, accent = markColour(design.palette);
     Block name = nameBlock(design, 360, 66, ink);
-    Block tagline = taglineBlock(design, 340, 20, ink);
+    Block tagline = taglineBlock(design, 340, 23, ink);
     Block words = stacked({name, tagline}, {10});
     const QSizeF frame(words.bounds.width() + 64, words.bounds.height() + 48);
     Block box = shapeBlock(design.variant % 2 ? ShapeType::RoundedRectangle : ShapeType::Rectangle, frame,
@@ -82,13 +82,13 @@ const std::vector<LayoutFamily>& layoutFamilies()
     static const std::vector<LayoutFamily> families = {
         {QStringLiteral("symbol-above"), symbolAbove, true, 0},
         {QStringLiteral("symbol-left"), symbolLeft, true, 0},
-        {QStringLiteral("circle-badge"), circleBadge, true, 0},
+        {QStringLiteral("circle-badge"), circleBadge, true, 26},
         {QStringLiteral("wordmark-rule"), wordmarkWithRule, false, 0},
         {QStringLiteral("shield-emblem"), shieldEmblem, true, 0},
         {QStringLiteral("monogram"), monogram, false, 0},
         {QStringLiteral("ribbon"), ribbonBanner, true, 0},
         {QStringLiteral("app-icon"), appIcon, true, 0},
-        {QStringLiteral("curved-ring"), curvedAroundMark, true, 22},
+        {QStringLiteral("curved-ring"), curvedAroundMark, true, 22, 4},
         {QStringLiteral("stacked-divider"), stackedWithDivider, true, 0},
         {QStringLiteral("split-divider"), splitWithDivider, true, 0},
         {QStringLiteral("seal"), sealBadge, true, 24},
