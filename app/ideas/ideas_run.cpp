@@ -5,7 +5,9 @@
 #include "canvas/logo/imported_fonts.h"
 #include "canvas/logo/logo_fonts.h"
 #include "canvas/logo/logo_xml.h"
+#include "canvas/logo/png_file.h"
 #include "export/logo_export.h"
+#include "export/logo_pictures.h"
 #include "platform/api/atomic_file.h"
 #include "project/project_file.h"
 
@@ -42,7 +44,12 @@ void writePreviews(const std::vector<ideas::Idea>& list, const QString& folder, 
         for (size_t index = next++; index < list.size(); index = next++) {
             const ideas::Idea& idea = list[index];
             const QString path = QDir(folder).filePath(ideaPreviewName(idea.number));
-            const WriteOutcome written = logo_export::write(path, ExportFormat::Png, idea.logo, renderer, options);
+            // Drawn as an export draws, packed quickly: previews are looked at, not sent.
+            const QImage picture = logo_pictures::render(idea.logo, renderer, logo_export::outputSize(idea.logo, options),
+                                                         idea.logo.background);
+            const QByteArray bytes = png_file::encode(picture, png_file::Packing::Fast);
+            const WriteOutcome written = bytes.isEmpty() ? WriteOutcome::failure(0, QStringLiteral("it could not be drawn"))
+                                                         : writeFileAtomically(path, bytes);
             if (!written.ok) {
                 const std::lock_guard lock(problemLock);
                 if (problem.isEmpty())
