@@ -1,5 +1,7 @@
 #include "canvas/ideas/idea_choices.h"
 
+#include "canvas/ideas/text_fit.h"
+
 #include <algorithm>
 
 namespace vm::ideas {
@@ -96,12 +98,14 @@ std::vector<const Pairing*> pairingsFor(const std::vector<Pairing>& all, const Q
     return chosen;
 }
 
-std::vector<const LayoutFamily*> layoutsFor(const QString& name)
+std::vector<const LayoutFamily*> layoutsFor(const QString& name, const QString& tagline)
 {
     std::vector<const LayoutFamily*> chosen;
     const qsizetype length = name.simplified().size();
+    const bool bendable = readsLetterByLetter(name) && readsLetterByLetter(tagline);
     for (const LayoutFamily& family : layoutFamilies())
-        if ((family.maxNameLength == 0 || length <= family.maxNameLength) && length >= family.minNameLength)
+        if ((family.maxNameLength == 0 || length <= family.maxNameLength) && length >= family.minNameLength
+            && (bendable || !family.bendsText))
             chosen.push_back(&family);
     return chosen;
 }

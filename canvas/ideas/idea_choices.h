@@ -40,6 +40,6 @@ Choice choose(const Menu& menu, quint32 seed, int number);
 std::vector<const Palette*> palettesFor(const std::vector<Palette>& all, const QStringList& moods,
                                         const QString& family);
 std::vector<const Pairing*> pairingsFor(const std::vector<Pairing>& all, const QStringList& moods);
-std::vector<const LayoutFamily*> layoutsFor(const QString& name);
+std::vector<const LayoutFamily*> layoutsFor(const QString& name, const QString& tagline);
 
 } // namespace vm::ideas

@@ -51,7 +51,7 @@ struct IdeaGenerator::Library {
     Menu menuFor(const IdeaRequest& request) const
     {
         Menu menu;
-        menu.layouts = layoutsFor(request.name);
+        menu.layouts = layoutsFor(request.name, request.tagline);
         menu.palettes = palettesFor(palettes, request.moods, request.colourFamily);
         menu.pairings = pairingsFor(pairings, request.moods);
         menu.symbols = finder->find(request.keywords, request.name, symbolsPerRequest);

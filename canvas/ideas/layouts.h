@@ -14,6 +14,7 @@ struct LayoutFamily {
     bool showsSymbol = true;  // draws the design's symbol when it has one
     int maxNameLength = 0;    // longer names are left to other families; 0: any length
     int minNameLength = 1;    // shorter names are left to other families
+    bool bendsText = false;   // sets the name round a circle: only for scripts read letter by letter
 };
 
 // Every family, in a fixed order.

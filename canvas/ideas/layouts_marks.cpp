@@ -88,7 +88,7 @@ Block monogram(const Design& design)
     TextStyle spaced = design.nameStyle;
     Design words = design;
     // Under a monogram the name is set small and open, as a signature line.
-    if (!spaced.italic)
+    if (!spaced.italic && readsLetterByLetter(design.name))
         words.nameStyle.spacing = std::max(spaced.spacing, 6.0);
     Block name = nameBlock(words, width, 44, design.palette.ink);
     Block tagline = taglineBlock(design, width * 0.85, 22, design.palette.ink);

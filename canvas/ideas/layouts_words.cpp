@@ -88,7 +88,7 @@ const std::vector<LayoutFamily>& layoutFamilies()
         {QStringLiteral("monogram"), monogram, false, 0},
         {QStringLiteral("ribbon"), ribbonBanner, true, 0},
         {QStringLiteral("app-icon"), appIcon, true, 0},
-        {QStringLiteral("curved-ring"), curvedAroundMark, true, 16, 4},
+        {QStringLiteral("curved-ring"), curvedAroundMark, true, 16, 4, true},
         {QStringLiteral("stacked-divider"), stackedWithDivider, true, 0},
         {QStringLiteral("split-divider"), splitWithDivider, true, 0},
         {QStringLiteral("seal"), sealBadge, true, 24},

@@ -54,9 +54,29 @@ LogoElement makeText(const QString& text, const TextStyle& style, const QColor& 
     element.alignment = alignment;
     element.color = colour;
     element.fontSize = std::max(1.0, std::round(fontSize));
-    element.letterSpacing = style.spacing * element.fontSize / spacingReference;
+    element.letterSpacing = readsLetterByLetter(text) ? style.spacing * element.fontSize / spacingReference : 0;
     element.size = measureText(element);
     return element;
+}
+
+bool readsLetterByLetter(const QString& text)
+{
+    for (const QChar letter : text) {
+        switch (letter.script()) {
+        case QChar::Script_Common:
+        case QChar::Script_Inherited:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+        case QChar::Script_Armenian:
+        case QChar::Script_Georgian:
+        case QChar::Script_Unknown: // surrogate halves: emoji and the like
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
 }
 
 QSizeF measureText(const LogoElement& text)

@@ -20,6 +20,10 @@ QSizeF measureText(const LogoElement& text);
 void fitText(LogoElement& text, const QSizeF& room, double maxFontSize);
 // Changes the font size to fontSize, scaling what is measured in font pixels, and measures again.
 void setFontSize(LogoElement& text, double fontSize);
+// True when every letter of text reads right set one by one (Latin, Greek, Cyrillic and the
+// like). Joined or right-to-left scripts (Arabic, Hebrew, Indic) need the shaper: they are
+// never spaced out or bent round a circle, which sets letters one by one.
+bool readsLetterByLetter(const QString& text);
 // The name on two lines, broken at the space that balances them best; one word stays one line.
 QString onTwoLines(const QString& name);
 // One or two capital letters for a monogram: the first letters of the first two words.

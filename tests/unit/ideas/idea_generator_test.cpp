@@ -137,6 +137,17 @@ TEST(IdeaGenerator, NamesInOtherScriptsAreSetInFontsThatHaveTheirLetters)
                         << element.fontFamily.toStdString() << " lacks letters of " << element.text.toStdString();
 }
 
+TEST(IdeaGenerator, JoinedScriptsAreNeverSpacedOutOrBent)
+{
+    // Arabic letters set one by one lose their joins: such names keep the shaper's layout.
+    for (const Idea& idea : generator().ideas(request(QStringLiteral("مخبز الشمس"), QStringLiteral("خبز طازج")), 1, 40))
+        for (const LogoElement& element : idea.logo.elements)
+            if (element.kind == ElementKind::Text) {
+                EXPECT_EQ(element.arcRadius, 0) << idea.layout.toStdString();
+                EXPECT_EQ(element.letterSpacing, 0) << idea.layout.toStdString();
+            }
+}
+
 TEST(IdeaGenerator, BakeryIdeasMostlyCarryABakerySymbolAndOthersNone)
 {
     const ClipArtCatalogue catalogue = ClipArtCatalogue::load(QStringLiteral(VM_DIST_DIR "/datasrc"));
