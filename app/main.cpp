@@ -2,6 +2,7 @@
 // together, for a normal run with a screen or for a scripted session. Both
 // runs build the same program; a scripted one replaces only what it fakes
 // (the user's answers, the windows it records) and may keep the scripted canvas.
+#include "app/ideas/ideas_run.h"
 #include "app/program/machine_services.h"
 #include "app/program/program.h"
 #include "app/scripting/command_line.h"
@@ -208,6 +209,25 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
     return result.exitCode;
 }
 
+// Logo ideas are drawn as an export is: a GUI application on the offscreen platform, no display.
+int runIdeasCommand(int& argc, char** argv, const CommandLine& options)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "vantamorph: %s\n", qPrintable(message));
+    });
+    QGuiApplication app(argc, argv);
+    const CommandLine::Ideas& ideas = options.ideas;
+    const IdeasRunResult result = runIdeas({ideas.name, ideas.tagline, ideas.keywords, ideas.moods, ideas.colour,
+                                            ideas.count, ideas.seed, options.outPath},
+                                           QCoreApplication::applicationDirPath());
+    if (!result.message.isEmpty())
+        std::fprintf(stderr, "vantamorph: %s\n", qPrintable(result.message));
+    return result.exitCode;
+}
+
 } // namespace
 } // namespace vm
 
@@ -223,7 +243,8 @@ int main(int argc, char** argv)
     const CommandLine options = parseCommandLine(arguments);
     // Export runs report a bad argument in one line, as converters do.
     const bool exportArguments = std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
-        return argument.startsWith(QLatin1String("--export")) || argument.startsWith(QLatin1String("--brand-pack"));
+        return argument.startsWith(QLatin1String("--export")) || argument.startsWith(QLatin1String("--brand-pack"))
+               || argument.startsWith(QLatin1String("--ideas"));
     });
     if (!options.ok() && exportArguments && !options.helpRequested) {
         std::fprintf(stderr, "vantamorph: %s\n", qPrintable(options.error));
@@ -236,6 +257,8 @@ int main(int argc, char** argv)
     }
     if (options.exporting())
         return runExportCommand(argc, argv, options);
+    if (options.makingIdeas())
+        return runIdeasCommand(argc, argv, options);
     // A scripted session needs no screen.
     if (options.scripted())
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,11 +5,22 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 namespace vm {
 
 namespace {
 constexpr int maxExportSide = 20000;
+constexpr int maxIdeas = 500;
+
+QStringList commaList(const QString& value)
+{
+    QStringList words;
+    for (const QString& word : value.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (!word.trimmed().isEmpty())
+            words.append(word.trimmed());
+    return words;
+}
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -72,6 +83,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
             (option == QLatin1String("--width") ? result.width : result.height) = pixels;
             continue;
         }
+        if (option == QLatin1String("--count") || option == QLatin1String("--seed")) {
+            if (!hasValue && index + 1 < arguments.size())
+                value = arguments[++index];
+            bool number = false;
+            if (option == QLatin1String("--count")) {
+                result.ideas.count = value.toInt(&number);
+                if (!number || result.ideas.count < 1 || result.ideas.count > maxIdeas)
+                    return fail(QStringLiteral("--count must be a whole number from 1 to %1, not \"%2\"").arg(maxIdeas).arg(value));
+            } else {
+                result.ideas.seed = value.toUInt(&number);
+                if (!number)
+                    return fail(QStringLiteral("--seed must be a whole number from 0 to 4294967295, not \"") + value + QLatin1Char('"'));
+            }
+            continue;
+        }
         if (option == QLatin1String("--canvas")) {
             if (!hasValue && index + 1 < arguments.size()) {
                 value = arguments[++index];
@@ -101,6 +127,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
             target = &result.outPath;
         else if (option == QLatin1String("--background"))
             target = &result.background;
+        else if (option == QLatin1String("--ideas"))
+            target = &result.ideas.name;
+        else if (option == QLatin1String("--tagline"))
+            target = &result.ideas.tagline;
+        else if (option == QLatin1String("--colour") || option == QLatin1String("--color"))
+            target = &result.ideas.colour;
+        else if (option == QLatin1String("--keywords") || option == QLatin1String("--moods")) {
+            if (!hasValue && index + 1 < arguments.size())
+                value = arguments[++index];
+            (option == QLatin1String("--keywords") ? result.ideas.keywords : result.ideas.moods) = commaList(value);
+            continue;
+        }
         else
             return fail(QStringLiteral("unknown option: ") + option);
         if (!hasValue) {
@@ -111,18 +149,28 @@ CommandLine parseCommandLine(const QStringList& arguments)
         if (value.isEmpty())
             return fail(option + QStringLiteral(" needs a value"));
         *target = value;
+        result.ideasGiven = result.ideasGiven || target == &result.ideas.name;
         desktopGiven = desktopGiven || target == &result.desktopName;
     }
     if (!result.exportProject.isEmpty() && !result.brandPackProject.isEmpty())
         return fail(QStringLiteral("--export and --brand-pack cannot be used together"));
+    const bool ideaOptions = !result.ideas.tagline.isEmpty() || !result.ideas.keywords.isEmpty()
+                             || !result.ideas.moods.isEmpty() || !result.ideas.colour.isEmpty()
+                             || arguments.filter(QRegularExpression(QStringLiteral("^--(count|seed)(=|$)"))).size() > 0;
+    if (result.makingIdeas() && (result.exporting() || result.scripted() || result.quitWhenReady || !result.projectPath.isEmpty()))
+        return fail(QStringLiteral("--ideas runs without --export, --brand-pack, --script, --quit-when-ready and a project"));
+    if (ideaOptions && !result.makingIdeas())
+        return fail(QStringLiteral("--tagline, --keywords, --moods, --colour, --count and --seed need --ideas"));
+    if (result.makingIdeas() && result.outPath.isEmpty())
+        return fail(QStringLiteral("--ideas needs --out"));
     if (result.exporting() && (result.scripted() || result.quitWhenReady))
         return fail(QStringLiteral("--export and --brand-pack run without --script and --quit-when-ready"));
     if (result.exporting() && !result.projectPath.isEmpty())
         return fail(QStringLiteral("--export and --brand-pack name their project after the option, not on its own"));
     if (result.exporting() && result.outPath.isEmpty())
         return fail(QStringLiteral("--export and --brand-pack need --out"));
-    if (!result.outPath.isEmpty() && !result.exporting())
-        return fail(QStringLiteral("--out needs --export or --brand-pack"));
+    if (!result.outPath.isEmpty() && !result.exporting() && !result.makingIdeas())
+        return fail(QStringLiteral("--out needs --export, --brand-pack or --ideas"));
     const bool pictureOptions = result.width || result.height || result.transparent || !result.background.isEmpty() || result.textToPath;
     if (pictureOptions && result.exportProject.isEmpty())
         return fail(QStringLiteral("--width, --height, --transparent, --background and --text-to-path need --export"));
@@ -150,6 +198,9 @@ QString commandLineUsage(const QString& program)
            + QStringLiteral(" --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]\n"
                              "         [--text-to-path]\n")
            + QStringLiteral("       ") + name + QStringLiteral(" --brand-pack LOGO.vmp --out FOLDER\n")
+           + QStringLiteral("       ") + name
+           + QStringLiteral(" --ideas NAME --out FOLDER [--tagline TEXT] [--keywords WORD,WORD] [--moods MOOD,MOOD]\n"
+                             "         [--colour FAMILY] [--count N] [--seed N]\n")
            + QStringLiteral("  PROJECT.vmp        open this project once the program has started, as Open Project\n"
                             "                     does; when a copy of the program already runs on this desktop,\n"
                             "                     that copy opens it\n"
@@ -175,6 +226,17 @@ QString commandLineUsage(const QString& program)
                             "                     same where its fonts are missing (the text is then no longer\n"
                             "                     editable); without it texts stay text and a pdf or eps embeds\n"
                             "                     their fonts. The brand pack's vector files are always outlines\n"
+                            "Logo ideas without a window (no display needed):\n"
+                            "  --ideas NAME       make logo ideas for the business NAME in the folder --out names\n"
+                            "                     (created when missing): idea-001.vmp (a project), idea-001.png\n"
+                            "                     (a 512-pixel-wide preview), ... and index.html showing them all\n"
+                            "  --tagline TEXT     a line under the name\n"
+                            "  --keywords W,W     what the business does (bakery, law, yoga...): picks the symbols\n"
+                            "  --moods M,M        modern, classic, playful, elegant, bold or minimal\n"
+                            "  --colour FAMILY    blue, green, red, orange, purple or neutral\n"
+                            "  --count N          how many ideas, 1 to 500 (default 60)\n"
+                            "  --seed N           another seed gives other ideas; the same arguments and seed\n"
+                            "                     always write the same files (default 1)\n"
                             "Exit status: 0 when written; 1 when the project, target or sizes are wrong or writing\n"
                             "failed (nothing is created or changed by bad input); 2 for unknown options.\n"
                             "A picture or symbol that cannot be read is drawn as a grey placeholder, as on the\n"

@@ -9,6 +9,8 @@ namespace vm {
 //   vantamorph [--script FILE [--transcript OUT] [--canvas KIND]] [--desktop NAME] [--quit-when-ready] [PROJECT.vmp]
 //   vantamorph --export LOGO.vmp --out FILE [--width N] [--height N] [--transparent] [--background COLOR]
 //   vantamorph --brand-pack LOGO.vmp --out FOLDER
+//   vantamorph --ideas NAME --out FOLDER [--tagline TEXT] [--keywords W,W] [--moods M,M] [--colour FAMILY]
+//              [--count N] [--seed N]
 struct CommandLine {
     static constexpr int usageExitCode = 2;
 
@@ -31,9 +33,22 @@ struct CommandLine {
     bool textToPath = false; // svg, pdf, eps: every text as outlines
     QString background; // a colour name, empty for the logo's own
 
+    // Logo ideas without a window: the business name and what shapes the ideas.
+    struct Ideas {
+        QString name;
+        QString tagline;
+        QStringList keywords;
+        QStringList moods;
+        QString colour;
+        int count = 60;
+        quint32 seed = 1;
+    } ideas;
+    bool ideasGiven = false;
+
     bool ok() const { return error.isEmpty(); }
     bool scripted() const { return !scriptPath.isEmpty(); }
     bool exporting() const { return !exportProject.isEmpty() || !brandPackProject.isEmpty(); }
+    bool makingIdeas() const { return ideasGiven; }
 };
 
 // arguments[0] is the program itself.

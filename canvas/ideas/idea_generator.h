@@ -2,6 +2,7 @@
 
 #include "canvas/logo/logo_document.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -56,6 +57,9 @@ public:
     std::vector<Idea> variations(const IdeaRequest& request, const Idea& idea, int count) const;
     // Clip-art keywords (and synonyms) that begin with prefix, for suggestions as the user types.
     QStringList keywordSuggestions(const QString& prefix, int limit) const;
+    // A picture of the idea width pixels wide, on its own background. Safe to
+    // call from several threads at once (each call draws with its own renderer).
+    QImage preview(const Idea& idea, int width) const;
 
 private:
     struct Library;

@@ -109,5 +109,43 @@ TEST(CommandLine, ReadsExportRunsAndRefusesWhatCannotBeExported)
     EXPECT_TRUE(commandLineUsage(QString()).contains(QStringLiteral("--brand-pack LOGO.vmp --out FOLDER")));
 }
 
+TEST(CommandLine, ReadsIdeaRunsAndRefusesWhatDoesNotGoWithThem)
+{
+    const CommandLine full = parse({"--ideas", "Nordic Bakery", "--out", "ideas", "--tagline=Fresh bread", "--keywords",
+                                    "bakery, cafe,", "--moods", "classic,elegant", "--colour", "green", "--count", "12",
+                                    "--seed=4294967295"});
+    ASSERT_TRUE(full.ok()) << full.error.toStdString();
+    EXPECT_TRUE(full.makingIdeas());
+    EXPECT_FALSE(full.exporting());
+    EXPECT_EQ(full.ideas.name, QStringLiteral("Nordic Bakery"));
+    EXPECT_EQ(full.ideas.tagline, QStringLiteral("Fresh bread"));
+    EXPECT_EQ(full.ideas.keywords, (QStringList{"bakery", "cafe"}));
+    EXPECT_EQ(full.ideas.moods, (QStringList{"classic", "elegant"}));
+    EXPECT_EQ(full.ideas.colour, QStringLiteral("green"));
+    EXPECT_EQ(full.ideas.count, 12);
+    EXPECT_EQ(full.ideas.seed, 4294967295u);
+    EXPECT_EQ(full.outPath, QStringLiteral("ideas"));
+
+    const CommandLine plain = parse({"--ideas", "Q", "--out", "q"});
+    ASSERT_TRUE(plain.ok());
+    EXPECT_EQ(plain.ideas.count, 60);
+    EXPECT_EQ(plain.ideas.seed, 1u);
+
+    for (const QStringList& bad : QList<QStringList>{{"--ideas", "Acme"},
+                                                     {"--ideas", "", "--out", "x"},
+                                                     {"--ideas", "Acme", "--out", "x", "--count", "0"},
+                                                     {"--ideas", "Acme", "--out", "x", "--count", "501"},
+                                                     {"--ideas", "Acme", "--out", "x", "--count", "1e2"},
+                                                     {"--ideas", "Acme", "--out", "x", "--seed", "4294967296"},
+                                                     {"--ideas", "Acme", "--out", "x", "--export", "a.vmp"},
+                                                     {"--ideas", "Acme", "--out", "x", "--width", "10"},
+                                                     {"--ideas", "Acme", "--out", "x", "--script", "a.vms"},
+                                                     {"--tagline", "Fresh", "--export", "a.vmp", "--out", "a.png"},
+                                                     {"--count", "3"}}) {
+        const CommandLine result = parse(bad);
+        EXPECT_FALSE(result.ok()) << bad.join(' ').toStdString();
+    }
+}
+
 } // namespace
 } // namespace vm
