@@ -16,7 +16,12 @@ constexpr int padding = 8;     // between the card and its preview
 constexpr int footer = 28;     // the label and the star below the preview
 constexpr int starSize = 18;
 
-QRect cardRect(const QRect& cell) { return cell.adjusted(cellMargin, cellMargin, -cellMargin, -cellMargin); }
+// The card keeps its size in a wider cell, centred.
+QRect cardRect(const QRect& cell)
+{
+    const QSize card = IdeaCardDelegate::cellSize() - QSize(2 * cellMargin, 2 * cellMargin);
+    return QRect(cell.left() + (cell.width() - card.width()) / 2, cell.top() + cellMargin, card.width(), card.height());
+}
 
 QPainterPath starPath(const QRectF& box)
 {

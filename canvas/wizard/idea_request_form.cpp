@@ -60,7 +60,6 @@ IdeaRequestForm::IdeaRequestForm(KeywordField* keywords, QWidget* parent)
 
     show_->setObjectName(QStringLiteral("ideasShow"));
     show_->setAutoDefault(false);
-    show_->setIcon(editor_look::icon(QStringLiteral("magic-wand")));
     editor_look::setLook(show_, "primary");
 
     auto* layout = new QVBoxLayout(this);

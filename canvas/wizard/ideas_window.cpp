@@ -32,15 +32,15 @@ QLabel#ideasCaption { color: #1f3a5f; font-weight: bold; }
 QLabel#ideasHeading { color: #1f3a5f; font-size: 14px; font-weight: bold; }
 QLabel#ideasStatus { color: #5d6f82; }
 QLabel#ideasEmpty { color: #5d6f82; font-size: 13px; }
-QFrame#ideasForm QLineEdit, QFrame#ideasForm QComboBox { padding: 5px 6px; border: 1px solid #c3d3e3; border-radius: 4px; background: #ffffff; }
-QFrame#ideasForm QLineEdit:focus, QFrame#ideasForm QComboBox:focus { border: 1px solid #1379ce; }
+QFrame#ideasForm QLineEdit { padding: 5px 6px; border: 1px solid #c3d3e3; border-radius: 4px; background: #ffffff; }
+QFrame#ideasForm QLineEdit:focus { border: 1px solid #1379ce; }
 QPushButton[look="chip"] { background: #ffffff; color: #2b4663; border: 1px solid #c3d3e3; border-radius: 13px; padding: 5px 8px; }
 QPushButton[look="chip"]:hover { border-color: #9fc3e6; background: #f3f8fd; }
 QPushButton[look="chip"]:checked { background: #1379ce; color: #ffffff; border-color: #0f5fa3; }
 QPushButton[look="chip"]:focus { border-color: #1379ce; }
 QPushButton[look="tab"] { background: transparent; color: #4a5d70; border: none; border-bottom: 2px solid transparent; padding: 6px 10px; }
 QPushButton[look="tab"]:hover { color: #1f3a5f; }
-QPushButton[look="tab"]:checked { color: #1379ce; border-bottom: 2px solid #1379ce; font-weight: bold; }
+QPushButton[look="tab"]:checked { color: #1379ce; border-bottom: 2px solid #1379ce; }
 QListView#ideasGrid { background: #eef4fa; border: none; }
 QPushButton { padding: 6px 16px; }
 )";
@@ -325,6 +325,13 @@ void IdeasWindow::syncState()
 
 bool IdeasWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize) {
+        // The columns share the width: no strip of empty desk on the right.
+        const QSize cell = IdeaCardDelegate::cellSize();
+        const int width = grid_->viewport()->width();
+        const int columns = std::max(1, width / cell.width());
+        grid_->setGridSize(QSize(std::max(cell.width(), width / columns), cell.height()));
+    }
     if (watched == grid_->viewport() && event->type() == QEvent::Paint && waitingForFirstPaint_) {
         waitingForFirstPaint_ = false;
         firstScreenfulMs_ = clock_.elapsed();
