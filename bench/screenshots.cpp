@@ -1,5 +1,6 @@
 // Pictures for people to look at, not checks: the shipped templates on one
-// contact sheet, and the main window with a sample logo and its panels open.
+// contact sheet, the main window with a sample logo and its panels open, and
+// the logo ideas window with the ideas for a sample name.
 //   build/bench/screenshots [FOLDER]   (the current folder when none is given)
 #include "bench/bench_logo.h"
 #include "bench/bench_support.h"
@@ -8,7 +9,10 @@
 #include "canvas/logo/template_library.h"
 #include "canvas/editor/editor_widget.h"
 #include "canvas/reference/reference_canvas.h"
-#include "canvas/wizard/wizard_logo.h"
+#include "canvas/ideas/idea_generator.h"
+#include "canvas/wizard/idea_board.h"
+#include "canvas/wizard/idea_request_form.h"
+#include "canvas/wizard/ideas_window.h"
 #include "shell/host.h"
 #include "shell/views/main_window_view.h"
 #include "tests/fakes/fake_platform.h"
@@ -16,6 +20,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListView>
 #include <QPainter>
 #include <QSaveFile>
 #include <cstdio>
@@ -67,15 +72,43 @@ bool mainWindow(const QString& path)
     LogoResources resources = canvas.editor().renderer().resources();
     resources.dataFolder = QStringLiteral(VM_SOURCE_DIR "/data/datasrc");
     canvas.editor().renderer().setResources(resources);
-    canvas.editor().replaceAll(wizardLogo(QStringLiteral("Northwind Bakery"), QStringLiteral("Fresh every morning"),
-                                          QStringLiteral("Classic")),
-                               QStringLiteral("Sample"));
+    const TemplateLibrary library = TemplateLibrary::load(QStringLiteral(VM_SOURCE_DIR "/data/templates"), QString(), {});
+    LogoDocument sample = library.templates().value(0).logo;
+    for (const LogoTemplate& entry : library.templates())
+        if (entry.path.endsWith(QLatin1String("morning-bakery.xml")))
+            sample = entry.logo;
+    canvas.editor().replaceAll(sample, QStringLiteral("Sample"));
     auto* editor = static_cast<EditorWidget*>(canvas.view());
     MainWindowView window(host, editor);
     window.resize(MainWindowView::startWidth, MainWindowView::startHeight);
     window.show();
     editor->arrangePanels();
     canvas.editor().select({canvas.editor().document().elements[1].id});
+    for (int round = 0; round < 20; ++round)
+        QCoreApplication::processEvents();
+    const bool saved = window.grab().toImage().save(path);
+    window.hide();
+    return saved;
+}
+
+bool ideasWindow(const QString& path)
+{
+    registerShippedFonts(QStringLiteral(VM_SOURCE_DIR "/data/fonts"));
+    const QString datasrc = QStringLiteral(VM_SOURCE_DIR "/data/datasrc");
+    auto generator = std::make_shared<ideas::IdeaGenerator>(datasrc, QStringLiteral(VM_SOURCE_DIR "/data/ideas"));
+    IdeasWindow window(generator, {datasrc, QString()});
+    window.resize(1180, 760);
+    window.show();
+    window.form()->fill(QStringLiteral("Nordic Bakery"), QStringLiteral("Fresh bread since 1962"), QStringLiteral("bakery, bread"),
+                        {QStringLiteral("classic"), QStringLiteral("elegant")}, QString());
+    window.showIdeas();
+    QElapsedTimer clock;
+    clock.start();
+    while (window.streaming() && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+    window.board()->toggleStar(1);
+    window.board()->toggleStar(4);
+    window.grid()->setCurrentIndex(window.board()->index(5));
     for (int round = 0; round < 20; ++round)
         QCoreApplication::processEvents();
     const bool saved = window.grab().toImage().save(path);
@@ -92,7 +125,8 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     bool ok = true;
     for (const auto& [name, make] : {std::pair{"template_contact_sheet.png", &contactSheet},
-                                     std::pair{"main_window.png", &mainWindow}}) {
+                                     std::pair{"main_window.png", &mainWindow},
+                                     std::pair{"ideas_window.png", &ideasWindow}}) {
         const QString path = folder + QLatin1Char('/') + QLatin1String(name);
         const bool written = make(path);
         std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));

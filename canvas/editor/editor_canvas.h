@@ -2,9 +2,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace vm {
 
+namespace ideas {
+class IdeaGenerator;
+}
 class ClipArtCatalogue;
 class ImportedFonts;
 class LogoEditor;
@@ -45,6 +49,9 @@ public:
     virtual bool quickHelpShown() const = 0;
     virtual void setQuickHelp(bool shown, bool tellHost) = 0;
     virtual void textEditing(bool editing) = 0;
+    // The logo ideas are made by, read when first needed; shared with the threads that draw them.
+    virtual std::shared_ptr<const ideas::IdeaGenerator> ideaGenerator() = 0;
+    // The chosen idea becomes the new, unsaved logo; publish: save and publish it then.
     virtual void finishWizard(const LogoDocument& logo, bool publish) = 0;
     // The template gallery: a design picked, or left without one.
     virtual void chooseTemplate(const LogoDocument& logo) = 0;

@@ -7,12 +7,14 @@
 #include "canvas/logo/logo_renderer.h"
 #include "canvas/pictures/crop_dialog.h"
 #include "canvas/symbols/clipart_dialog.h"
-#include "canvas/wizard/wizard_dialog.h"
+#include "canvas/look/editor_look.h"
+#include "canvas/wizard/ideas_window.h"
 
 #include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QTimer>
 
 namespace vm {
@@ -59,15 +61,44 @@ bool EditorWidget::openCrop()
     return false;
 }
 
-void EditorWidget::openWizard()
+IdeasWindow* EditorWidget::ideasWindow() const { return ideas_.data(); }
+
+void EditorWidget::openIdeas()
 {
-    auto* wizard = new LogoWizardDialog(this);
-    wizard->setAttribute(Qt::WA_DeleteOnClose);
-    connect(wizard, &LogoWizardDialog::finished, this, [this, wizard](int result) {
-        if (result == QDialog::Accepted)
-            canvas_.finishWizard(wizard->logo(), wizard->publishAfterwards());
-    });
-    wizard->open();
+    if (!ideas_) {
+        ideas_ = new IdeasWindow(canvas_.ideaGenerator(), editor_.renderer().resources(), this);
+        ideas_->setAttribute(Qt::WA_DeleteOnClose);
+        ideas_->onChosen = [this](const LogoDocument& logo, bool publish) { canvas_.finishWizard(logo, publish); };
+    }
+    ideas_->show();
+    ideas_->raise();
+    ideas_->activateWindow();
+}
+
+void EditorWidget::buildStartButton()
+{
+    startButton_ = new QPushButton(editor_look::icon(QStringLiteral("magic-wand")), tr("Start from your name"), view_);
+    startButton_->setObjectName(QStringLiteral("startFromName"));
+    startButton_->setToolTip(tr("Logo ideas: type your business name and choose from dozens of logos"));
+    startButton_->setCursor(Qt::PointingHandCursor);
+    startButton_->setIconSize(QSize(20, 20));
+    startButton_->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #1379ce; color: white; border: 1px solid #0f5fa3; border-radius: 6px;"
+        " font-size: 15px; font-weight: bold; padding: 10px 22px; }"
+        "QPushButton:hover { background: #1a86df; }"));
+    connect(startButton_, &QPushButton::clicked, this, [this] { openIdeas(); });
+}
+
+void EditorWidget::placeStartButton()
+{
+    // Offered only while the logo has nothing on it.
+    const bool empty = editor_.document().elements.empty();
+    startButton_->setVisible(empty);
+    if (!empty)
+        return;
+    startButton_->adjustSize();
+    startButton_->move((view_->width() - startButton_->width()) / 2, (view_->height() - startButton_->height()) / 2);
+    startButton_->raise();
 }
 
 void EditorWidget::showTemplates(const TemplateLibrary& library)

@@ -99,7 +99,7 @@ void EditorWidget::buildToolbar()
         {QStringLiteral("panels"), QStringLiteral("sliders-horizontal"), tr("Show every panel"), QString(), {}, [this] { arrangePanels(); }},
         {QStringLiteral("style"), QStringLiteral("palette"), tr("Style: fill, outline, shadow, curved text and shape settings"), QString(), {},
          [this] { showProperties(); }},
-        {QStringLiteral("wizard"), QStringLiteral("magic-wand"), tr("New logo wizard"), QString(), {}, [this] { openWizard(); }},
+        {QStringLiteral("ideas"), QStringLiteral("magic-wand"), tr("Logo ideas"), QString(), {}, [this] { openIdeas(); }},
         {QStringLiteral("help"), QStringLiteral("question"), tr("Quick help"), tr("Shift+1"), {},
          [this] { canvas_.setQuickHelp(!canvas_.quickHelpShown(), true); }},
     };

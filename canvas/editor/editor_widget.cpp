@@ -36,6 +36,7 @@ EditorWidget::EditorWidget(EditorCanvas& canvas, QWidget* parent)
     buildPanels();
     buildToolbar();
     buildShortcuts();
+    buildStartButton();
 
     quickHelp_ = new QLabel(view_);
     quickHelp_->setWordWrap(true);
@@ -52,7 +53,7 @@ EditorWidget::EditorWidget(EditorCanvas& canvas, QWidget* parent)
                            "<b>Layers</b> lists them all: rename, drag to reorder, lock, hide.</p>"
                            "<p>Ctrl+wheel zooms, Ctrl+0 fits the stage, Ctrl+1 shows it at 100%; "
                            "the middle button or Space and drag moves the view.</p>"
-                           "<p><b>Wizard</b> starts a logo from your company name.</p>"
+                           "<p><b>Logo ideas</b> (the wand) makes dozens of logos from your name to start from.</p>"
                            "<p><i>Click here to close.</i></p>"));
     quickHelp_->hide();
     quickHelp_->installEventFilter(this);
@@ -125,6 +126,7 @@ void EditorWidget::resizeEvent(QResizeEvent* event)
         quickHelp_->setGeometry(view_->rect().adjusted(40, 20, -40, -20));
     if (gallery_)
         gallery_->setGeometry(rect());
+    placeStartButton();
 }
 
 void EditorWidget::rebuildScene()
@@ -163,6 +165,7 @@ void EditorWidget::rebuildScene()
     }
     rebuilding_ = false;
     view_->viewport()->update();
+    placeStartButton();
     syncPanels();
 }
 

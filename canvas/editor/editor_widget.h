@@ -14,6 +14,7 @@ class QGraphicsTextItem;
 class QGraphicsView;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QToolBar;
 class QToolButton;
 class QAction;
@@ -21,6 +22,7 @@ class QAction;
 namespace vm {
 
 class ClipArtDialog;
+class IdeasWindow;
 class CropDialog;
 class ArrangeControls;
 class EditorCanvas;
@@ -56,7 +58,10 @@ public:
     // The crop tool for the selected picture; false when no picture is selected.
     bool openCrop();
     void clipArtChanged();
-    void openWizard();
+    // The logo ideas window (one at a time), from the toolbar's wand or the empty stage.
+    void openIdeas();
+    IdeasWindow* ideasWindow() const;
+    QPushButton* startButton() const { return startButton_; }
     // The template gallery over the whole canvas.
     void showTemplates(const TemplateLibrary& library);
     void hideTemplates();
@@ -112,6 +117,9 @@ private:
     void commitTransform(ElementItem& item);
     // editor_dialogs.cpp
     void showNotice(const QString& text);
+    // The "Start from your name" offer on an empty stage.
+    void buildStartButton();
+    void placeStartButton();
     // editor_widget.cpp: the scene and its selection.
     void rebuildScene();
     void syncSelectionFromScene();
@@ -146,6 +154,8 @@ private:
     quint64 editedId_ = 0;
     QPointer<ClipArtDialog> clipArt_;
     QPointer<CropDialog> crop_;
+    QPointer<IdeasWindow> ideas_;
+    QPushButton* startButton_ = nullptr;
     TemplateGallery* gallery_ = nullptr;
     QLabel* notice_ = nullptr;
     bool selectionShown_ = true;

@@ -3,6 +3,7 @@
 #include "protocol/field_separator.h"
 #include "platform/api/page_printer.h"
 #include "canvas/editor/editor_widget.h"
+#include "canvas/ideas/idea_generator.h"
 #include "canvas/logo/logo_xml.h"
 #include "canvas/logo/logo_fonts.h"
 #include "canvas/logo/shipped_fonts.h"
@@ -363,6 +364,18 @@ void ReferenceCanvas::setQuickHelp(bool shown, bool tellHost)
 }
 
 void ReferenceCanvas::textEditing(bool editing) { outbox_.post(QStringLiteral("istextedit"), editing ? trueText : falseText); }
+
+std::shared_ptr<const ideas::IdeaGenerator> ReferenceCanvas::ideaGenerator()
+{
+    // The ideas data sits beside datasrc: <root>/ideas in the program folder, data/ideas in the sources.
+    const QString dataFolder = editor_->renderer().resources().dataFolder;
+    if (!ideas_ || ideasDataFolder_ != dataFolder) {
+        ideasDataFolder_ = dataFolder;
+        const QString ideasFolder = QDir::cleanPath(dataFolder + QStringLiteral("/../ideas"));
+        ideas_ = std::make_shared<ideas::IdeaGenerator>(dataFolder, ideasFolder);
+    }
+    return ideas_;
+}
 
 void ReferenceCanvas::finishWizard(const LogoDocument& logo, bool publish)
 {

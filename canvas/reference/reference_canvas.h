@@ -72,6 +72,7 @@ public:
     const ClipArtCatalogue& clipArtCatalogue() override;
     void setQuickHelp(bool shown, bool tellHost) override;
     void textEditing(bool editing) override;
+    std::shared_ptr<const ideas::IdeaGenerator> ideaGenerator() override;
     void finishWizard(const LogoDocument& logo, bool publish) override;
     void chooseTemplate(const LogoDocument& logo) override;
 
@@ -125,6 +126,9 @@ private:
     bool loading_ = false;
     std::optional<LogoDocument> chosenTemplate_;
     std::optional<ClipArtCatalogue> clipArt_;
+    // Made for one data folder; made again when the folder changes.
+    std::shared_ptr<const ideas::IdeaGenerator> ideas_;
+    QString ideasDataFolder_;
     TemplateLibrary templates_;
     QString shippedTemplates_;
     QString ownTemplates_;

@@ -1,5 +1,5 @@
 #include "canvas/editing/logo_editor.h"
-#include "canvas/wizard/wizard_logo.h"
+#include "canvas/logo/logo_renderer.h"
 #include "canvas_test_support.h"
 
 #include <QSignalSpy>
@@ -87,7 +87,17 @@ TEST(LogoEditor, OrderCutCopyPasteAndDelete)
 TEST(LogoEditor, GroupAllKeepsTheLookAndUngroupRestoresTheElements)
 {
     LogoEditor editor;
-    editor.load(wizardLogo(QStringLiteral("Acme"), QStringLiteral("Since 1900"), QStringLiteral("Nature")));
+    // A symbol above a name and a tagline, the commonest starting logo.
+    LogoDocument start;
+    LogoElement symbol = starIn(QRectF(188, 40, 130, 130));
+    symbol.color = QColor(0x3c, 0x9a, 0x3f);
+    LogoElement name = textElement(QStringLiteral("Acme"), 48);
+    LogoElement tagline = textElement(QStringLiteral("Since 1900"), 20);
+    name.size = LogoRenderer::naturalTextSize(name);
+    tagline.size = LogoRenderer::naturalTextSize(tagline);
+    name.position = QPointF(150, 190), tagline.position = QPointF(170, 260);
+    start.elements = {symbol, name, tagline};
+    editor.load(start);
     const LogoDocument before = editor.document();
     LogoRenderer renderer({sourceDataFolder(), QString()});
     const QImage look = renderer.render(before, 1, Qt::white);
