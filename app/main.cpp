@@ -177,17 +177,24 @@ int runScript(QApplication& app, const CommandLine& options)
     return 0;
 }
 
-// An export run draws with the screen's renderer but opens no window: it needs
-// only a GUI application on the offscreen platform, never a display.
-int runExportCommand(int& argc, char** argv, const CommandLine& options)
+// A run without a window draws with the screen's renderer on the offscreen
+// platform. stderr carries one line about the run; Qt's own notes (a missing
+// runtime folder, fonts) stay out of it.
+void drawWithoutDisplay()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // stderr carries one line about the run; Qt's own notes (a missing runtime folder, fonts) stay out of it.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg)
             std::fprintf(stderr, "vantamorph: %s\n", qPrintable(message));
     });
+}
+
+// An export run draws with the screen's renderer but opens no window: it needs
+// only a GUI application on the offscreen platform, never a display.
+int runExportCommand(int& argc, char** argv, const CommandLine& options)
+{
+    drawWithoutDisplay();
     QGuiApplication app(argc, argv);
     ExportRun run;
     run.brandPack = !options.brandPackProject.isEmpty();
@@ -212,12 +219,7 @@ int runExportCommand(int& argc, char** argv, const CommandLine& options)
 // Logo ideas are drawn as an export is: a GUI application on the offscreen platform, no display.
 int runIdeasCommand(int& argc, char** argv, const CommandLine& options)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtFatalMsg)
-            std::fprintf(stderr, "vantamorph: %s\n", qPrintable(message));
-    });
+    drawWithoutDisplay();
     QGuiApplication app(argc, argv);
     const CommandLine::Ideas& ideas = options.ideas;
     const IdeasRunResult result = runIdeas({ideas.name, ideas.tagline, ideas.keywords, ideas.moods, ideas.colour,

@@ -74,7 +74,7 @@ function(check_tree root label)
 
   # Nothing from a run: logs, history, staging or merge records, work files.
   file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${root}/lib/vantamorph ${root}/lib/vantamorph/*)
-  list(FILTER entries INCLUDE REGEX "(^|/)(Error\\.log|\\.[^/]*\\.staging|\\.shipped|config|config-raster|tmpEPS)$")
+  list(FILTER entries INCLUDE REGEX "(^|/)(Error\\.log|\\.[^/]*\\.staging|\\.shipped|tmpEPS)$")
   if(entries)
     fail("${label}: the tree holds what a run leaves: ${entries}")
   endif()
