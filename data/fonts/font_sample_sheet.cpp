@@ -1,6 +1,6 @@
-// Draws a specimen sheet of the shipped font families and prints which scripts each covers.
+// Draws a sample sheet of the shipped font families and prints which scripts each covers.
 //
-//   vm_font_specimen FONTS_FOLDER SHEET.png
+//   vm_font_sample_sheet FONTS_FOLDER SHEET.png
 //
 // One row a family: its name, then a sample with Polish, Greek and Cyrillic letters in the
 // regular and the bold face. The table on standard output says per family whether its
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: vm_font_specimen FONTS_FOLDER SHEET.png\n");
+        std::fprintf(stderr, "usage: vm_font_sample_sheet FONTS_FOLDER SHEET.png\n");
         return 2;
     }
     QStringList families = vm::registerShippedFonts(QString::fromLocal8Bit(argv[1]));
@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     }
     painter.end();
     if (!sheet.save(QString::fromLocal8Bit(argv[2]))) {
-        std::fprintf(stderr, "vm_font_specimen: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "vm_font_sample_sheet: cannot write %s\n", argv[2]);
         return 1;
     }
     std::printf("%d families\n", int(families.size()));
