@@ -221,10 +221,7 @@ int runIdeasCommand(int& argc, char** argv, const CommandLine& options)
 {
     drawWithoutDisplay();
     QGuiApplication app(argc, argv);
-    const CommandLine::Ideas& ideas = options.ideas;
-    const IdeasRunResult result = runIdeas({ideas.name, ideas.tagline, ideas.keywords, ideas.moods, ideas.colour,
-                                            ideas.count, ideas.seed, options.outPath},
-                                           QCoreApplication::applicationDirPath());
+    const IdeasRunResult result = runIdeas(options.ideas, QCoreApplication::applicationDirPath());
     if (!result.message.isEmpty())
         std::fprintf(stderr, "vantamorph: %s\n", qPrintable(result.message));
     return result.exitCode;

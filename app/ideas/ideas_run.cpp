@@ -21,7 +21,6 @@ namespace vm {
 
 namespace {
 constexpr int failedExitCode = 1;
-constexpr int maxIdeas = 500;
 constexpr int previewWidth = 512;
 
 IdeasRunResult failed(QString message)

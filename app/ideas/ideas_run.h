@@ -5,6 +5,9 @@
 
 namespace vm {
 
+// The most ideas one run makes.
+inline constexpr int maxIdeas = 500;
+
 // Logo ideas from the command line: the request and the folder they go to.
 struct IdeasRun {
     QString name;

@@ -11,7 +11,6 @@ namespace vm {
 
 namespace {
 constexpr int maxExportSide = 20000;
-constexpr int maxIdeas = 500;
 
 QStringList commaList(const QString& value)
 {
@@ -184,6 +183,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return fail(QStringLiteral("--canvas needs --script"));
     if (!desktopGiven)
         result.desktopName = result.scripted() ? uniqueDesktopName() : QStringLiteral("default");
+    result.ideas.out = result.outPath;
     return result;
 }
 

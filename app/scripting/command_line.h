@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ideas/ideas_run.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,16 +35,8 @@ struct CommandLine {
     bool textToPath = false; // svg, pdf, eps: every text as outlines
     QString background; // a colour name, empty for the logo's own
 
-    // Logo ideas without a window: the business name and what shapes the ideas.
-    struct Ideas {
-        QString name;
-        QString tagline;
-        QStringList keywords;
-        QStringList moods;
-        QString colour;
-        int count = 60;
-        quint32 seed = 1;
-    } ideas;
+    // Logo ideas without a window: the business name, what shapes the ideas, and --out.
+    IdeasRun ideas;
     bool ideasGiven = false;
 
     bool ok() const { return error.isEmpty(); }
